@@ -1,0 +1,53 @@
+# Thin front for the CMake build. `make run` and `make test` install the
+# Debian packages the build needs first (when run as root).
+BUILD     ?= build
+ASAN_BUILD ?= build-asan
+JOBS      ?= $(shell nproc)
+DEB_PACKAGES := cmake g++ make qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev \
+                libbenchmark-dev fonts-dejavu-core
+
+.PHONY: all deps build run test test-asan bench format clean
+
+all: build
+
+deps:
+	@missing=""; for p in $(DEB_PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  if [ "$$(id -u)" = "0" ]; then \
+	    echo "Installing:$$missing"; \
+	    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing; \
+	  else \
+	    echo "Missing packages:$$missing"; \
+	    echo "Run: sudo apt-get install$$missing"; exit 1; \
+	  fi; \
+	fi
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@mkdir -p run
+	cd run && ../$(BUILD)/vorlanz
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVORLANZ_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@for b in $(BUILD)/bench/bench_*; do QT_QPA_PLATFORM=offscreen $$b; done
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

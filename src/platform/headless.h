@@ -1,0 +1,127 @@
+#pragma once
+
+// The scripted backend for tests. A test queues what the user does (keys,
+// clicks, menu picks, text typed into edit fields) and then runs a command.
+// When the program waits for input and the script is used up, WaitEvent
+// throws ScriptExhausted: a test can fail, it can never hang.
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace vorlanz::platform {
+
+struct ScriptExhausted : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// Thrown by Quit(): the program has ended.
+struct ProgramEnded {};
+
+// The character a key press types, for scripting: letters upper case, digits
+// and keypad digits as digits, Return 13, Escape 27, Tab 9, blank 32; 0 else.
+int CharacterOfKey(int virtual_key);
+
+class HeadlessPlatform : public Platform {
+ public:
+  explicit HeadlessPlatform(int main_width = 788, int main_height = 435);
+  ~HeadlessPlatform() override;
+
+  // --- Script --------------------------------------------------------------
+  // Mouse positions are client coordinates of the window that is current when
+  // the program takes the step from the script.
+  HeadlessPlatform& KeyDown(int virtual_key);
+  HeadlessPlatform& KeyUp(int virtual_key);
+  HeadlessPlatform& Key(int virtual_key);  // down, then up
+  HeadlessPlatform& Keys(std::string_view letters_and_digits);
+  HeadlessPlatform& MouseMove(int x, int y);
+  HeadlessPlatform& MouseDown(int x, int y, int buttons = kLeftButton);
+  HeadlessPlatform& MouseUp();
+  HeadlessPlatform& Click(int x, int y, int buttons = kLeftButton);  // down, then up
+  HeadlessPlatform& Command(int id);
+  HeadlessPlatform& CloseRequest(WindowId window);
+  // Replaces the text of an edit field when the script reaches this step.
+  HeadlessPlatform& TypeIntoField(int field_id, std::string text);
+  // Runs a check or an action when the script reaches this step.
+  HeadlessPlatform& Then(std::function<void()> action);
+  bool ScriptDone() const { return script_.empty(); }
+  std::size_t ScriptLeft() const { return script_.size(); }
+
+  // --- What the program did ----------------------------------------------
+  const std::vector<std::string>& help_requests() const { return help_requests_; }
+  const MenuBar& menu_bar() const { return menu_bar_; }
+  bool IsChecked(int id) const;
+  bool menu_enabled() const { return menu_enabled_; }
+  bool WindowOpen(WindowId window) const;
+  std::string WindowTitle(WindowId window) const;
+  // Outer top left corner and size of a window, in main-window client pixels.
+  struct Geometry {
+    int x = 0, y = 0, width = 0, height = 0;
+  };
+  Geometry WindowGeometry(WindowId window) const;
+  bool FieldExists(int id) const;
+  int focused_field() const { return focused_field_; }
+  long paused_milliseconds() const { return paused_ms_; }
+  bool quit_called() const { return quit_called_; }
+
+  // --- Platform ------------------------------------------------------------
+  WindowId OpenWindow(std::string_view title, int x, int y, int outer_width,
+                      int outer_height) override;
+  WindowId OpenPanel(WindowId parent, int x, int y, int width, int height) override;
+  void CloseWindow(WindowId window) override;
+  void SelectWindow(WindowId window) override;
+  WindowId CurrentWindow() const override { return current_; }
+  Surface& WindowSurface(WindowId window) override;
+  void CreateEditField(WindowId panel, int id, int x, int y, int width, int height,
+                       std::string_view text) override;
+  std::string FieldText(int id) const override;
+  void SetFieldText(int id, std::string_view text) override;
+  void FocusField(int id) override;
+  void FocusNextField() override;
+  void AddAccelerator(WindowId window, char letter, int command_id) override;
+  int PendingKey() override;
+  int MouseButtons() override { return buttons_; }
+  Point MousePosition() override { return mouse_; }
+  void Pause(int milliseconds) override { paused_ms_ += milliseconds; }
+  void SetMenuBar(const MenuBar& menu) override;
+  void CheckMenuItem(int id, bool checked) override;
+  void EnableMenuBar(bool enabled) override { menu_enabled_ = enabled; }
+  void ShowHelp(std::string_view keyword) override;
+  [[noreturn]] void Quit() override;
+
+ protected:
+  Event NextEvent(bool wait) override;
+
+ private:
+  struct Step;
+  struct Window;
+  struct Field;
+  void Push(Step step);
+  // Takes the next step: actions run, mouse steps update the mouse state.
+  // Returns false when the script is used up.
+  bool TakeStep(Event& event);
+
+  std::deque<Step> script_;
+  std::map<WindowId, std::unique_ptr<Window>> windows_;
+  std::map<int, Field> fields_;
+  std::vector<int> field_order_;
+  WindowId current_ = kMainWindow;
+  WindowId next_window_ = 2;
+  int buttons_ = 0;
+  Point mouse_;
+  int focused_field_ = 0;
+  long paused_ms_ = 0;
+  bool quit_called_ = false;
+  bool menu_enabled_ = true;
+  MenuBar menu_bar_;
+  std::map<int, bool> checked_;
+  std::vector<std::string> help_requests_;
+};
+
+}  // namespace vorlanz::platform

@@ -1,0 +1,151 @@
+#pragma once
+
+// The services the program asks of its surroundings: windows with an
+// image-backed drawing surface, events, edit fields, the menu bar, help and
+// pauses. Two backends implement it: the real Qt program and a scripted
+// headless one for tests. Nothing outside src/platform knows which one runs.
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/surface.h"
+
+namespace vorlanz::platform {
+
+// Virtual-key codes as the program reads them (letters and digits are their
+// upper-case ASCII codes).
+namespace vk {
+inline constexpr int kTab = 0x09;
+inline constexpr int kReturn = 0x0D;
+inline constexpr int kEscape = 0x1B;
+inline constexpr int kLeft = 0x25;
+inline constexpr int kUp = 0x26;
+inline constexpr int kRight = 0x27;
+inline constexpr int kDown = 0x28;
+inline constexpr int kNumpad0 = 0x60;  // keypad digits 0x60..0x69
+inline constexpr int kF1 = 0x70;
+}  // namespace vk
+
+// Message numbers of the events, as the modal loops test them.
+inline constexpr int kMsgKeyDown = 0x0100;
+inline constexpr int kMsgKeyUp = 0x0101;
+inline constexpr int kMsgCommand = 0x0111;
+
+// Mouse button state bits.
+inline constexpr int kLeftButton = 1;
+inline constexpr int kRightButton = 2;
+
+using WindowId = int;
+inline constexpr WindowId kMainWindow = 1;
+
+enum class EventKind { None, Close, KeyDown, KeyUp, Command, MouseDown, MouseUp, Repaint };
+
+struct Event {
+  EventKind kind = EventKind::None;
+  WindowId window = kMainWindow;  // the window the event belongs to
+  int key = 0;                    // virtual-key code of KeyDown / KeyUp
+  int ch = 0;                     // character a KeyDown types; 0 for none
+  int command = 0;                // id of a Command (menu pick, accelerator)
+
+  // 0x0100, 0x0101, 0x0111 or 0 for the other kinds.
+  int message() const;
+};
+
+struct Point {
+  int x = 0, y = 0;
+};
+
+// A menu bar: pull-downs of commands, separators and submenus.
+struct MenuEntry {
+  enum class Kind { Command, Separator, Submenu };
+  Kind kind = Kind::Command;
+  int id = 0;         // Command only
+  std::string label;  // "&" marks the mnemonic letter
+  std::vector<MenuEntry> entries;  // Submenu only
+};
+using MenuBar = std::vector<MenuEntry>;  // the pull-downs, each a Submenu
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // --- Windows -----------------------------------------------------------
+  // The main window is open from the start. OpenWindow opens a window with a
+  // title bar and close box over the main window; (x, y) is its outer top
+  // left corner in the main window's client coordinates. OpenPanel opens a
+  // borderless child area (for edit fields) inside a window's client area.
+  // Both become the current window.
+  virtual WindowId OpenWindow(std::string_view title, int x, int y, int outer_width,
+                              int outer_height) = 0;
+  virtual WindowId OpenPanel(WindowId parent, int x, int y, int width, int height) = 0;
+  virtual void CloseWindow(WindowId window) = 0;
+  // The current window receives drawing; mouse positions are given in its
+  // client coordinates.
+  virtual void SelectWindow(WindowId window) = 0;
+  virtual WindowId CurrentWindow() const = 0;
+  virtual Surface& WindowSurface(WindowId window) = 0;
+  Surface& Screen() { return WindowSurface(CurrentWindow()); }
+  // Outer geometry of a window with a title bar, from its client size.
+  static constexpr int kFrameSide = 3;
+  static constexpr int kFrameTop = 34;
+  static constexpr int kFrameBottom = 3;
+
+  // --- Edit fields (inside a panel) ----------------------------------------
+  virtual void CreateEditField(WindowId panel, int id, int x, int y, int width, int height,
+                               std::string_view text) = 0;
+  virtual std::string FieldText(int id) const = 0;
+  virtual void SetFieldText(int id, std::string_view text) = 0;
+  virtual void FocusField(int id) = 0;
+  // Moves the keyboard focus on, as a press of the Tab key would.
+  virtual void FocusNextField() = 0;
+  // Alt+letter in the window sends a Command event with the id.
+  virtual void AddAccelerator(WindowId window, char letter, int command_id) = 0;
+
+  // --- Events --------------------------------------------------------------
+  // The next event, waiting for one. A close request for the main window
+  // never reaches the caller: it runs the quit handler.
+  Event WaitEvent();
+  // The next pending event without waiting; kind None when there is none.
+  Event PollEvent();
+  // The character of the next pending key press (upper and lower case as
+  // typed, keypad digits as digits, 13 for Return, 27 for Escape), or 0 when
+  // no key is pending. Does not wait; other pending input is consumed.
+  virtual int PendingKey() = 0;
+  // Mouse buttons held now (kLeftButton | kRightButton).
+  virtual int MouseButtons() = 0;
+  // Mouse position in the current window's client coordinates.
+  virtual Point MousePosition() = 0;
+  // Waits; the window stays live meanwhile.
+  virtual void Pause(int milliseconds) = 0;
+
+  // --- Menu bar ------------------------------------------------------------
+  virtual void SetMenuBar(const MenuBar& menu) = 0;
+  virtual void CheckMenuItem(int id, bool checked) = 0;
+  // While disabled no menu command can be picked.
+  virtual void EnableMenuBar(bool enabled) = 0;
+
+  // --- Help ----------------------------------------------------------------
+  // Opens the user guide at a keyword; does not wait for the viewer.
+  virtual void ShowHelp(std::string_view keyword) = 0;
+
+  // --- Lifecycle -----------------------------------------------------------
+  // Ends the program. The headless backend throws ProgramEnded instead.
+  [[noreturn]] virtual void Quit() = 0;
+  // Runs when the main window's close box is used, wherever the program is.
+  void SetQuitHandler(std::function<void()> handler) { quit_handler_ = std::move(handler); }
+
+ protected:
+  virtual Event NextEvent(bool wait) = 0;
+
+ private:
+  Event Filter(Event event);
+  std::function<void()> quit_handler_;
+};
+
+// The platform the program runs on; installed once by main() or a test.
+Platform& Current();
+void Install(Platform* platform);
+
+}  // namespace vorlanz::platform
