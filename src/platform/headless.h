@@ -71,6 +71,7 @@ class HeadlessPlatform : public Platform {
   bool quit_called() const { return quit_called_; }
 
   // --- Platform ------------------------------------------------------------
+  void ShowMainWindow(std::string_view title) override;
   WindowId OpenWindow(std::string_view title, int x, int y, int outer_width,
                       int outer_height) override;
   WindowId OpenPanel(WindowId parent, int x, int y, int width, int height) override;

@@ -40,7 +40,7 @@ inline constexpr int kRightButton = 2;
 using WindowId = int;
 inline constexpr WindowId kMainWindow = 1;
 
-enum class EventKind { None, Close, KeyDown, KeyUp, Command, MouseDown, MouseUp, Repaint };
+enum class EventKind { None, Close, KeyDown, KeyUp, Command, MouseDown, MouseUp, MouseMove, Repaint };
 
 struct Event {
   EventKind kind = EventKind::None;
@@ -72,6 +72,9 @@ class Platform {
   virtual ~Platform() = default;
 
   // --- Windows -----------------------------------------------------------
+  // Gives the main window its title and shows it, centred on the screen and
+  // active. Its client area has the size the backend was made with.
+  virtual void ShowMainWindow(std::string_view title) = 0;
   // The main window is open from the start. OpenWindow opens a window with a
   // title bar and close box over the main window; (x, y) is its outer top
   // left corner in the main window's client coordinates. OpenPanel opens a
