@@ -1,0 +1,12 @@
+#include "platform/application.h"
+#include "platform/platform.h"
+#include "platform/qt_platform.h"
+#include "shell/startup.h"
+
+int main(int argc, char** argv) {
+  vorlanz::platform::Application application(argc, argv);
+  const auto platform = vorlanz::platform::MakeQtPlatform(788, 435);
+  vorlanz::platform::Install(platform.get());
+  vorlanz::RunProgram();
+  return 0;
+}

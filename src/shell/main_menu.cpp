@@ -1,0 +1,71 @@
+#include "shell/main_menu.h"
+
+#include "analysis/forecast_entry.h"
+#include "analysis/series_entry.h"
+#include "calc/logic/pool_data.h"
+#include "output/parameter_file.h"
+#include "platform/platform.h"
+#include "shell/main_screen.h"
+#include "shell/menu_description.h"
+#include "shell/startup.h"
+#include "widgets/alert_box.h"
+#include "widgets/dialog_input.h"
+
+namespace vorlanz {
+
+namespace {
+
+// Menu ids 10..25 belong to the federal-state group.
+constexpr int kStateGroupEnd = 25;
+
+void ClearCards() {
+  if (AlertBox(1, 0, 0, "Alle Tipps (0-9) löschen?", 3, "_JA|_NEIN") != 1) return;
+  for (Flag& occupied : Pool().CardOccupied) occupied = kFalse;
+}
+
+void ChooseState(int id) {
+  Pool().Bundesland = static_cast<std::int16_t>(id - command::kFirstState);
+  MarkBundesland();
+  SaveParameters();
+}
+
+void RunCommand(int id) {
+  if (id >= command::kFirstState && id <= command::kLastState) {
+    ChooseState(id);
+    return;
+  }
+  switch (id) {
+    case command::kNorm: EnterSeries(1); break;
+    case command::kGame: EnterSeries(2); break;
+    case command::kOwnForecast: EnterForecast(1); break;
+    case command::kOfficialForecast: EnterForecast(2); break;
+    case command::kClearCards: ClearCards(); break;
+    case command::kGuide: platform::Current().ShowHelp("Menupunkte"); break;
+    case command::kQuit: ConfirmQuit(); break;
+    default: break;
+  }
+}
+
+}  // namespace
+
+void BuildMainMenu() {
+  platform::Current().SetMenuBar(BuildMenuBar(MainMenuDescription()));
+  MarkBundesland();
+}
+
+void MarkBundesland() {
+  platform::Platform& os = platform::Current();
+  for (int id = command::kFirstState; id <= kStateGroupEnd; ++id) os.CheckMenuItem(id, false);
+  os.CheckMenuItem(Pool().Bundesland + command::kFirstState, true);
+}
+
+void Win_1_MenuEvent(int id) {
+  platform::Platform& os = platform::Current();
+  os.EnableMenuBar(false);
+  RunCommand(id);
+  FlushInput();
+  DrawMainScreen();
+  os.EnableMenuBar(true);
+}
+
+}  // namespace vorlanz

@@ -1,0 +1,21 @@
+#pragma once
+
+// The main screen: status bar, the frame of the tip picture and, when
+// entered, the forecast and the two series. It is rebuilt from the data on
+// every call; nothing of it is kept between calls.
+
+#include <cstdint>
+
+namespace vorlanz {
+
+// Reference x of the right-hand texts of the tip picture and the card choice.
+inline constexpr std::int16_t RightPanelX = 450;
+// Blanks that clear the running status text of the calculation.
+inline constexpr std::uint8_t StatusBlankWidth = 41;
+
+void DrawMainScreen();
+void DrawStatusLine();
+// Fills the rectangle, both corners included, with the light-grey face.
+void ClearArea(int x1, int y1, int x2, int y2);
+
+}  // namespace vorlanz
