@@ -1,0 +1,27 @@
+#pragma once
+
+// The tip picture: the data drawn into the frame of the main screen. One line
+// per match with the own forecast on the left, the twelve rows of the tip set
+// in the middle and the NORM and GAME series on the right; below them the
+// figure lines (differences from NORM, counts of home wins, draws and away
+// wins, quality) and the comparison with the GAME series.
+
+namespace vorlanz {
+
+// Match numbers and the own forecast; then the quota figure if NORM is set.
+void DrawForecastColumns();
+// The NORM series with its counts, then the quota figure.
+void DrawNormColumn();
+// The GAME series with its differences from NORM and its counts.
+void DrawGameColumn();
+// The current tip set with its figures and, if GAME is set, its comparison.
+void DrawTipSet();
+// Opens the card ChosenCard in the tip picture and makes it the current tip
+// set; after a cancelled card choice (DialogKey not "O") only redraws the
+// main screen.
+void ShowStoredCard();
+// Derives the outcome quota and the FGES figures from the own forecast and
+// the NORM series and shows "FGES:".
+void ComputeQuotaAndShow();
+
+}  // namespace vorlanz
