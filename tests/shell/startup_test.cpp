@@ -1,0 +1,148 @@
+#include "shell/startup.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "calc/logic/pool_data.h"
+#include "output/parameter_file.h"
+#include "platform/files.h"
+#include "platform/headless.h"
+#include "shell/main_menu.h"
+#include "support/screen_test.h"
+#include "support/temp_dir.h"
+#include "support/text_probe.h"
+
+namespace vorlanz {
+namespace {
+
+using platform::vk::kEscape;
+
+std::vector<std::uint8_t> ParameterBytes() {
+  std::ifstream in(kParameterFileName, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class StartupTest : public testing::ScreenTest {
+ protected:
+  vorlanz::testing::TempDir dir_;
+};
+
+TEST_F(StartupTest, FirstStartWithoutParameterFileTakesTheDefaults) {
+  StartProgram();
+  EXPECT_EQ(Pool().PrintOffsetA, 126);
+  EXPECT_EQ(Pool().PrintOffsetB, 126);
+  EXPECT_EQ(Pool().Bundesland, 7);
+  EXPECT_TRUE(os.IsChecked(17));
+  EXPECT_FALSE(os.IsChecked(10));
+  EXPECT_FALSE(std::filesystem::exists(kParameterFileName)) << "not written until a save";
+  EXPECT_EQ(os.menu_bar().size(), 5u);
+}
+
+TEST_F(StartupTest, StartUpTablesAndEmptyCards) {
+  Pool().CardOccupied[3] = kTrue;
+  StartProgram();
+  const PoolData& pool = Pool();
+  for (int card = 0; card <= kLastCard; ++card) {
+    EXPECT_FALSE(IsSet(pool.CardOccupied[card]));
+    EXPECT_EQ(pool.ContestOrder[card], card);
+  }
+  EXPECT_EQ(pool.CardColour[2], 14);
+  EXPECT_EQ(pool.SlipColumn[0], 2);
+  EXPECT_EQ(pool.SlipColumn[1], 1);
+  EXPECT_EQ(pool.SlipColumn[2], 3);
+  EXPECT_EQ(pool.DataFileName, "SYS_MEM.T13");
+  EXPECT_EQ(pool.SystemQuality, 0);
+}
+
+TEST_F(StartupTest, StoredStateIsTickedAtTheNextStart) {
+  ASSERT_TRUE(platform::WriteFileAtomic(kParameterFileName, {100, 150, 5, 0}));
+  StartProgram();
+  EXPECT_EQ(Pool().PrintOffsetA, 100);
+  EXPECT_EQ(Pool().PrintOffsetB, 150);
+  EXPECT_EQ(Pool().Bundesland, 5);
+  EXPECT_TRUE(os.IsChecked(15));
+  EXPECT_FALSE(os.IsChecked(17));
+}
+
+TEST_F(StartupTest, PickingAStateMovesTheTickAndWritesTheFile) {
+  StartProgram();
+  Win_1_MenuEvent(15);  // Hessen
+  EXPECT_EQ(Pool().Bundesland, 5);
+  for (int id = 10; id <= 21; ++id) EXPECT_EQ(os.IsChecked(id), id == 15) << id;
+  EXPECT_EQ(ParameterBytes(), (std::vector<std::uint8_t>{126, 126, 5, 0}));
+
+  Win_1_MenuEvent(11);  // Bayern
+  EXPECT_EQ(ParameterBytes(), (std::vector<std::uint8_t>{126, 126, 1, 0}));
+}
+
+TEST_F(StartupTest, FailedParameterWriteIsReportedAndKeepsTheOldFile) {
+  StartProgram();
+  Win_1_MenuEvent(11);
+  std::filesystem::create_directory(std::string(kParameterFileName) + ".tmp");
+  os.Key('O');  // answers the alert box
+  Win_1_MenuEvent(19);
+  EXPECT_TRUE(os.ScriptDone()) << "the failure must be told in an alert box";
+  EXPECT_EQ(ParameterBytes(), (std::vector<std::uint8_t>{126, 126, 1, 0}));
+}
+
+TEST_F(StartupTest, ClearingCardsAsksFirst) {
+  StartProgram();
+  for (const auto answer : {'N', static_cast<char>(kEscape)}) {
+    Pool().CardOccupied.fill(kTrue);
+    os.Key(answer);
+    Win_1_MenuEvent(command::kClearCards);
+    for (Flag occupied : Pool().CardOccupied) EXPECT_TRUE(IsSet(occupied));
+  }
+  os.Click(400, 200, platform::kRightButton);
+  Win_1_MenuEvent(command::kClearCards);
+  EXPECT_TRUE(IsSet(Pool().CardOccupied[0]));
+
+  Pool().CardTips[4][1][1] = 2;
+  os.Key('J');
+  Win_1_MenuEvent(command::kClearCards);
+  for (Flag occupied : Pool().CardOccupied) EXPECT_FALSE(IsSet(occupied));
+  EXPECT_EQ(Pool().CardTips[4][1][1], 2) << "the card contents stay";
+}
+
+TEST_F(StartupTest, EndAsksAndQuitsOnlyOnJa) {
+  StartProgram();
+  os.Key('N');
+  Win_1_MenuEvent(command::kQuit);
+  EXPECT_FALSE(os.quit_called());
+  os.Key('J');
+  EXPECT_THROW(Win_1_MenuEvent(command::kQuit), platform::ProgramEnded);
+}
+
+TEST_F(StartupTest, EveryCommandDiscardsInputAndRedrawsTheMainScreen) {
+  StartProgram();
+  auto& screen = os.WindowSurface(platform::kMainWindow);
+  screen.FillRect(0, 0, 787, 434, {255, 0, 0});
+  Win_1_MenuEvent(12345);
+  EXPECT_TRUE(testing::ShowsText(screen, 64, 314, "TIPP-BILD"));
+  EXPECT_TRUE(os.menu_enabled());
+}
+
+TEST_F(StartupTest, MainLoopRunsMenuPicksAndHelpAndEndsOnClose) {
+  StartProgram();
+  bool disabled_inside = false;
+  os.Command(15).Key(platform::vk::kF1).Command(command::kGuide);
+  os.Then([&] { disabled_inside = !os.menu_enabled(); });
+  os.CloseRequest(platform::kMainWindow);
+  EXPECT_THROW(MainLoop(), platform::ProgramEnded);
+  EXPECT_EQ(Pool().Bundesland, 5);
+  EXPECT_EQ(os.help_requests(), (std::vector<std::string>{"Menupunkte", "Menupunkte"}));
+  EXPECT_FALSE(disabled_inside) << "idle between commands";
+  EXPECT_TRUE(os.quit_called());
+}
+
+TEST_F(StartupTest, MainLoopWithAnEmptyScriptFailsInsteadOfHanging) {
+  StartProgram();
+  EXPECT_THROW(MainLoop(), platform::ScriptExhausted);
+}
+
+}  // namespace
+}  // namespace vorlanz
