@@ -11,6 +11,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/platform.h"
@@ -60,12 +61,15 @@ class HeadlessPlatform : public Platform {
   bool menu_enabled() const { return menu_enabled_; }
   bool WindowOpen(WindowId window) const;
   std::string WindowTitle(WindowId window) const;
-  // Outer top left corner and size of a window, in main-window client pixels.
+  // Outer top left corner and size of a window, in main-window client pixels
+  // (a panel: its place in its parent's client area).
   struct Geometry {
     int x = 0, y = 0, width = 0, height = 0;
   };
   Geometry WindowGeometry(WindowId window) const;
   bool FieldExists(int id) const;
+  // The command of an Alt+letter accelerator of a window; 0 when none.
+  int AcceleratorCommand(WindowId window, char letter) const;
   int focused_field() const { return focused_field_; }
   long paused_milliseconds() const { return paused_ms_; }
   bool quit_called() const { return quit_called_; }
@@ -122,6 +126,7 @@ class HeadlessPlatform : public Platform {
   bool menu_enabled_ = true;
   MenuBar menu_bar_;
   std::map<int, bool> checked_;
+  std::map<std::pair<WindowId, char>, int> accelerators_;
   std::vector<std::string> help_requests_;
 };
 

@@ -40,7 +40,17 @@ inline constexpr int kRightButton = 2;
 using WindowId = int;
 inline constexpr WindowId kMainWindow = 1;
 
-enum class EventKind { None, Close, KeyDown, KeyUp, Command, MouseDown, MouseUp, MouseMove, Repaint };
+enum class EventKind {
+  None,
+  Close,
+  KeyDown,
+  KeyUp,
+  Command,
+  MouseDown,
+  MouseUp,
+  MouseMove,
+  Repaint
+};
 
 struct Event {
   EventKind kind = EventKind::None;
@@ -61,8 +71,8 @@ struct Point {
 struct MenuEntry {
   enum class Kind { Command, Separator, Submenu };
   Kind kind = Kind::Command;
-  int id = 0;         // Command only
-  std::string label;  // "&" marks the mnemonic letter
+  int id = 0;                      // Command only
+  std::string label;               // "&" marks the mnemonic letter
   std::vector<MenuEntry> entries;  // Submenu only
 };
 using MenuBar = std::vector<MenuEntry>;  // the pull-downs, each a Submenu
@@ -141,9 +151,11 @@ class Platform {
 
  protected:
   virtual Event NextEvent(bool wait) = 0;
+  // Runs the quit handler for a close request of the main window and then
+  // gives an event of kind None; any other event comes back unchanged.
+  Event Filter(Event event);
 
  private:
-  Event Filter(Event event);
   std::function<void()> quit_handler_;
 };
 

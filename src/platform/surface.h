@@ -18,6 +18,11 @@ struct Rgb {
   friend bool operator==(Rgb, Rgb) = default;
 };
 
+// The pixel value of a colour: 0xffRRGGBB.
+inline std::uint32_t PackRgb(Rgb colour) {
+  return 0xff000000u | (std::uint32_t{colour.r} << 16) | (std::uint32_t{colour.g} << 8) | colour.b;
+}
+
 // How a line's pixels combine with the pixels below it.
 enum class PenMode { Copy, Xor, Merge };
 enum class PenStyle { Solid, Dash, Dot, DashDot };
@@ -30,6 +35,8 @@ struct SavedArea {
 
 class Surface {
  public:
+  // A new surface is light grey (192, 192, 192), the background of every
+  // window of the program.
   Surface(int width, int height);
   ~Surface();
   Surface(const Surface&) = delete;
@@ -86,7 +93,11 @@ class Surface {
   void Touch() { ++generation_; }
 
  private:
+  // Combines one pen pixel with the surface in the pen mode (clipped).
   void Plot(int x, int y, std::uint32_t colour);
+  // Line without the end point and without counting a change; the pen
+  // style's pattern starts at pattern_step. Returns the step after the line.
+  int DrawLine(int x1, int y1, int x2, int y2, int pattern_step);
   void TextFont8(int x, int y, std::string_view utf8);
   void TextScaled(int x, int y, std::string_view utf8);
 

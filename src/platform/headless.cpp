@@ -1,0 +1,405 @@
+#include "platform/headless.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace vorlanz::platform {
+
+namespace {
+
+char UpperCase(char letter) {
+  return letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter;
+}
+
+}  // namespace
+
+struct HeadlessPlatform::Step {
+  enum class Kind { Event, MouseMove, MouseDown, MouseUp, TypeIntoField, Action };
+  Kind kind = Kind::Event;
+  Event event;
+  // Keys and commands go to the window that is current when the step is taken.
+  bool to_current_window = true;
+  Point at;
+  int buttons = 0;
+  int field_id = 0;
+  std::string text;
+  std::function<void()> action;
+};
+
+struct HeadlessPlatform::Window {
+  std::string title;
+  WindowId parent = 0;  // 0 for a window with a title bar
+  Geometry geometry;
+  std::unique_ptr<Surface> surface;
+};
+
+struct HeadlessPlatform::Field {
+  WindowId panel = 0;
+  std::string text;
+};
+
+int CharacterOfKey(int virtual_key) {
+  if ((virtual_key >= 'A' && virtual_key <= 'Z') || (virtual_key >= '0' && virtual_key <= '9')) {
+    return virtual_key;
+  }
+  if (virtual_key >= vk::kNumpad0 && virtual_key <= vk::kNumpad0 + 9) {
+    return '0' + virtual_key - vk::kNumpad0;
+  }
+  switch (virtual_key) {
+    case vk::kReturn:
+    case vk::kEscape:
+    case vk::kTab:
+    case ' ':
+      return virtual_key;
+    default:
+      return 0;
+  }
+}
+
+HeadlessPlatform::HeadlessPlatform(int main_width, int main_height) {
+  auto main = std::make_unique<Window>();
+  main->geometry = {0, 0, main_width, main_height};
+  main->surface = std::make_unique<Surface>(main_width, main_height);
+  windows_.emplace(kMainWindow, std::move(main));
+}
+
+HeadlessPlatform::~HeadlessPlatform() = default;
+
+// --- Script ----------------------------------------------------------------
+
+void HeadlessPlatform::Push(Step step) {
+  script_.push_back(std::move(step));
+}
+
+HeadlessPlatform& HeadlessPlatform::KeyDown(int virtual_key) {
+  Step step;
+  step.event.kind = EventKind::KeyDown;
+  step.event.key = virtual_key;
+  step.event.ch = CharacterOfKey(virtual_key);
+  Push(std::move(step));
+  return *this;
+}
+
+HeadlessPlatform& HeadlessPlatform::KeyUp(int virtual_key) {
+  Step step;
+  step.event.kind = EventKind::KeyUp;
+  step.event.key = virtual_key;
+  Push(std::move(step));
+  return *this;
+}
+
+HeadlessPlatform& HeadlessPlatform::Key(int virtual_key) {
+  return KeyDown(virtual_key).KeyUp(virtual_key);
+}
+
+HeadlessPlatform& HeadlessPlatform::Keys(std::string_view letters_and_digits) {
+  for (const char c : letters_and_digits) {
+    const bool lower = c >= 'a' && c <= 'z';
+    const bool upper = c >= 'A' && c <= 'Z';
+    const bool digit = c >= '0' && c <= '9';
+    if (!lower && !upper && !digit && c != ' ') {
+      throw std::invalid_argument(std::string("Keys: no key types '") + c + "'");
+    }
+    const int virtual_key = lower ? c - 'a' + 'A' : c;
+    KeyDown(virtual_key);
+    script_.back().event.ch = c;  // a lower-case letter is typed as such
+    KeyUp(virtual_key);
+  }
+  return *this;
+}
+
+HeadlessPlatform& HeadlessPlatform::MouseMove(int x, int y) {
+  Step step;
+  step.kind = Step::Kind::MouseMove;
+  step.at = {x, y};
+  Push(std::move(step));
+  return *this;
+}
+
+HeadlessPlatform& HeadlessPlatform::MouseDown(int x, int y, int buttons) {
+  Step step;
+  step.kind = Step::Kind::MouseDown;
+  step.at = {x, y};
+  step.buttons = buttons;
+  Push(std::move(step));
+  return *this;
+}
+
+HeadlessPlatform& HeadlessPlatform::MouseUp() {
+  Step step;
+  step.kind = Step::Kind::MouseUp;
+  Push(std::move(step));
+  return *this;
+}
+
+HeadlessPlatform& HeadlessPlatform::Click(int x, int y, int buttons) {
+  return MouseDown(x, y, buttons).MouseUp();
+}
+
+HeadlessPlatform& HeadlessPlatform::Command(int id) {
+  Step step;
+  step.event.kind = EventKind::Command;
+  step.event.command = id;
+  Push(std::move(step));
+  return *this;
+}
+
+HeadlessPlatform& HeadlessPlatform::CloseRequest(WindowId window) {
+  Step step;
+  step.event.kind = EventKind::Close;
+  step.event.window = window;
+  step.to_current_window = false;
+  Push(std::move(step));
+  return *this;
+}
+
+HeadlessPlatform& HeadlessPlatform::TypeIntoField(int field_id, std::string text) {
+  Step step;
+  step.kind = Step::Kind::TypeIntoField;
+  step.field_id = field_id;
+  step.text = std::move(text);
+  Push(std::move(step));
+  return *this;
+}
+
+HeadlessPlatform& HeadlessPlatform::Then(std::function<void()> action) {
+  Step step;
+  step.kind = Step::Kind::Action;
+  step.action = std::move(action);
+  Push(std::move(step));
+  return *this;
+}
+
+bool HeadlessPlatform::TakeStep(Event& event) {
+  if (script_.empty()) return false;
+  // Off the script before it runs: an action may add steps or throw.
+  Step step = std::move(script_.front());
+  script_.pop_front();
+  event = Event{};
+  event.window = current_;
+  switch (step.kind) {
+    case Step::Kind::Event:
+      event = step.event;
+      if (step.to_current_window) event.window = current_;
+      break;
+    case Step::Kind::MouseMove:
+      mouse_ = step.at;
+      event.kind = EventKind::MouseMove;
+      break;
+    case Step::Kind::MouseDown:
+      mouse_ = step.at;
+      buttons_ = step.buttons;
+      event.kind = EventKind::MouseDown;
+      break;
+    case Step::Kind::MouseUp:
+      buttons_ = 0;
+      event.kind = EventKind::MouseUp;
+      break;
+    case Step::Kind::TypeIntoField:
+      SetFieldText(step.field_id, step.text);
+      break;
+    case Step::Kind::Action:
+      step.action();
+      break;
+  }
+  return true;
+}
+
+Event HeadlessPlatform::NextEvent(bool wait) {
+  for (;;) {
+    if (script_.empty()) {
+      if (!wait) return Event{};
+      throw ScriptExhausted(
+          "the test script is used up while the program waits for input "
+          "(what it waits for is not known here); current window " +
+          std::to_string(current_) + " \"" + WindowTitle(current_) + "\"");
+    }
+    Event event;
+    TakeStep(event);
+    if (event.kind != EventKind::None) return event;
+  }
+}
+
+int HeadlessPlatform::PendingKey() {
+  while (!script_.empty()) {
+    const Step& front = script_.front();
+    const bool mouse_down = front.kind == Step::Kind::MouseDown;
+    Event event;
+    TakeStep(event);
+    if (event.kind == EventKind::KeyDown && event.ch != 0) return event.ch;
+    // A close request for the main window is honoured wherever it comes.
+    if (event.kind == EventKind::Close) Filter(event);
+    // Leaves the button down for the caller to see.
+    if (mouse_down) return 0;
+  }
+  return 0;
+}
+
+// --- Windows ---------------------------------------------------------------
+
+void HeadlessPlatform::ShowMainWindow(std::string_view title) {
+  windows_.at(kMainWindow)->title = std::string(title);
+}
+
+WindowId HeadlessPlatform::OpenWindow(std::string_view title, int x, int y, int outer_width,
+                                      int outer_height) {
+  auto window = std::make_unique<Window>();
+  window->title = std::string(title);
+  window->geometry = {x, y, outer_width, outer_height};
+  window->surface = std::make_unique<Surface>(outer_width - 2 * kFrameSide,
+                                              outer_height - kFrameTop - kFrameBottom);
+  const WindowId id = next_window_++;
+  windows_.emplace(id, std::move(window));
+  current_ = id;
+  return id;
+}
+
+WindowId HeadlessPlatform::OpenPanel(WindowId parent, int x, int y, int width, int height) {
+  if (!WindowOpen(parent)) {
+    throw std::logic_error("OpenPanel: window " + std::to_string(parent) + " is not open");
+  }
+  auto panel = std::make_unique<Window>();
+  panel->parent = parent;
+  panel->geometry = {x, y, width, height};
+  panel->surface = std::make_unique<Surface>(width, height);
+  const WindowId id = next_window_++;
+  windows_.emplace(id, std::move(panel));
+  current_ = id;
+  return id;
+}
+
+void HeadlessPlatform::CloseWindow(WindowId window) {
+  if (window == kMainWindow || !WindowOpen(window)) return;
+  // The window and everything inside it, children before their parents.
+  std::vector<WindowId> closing{window};
+  for (std::size_t i = 0; i < closing.size(); ++i) {
+    for (const auto& [id, open] : windows_) {
+      if (open->parent == closing[i]) closing.push_back(id);
+    }
+  }
+  for (const WindowId id : closing) {
+    for (auto field = fields_.begin(); field != fields_.end();) {
+      if (field->second.panel == id) {
+        if (focused_field_ == field->first) focused_field_ = 0;
+        std::erase(field_order_, field->first);
+        field = fields_.erase(field);
+      } else {
+        ++field;
+      }
+    }
+    std::erase_if(accelerators_, [id](const auto& entry) { return entry.first.first == id; });
+    windows_.erase(id);
+    if (current_ == id) current_ = kMainWindow;
+  }
+}
+
+void HeadlessPlatform::SelectWindow(WindowId window) {
+  if (!WindowOpen(window)) {
+    throw std::logic_error("SelectWindow: window " + std::to_string(window) + " is not open");
+  }
+  current_ = window;
+}
+
+Surface& HeadlessPlatform::WindowSurface(WindowId window) {
+  const auto found = windows_.find(window);
+  if (found == windows_.end()) {
+    throw std::logic_error("WindowSurface: window " + std::to_string(window) + " is not open");
+  }
+  return *found->second->surface;
+}
+
+bool HeadlessPlatform::WindowOpen(WindowId window) const {
+  return windows_.contains(window);
+}
+
+std::string HeadlessPlatform::WindowTitle(WindowId window) const {
+  const auto found = windows_.find(window);
+  return found == windows_.end() ? std::string() : found->second->title;
+}
+
+HeadlessPlatform::Geometry HeadlessPlatform::WindowGeometry(WindowId window) const {
+  const auto found = windows_.find(window);
+  return found == windows_.end() ? Geometry{} : found->second->geometry;
+}
+
+// --- Edit fields -----------------------------------------------------------
+
+void HeadlessPlatform::CreateEditField(WindowId panel, int id, int /*x*/, int /*y*/, int /*width*/,
+                                       int /*height*/, std::string_view text) {
+  if (!WindowOpen(panel)) {
+    throw std::logic_error("CreateEditField: window " + std::to_string(panel) + " is not open");
+  }
+  fields_[id] = Field{panel, std::string(text)};
+  std::erase(field_order_, id);
+  field_order_.push_back(id);
+}
+
+std::string HeadlessPlatform::FieldText(int id) const {
+  const auto found = fields_.find(id);
+  return found == fields_.end() ? std::string() : found->second.text;
+}
+
+void HeadlessPlatform::SetFieldText(int id, std::string_view text) {
+  const auto found = fields_.find(id);
+  if (found != fields_.end()) found->second.text = std::string(text);
+}
+
+bool HeadlessPlatform::FieldExists(int id) const {
+  return fields_.contains(id);
+}
+
+void HeadlessPlatform::FocusField(int id) {
+  if (FieldExists(id)) focused_field_ = id;
+}
+
+// Tab moves on among the fields of the focused field's panel, in the order
+// they were made, and from the last back to the first.
+void HeadlessPlatform::FocusNextField() {
+  if (field_order_.empty()) return;
+  const auto focused = std::find(field_order_.begin(), field_order_.end(), focused_field_);
+  if (focused == field_order_.end()) {
+    focused_field_ = field_order_.front();
+    return;
+  }
+  const WindowId panel = fields_.at(focused_field_).panel;
+  auto next = focused;
+  do {
+    if (++next == field_order_.end()) next = field_order_.begin();
+  } while (fields_.at(*next).panel != panel);
+  focused_field_ = *next;
+}
+
+void HeadlessPlatform::AddAccelerator(WindowId window, char letter, int command_id) {
+  accelerators_[{window, UpperCase(letter)}] = command_id;
+}
+
+int HeadlessPlatform::AcceleratorCommand(WindowId window, char letter) const {
+  const auto found = accelerators_.find({window, UpperCase(letter)});
+  return found == accelerators_.end() ? 0 : found->second;
+}
+
+// --- Menu, help, end -------------------------------------------------------
+
+void HeadlessPlatform::SetMenuBar(const MenuBar& menu) {
+  menu_bar_ = menu;
+}
+
+void HeadlessPlatform::CheckMenuItem(int id, bool checked) {
+  checked_[id] = checked;
+}
+
+bool HeadlessPlatform::IsChecked(int id) const {
+  const auto found = checked_.find(id);
+  return found != checked_.end() && found->second;
+}
+
+void HeadlessPlatform::ShowHelp(std::string_view keyword) {
+  help_requests_.emplace_back(keyword);
+}
+
+void HeadlessPlatform::Quit() {
+  quit_called_ = true;
+  throw ProgramEnded{};
+}
+
+}  // namespace vorlanz::platform

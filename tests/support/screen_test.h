@@ -1,0 +1,37 @@
+#pragma once
+
+// Fixture for tests that draw or script input: a fresh headless platform of
+// the main window's size, installed as the current platform, and fresh pool
+// tables.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/headless.h"
+
+namespace vorlanz {
+
+class ScreenTest : public ::testing::Test {
+ protected:
+  static constexpr int kMainWidth = 788;
+  static constexpr int kMainHeight = 435;
+
+  void SetUp() override;
+  void TearDown() override;
+
+  // The main window's surface.
+  platform::Surface& main_screen() { return os.WindowSurface(platform::kMainWindow); }
+  // Writes <name>.png of the main window into the working directory.
+  void SaveShot(const std::string& name);
+
+  platform::HeadlessPlatform os{kMainWidth, kMainHeight};
+};
+
+bool SameArea(const platform::SavedArea& a, const platform::SavedArea& b);
+// A checksum of all pixels (FNV-1a over the 0xffRRGGBB values).
+std::uint64_t Checksum(const platform::Surface& surface);
+
+}  // namespace vorlanz
