@@ -17,7 +17,7 @@ constexpr platform::Rgb kWhite{255, 255, 255};
 constexpr platform::Rgb kDarkGrey{64, 64, 64};
 constexpr platform::Rgb kBlackInk{0, 0, 0};
 
-class MainScreenTest : public testing::ScreenTest {
+class MainScreenTest : public ScreenTest {
  protected:
   platform::Surface& screen() { return os.WindowSurface(platform::kMainWindow); }
 };

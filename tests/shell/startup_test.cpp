@@ -26,7 +26,7 @@ std::vector<std::uint8_t> ParameterBytes() {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-class StartupTest : public testing::ScreenTest {
+class StartupTest : public ScreenTest {
  protected:
   vorlanz::testing::TempDir dir_;
 };
