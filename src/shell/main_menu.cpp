@@ -2,7 +2,11 @@
 
 #include "analysis/forecast_entry.h"
 #include "analysis/series_entry.h"
+#include "calc/calculate_command.h"
+#include "calc/calculation_window.h"
+#include "calc/card_choice.h"
 #include "calc/logic/pool_data.h"
+#include "calc/tip_picture.h"
 #include "output/parameter_file.h"
 #include "platform/platform.h"
 #include "shell/main_screen.h"
@@ -23,6 +27,15 @@ void ClearCards() {
   for (Flag& occupied : Pool().CardOccupied) occupied = kFalse;
 }
 
+void ShowCardCommand() {
+  PoolData& pool = Pool();
+  pool.CardPrompt = "Bitte einen Tipp auswählen:";
+  ChooseCard();
+  if (!IsSet(pool.CardOccupied[pool.ChosenCard])) return;
+  ShowStoredCard();
+  CalculationWindow();
+}
+
 void ChooseState(int id) {
   Pool().Bundesland = static_cast<std::int16_t>(id - command::kFirstState);
   MarkBundesland();
@@ -35,14 +48,35 @@ void RunCommand(int id) {
     return;
   }
   switch (id) {
-    case command::kNorm: EnterSeries(1); break;
-    case command::kGame: EnterSeries(2); break;
-    case command::kOwnForecast: EnterForecast(1); break;
-    case command::kOfficialForecast: EnterForecast(2); break;
-    case command::kClearCards: ClearCards(); break;
-    case command::kGuide: platform::Current().ShowHelp("Menupunkte"); break;
-    case command::kQuit: ConfirmQuit(); break;
-    default: break;
+    case command::kNorm:
+      EnterSeries(1);
+      break;
+    case command::kGame:
+      EnterSeries(2);
+      break;
+    case command::kOwnForecast:
+      EnterForecast(1);
+      break;
+    case command::kOfficialForecast:
+      EnterForecast(2);
+      break;
+    case command::kCalculate:
+      CalculateCommand();
+      break;
+    case command::kShow:
+      ShowCardCommand();
+      break;
+    case command::kClearCards:
+      ClearCards();
+      break;
+    case command::kGuide:
+      platform::Current().ShowHelp("Menupunkte");
+      break;
+    case command::kQuit:
+      ConfirmQuit();
+      break;
+    default:
+      break;
   }
 }
 

@@ -1,0 +1,30 @@
+#include "calc/calculate_command.h"
+
+#include "analysis/forecast_entry.h"
+#include "analysis/series_entry.h"
+#include "calc/calculation_inputs.h"
+#include "calc/calculation_screen.h"
+#include "calc/calculation_window.h"
+#include "calc/logic/pool_data.h"
+#include "calc/system_quality_input.h"
+#include "widgets/dialog_state.h"
+
+namespace vorlanz {
+
+void CalculateCommand() {
+  PoolData& pool = Pool();
+  DialogState& dialog = Dialog();
+  dialog.LeaveFlag = false;
+  if (!IsSet(pool.OwnForecastReady)) EnterForecast(kOwnForecastTab);
+  if (!IsSet(pool.NormReady)) EnterSeries(kNormTab);
+  if (dialog.LeaveFlag) return;
+  // Asking for the System-Güte is pointless when nothing can be drawn.
+  if (!CalculationInputsUsable()) return;
+
+  AskSystemQuality();
+  ShowQualityFigure(pool.SystemQuality);
+  CalculateTips();
+  if (!dialog.LeaveFlag) CalculationWindow();
+}
+
+}  // namespace vorlanz

@@ -1,0 +1,151 @@
+#include "calc/calculation_screen.h"
+
+#include <string>
+
+#include "calc/calculation_inputs.h"
+#include "calc/logic/pool_data.h"
+#include "calc/logic/random.h"
+#include "calc/logic/row_figures.h"
+#include "calc/logic/tip_calculation.h"
+#include "calc/tip_picture.h"
+#include "platform/platform.h"
+#include "shell/main_screen.h"
+#include "widgets/alert_box.h"
+#include "widgets/dialog_state.h"
+#include "widgets/palette.h"
+#include "widgets/primitives.h"
+#include "widgets/screen_text.h"
+
+namespace vorlanz {
+
+namespace {
+
+constexpr int kStatusY = 380;
+constexpr int kStatusX = 7;
+constexpr int kDistanceX = 106;
+constexpr int kQualityX = 64;
+constexpr int kQualityY = 337;
+
+int MatchLine(int match) {
+  return 66 + 16 * (match - 1);
+}
+int RowColumn(int row) {
+  return 40 * row + 129;
+}
+
+void BlackOnGrey() {
+  SelectFont(8);
+  SetColours(kBlack, kLightGrey);
+}
+
+}  // namespace
+
+RefreshRate& CalculationRefresh() {
+  static RefreshRate rate;
+  return rate;
+}
+
+CalculationScreen::CalculationScreen(RefreshRate rate)
+    : rate_(rate), countdown_(rate.candidates), nextVisit_(Clock::now() + rate.interval) {}
+
+bool CalculationScreen::CancelRequested(int row) {
+  if (--countdown_ > 0) return false;
+  countdown_ = rate_.candidates;
+  const Clock::time_point now = Clock::now();
+  if (now < nextVisit_) return false;
+  nextVisit_ = now + rate_.interval;
+  // The platform may repaint while it is asked for input.
+  Flush();
+  // The first row cannot be cancelled; a key pressed meanwhile stays pending.
+  return row > 1 && UserCancels();
+}
+
+bool CalculationScreen::UserCancels() {
+  platform::Platform& os = platform::Current();
+  const bool escape = os.PendingKey() == platform::vk::kEscape;
+  if (!escape && os.MouseButtons() <= platform::kLeftButton) return false;
+  return AlertBox(1, 0, 0, "Berechnung abbrechen?", 3, "_JA|_NEIN") == 1;
+}
+
+void CalculationScreen::Status(int normErrors) {
+  status_ = normErrors;
+  distanceGivenLast_ = false;
+}
+
+void CalculationScreen::QualityLowered(int workingQuality) {
+  quality_ = workingQuality;
+}
+
+void CalculationScreen::Distance(int minDistance) {
+  distance_ = minDistance;
+  distanceGivenLast_ = true;
+}
+
+void CalculationScreen::Flush() {
+  if (status_ == kNone && distance_ == kNone && quality_ == kNone) return;
+  BlackOnGrey();
+  const auto drawStatus = [this] {
+    if (status_ == kNone) return;
+    DrawText(kStatusX, kStatusY, "STATUS: F=" + Cells(status_, 1) + " ");
+    status_ = kNone;
+  };
+  const auto drawDistance = [this] {
+    if (distance_ == kNone) return;
+    DrawText(kDistanceX, kStatusY, "D=" + Cells(distance_, 1) + " ");
+    distance_ = kNone;
+  };
+  if (distanceGivenLast_) {
+    drawStatus();
+    drawDistance();
+  } else {
+    drawDistance();
+    drawStatus();
+  }
+  if (quality_ != kNone) {
+    DrawText(kQualityX, kQualityY, "GÜTE:   " + Cells(quality_, 1));
+    quality_ = kNone;
+  }
+}
+
+void CalculationScreen::RowAccepted(const AcceptedRow& row) {
+  Flush();
+  const PoolData& pool = Pool();
+  BlackOnGrey();
+  const int x = RowColumn(row.row);
+  for (int match = 1; match <= kMatchCount; ++match) {
+    DrawText(x, MatchLine(match), Cells(pool.TipRows[match][row.row], 1));
+  }
+  DrawText(x - 8, 288, Cells(row.normErrors, 2));
+  const OutcomeCounts counts{row.homeCount, row.drawCount, row.awayCount};
+  DrawText(x - 8, 314, CountsText(counts, 1) + " ");
+  DrawText(x, 337, Cells(row.quality, 1));
+  if (row.gameErrors) {
+    DrawText(x - 8, 362, Cells(*row.gameErrors, 2) + " ");
+    if (*row.gameErrors < 4) DrawText(x - 9, kStatusY, "Win!");
+  }
+}
+
+void ClearTipPicture() {
+  BlackOnGrey();
+  const std::string blanks = Blanks(StatusBlankWidth);
+  for (int y = 66; y <= 258; y += 16) DrawText(160, y, blanks);
+  for (int y = 280; y <= 352; y += 24) DrawText(160, y, blanks);
+  DrawText(64, kStatusY, Blanks(71));
+}
+
+void CalculateTips() {
+  DialogState& dialog = Dialog();
+  if (!CalculationInputsUsable()) {
+    dialog.LeaveFlag = true;
+    return;
+  }
+  ClearTipPicture();
+  ComputeQuotaAndShow();
+  dialog.LeaveFlag = false;
+  CalculationScreen screen;
+  const CalculationResult result = CalculateTips(Pool(), ProcessRandom(), screen);
+  screen.Flush();
+  if (result != CalculationResult::Complete) dialog.LeaveFlag = true;
+}
+
+}  // namespace vorlanz

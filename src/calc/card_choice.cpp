@@ -1,0 +1,100 @@
+#include "calc/card_choice.h"
+
+#include <string>
+
+#include "calc/card_preview.h"
+#include "calc/logic/pool_data.h"
+#include "platform/platform.h"
+#include "shell/main_screen.h"
+#include "widgets/dialog_input.h"
+#include "widgets/dialog_state.h"
+#include "widgets/palette.h"
+#include "widgets/primitives.h"
+#include "widgets/push_button.h"
+#include "widgets/screen_text.h"
+#include "widgets/tab_row.h"
+
+namespace vorlanz {
+
+namespace {
+
+constexpr const char* kCardTabs = "_0|_1|_2|_3|_4|_5|_6|_7|_8|_9|";
+constexpr int kCardTabCount = 10;
+constexpr int kWindowWidth = RightPanelX - 20;
+constexpr int kWindowHeight = 384;
+
+// Waits for the next key press or mouse press in the dialog and gives its
+// dialog key: the typed character upper-cased (keypad digits as digits, F1
+// as the help key of the dialog input step), "X" when the window is closed,
+// or empty for a mouse press, which the input step reads from the mouse.
+std::string NextDialogKey() {
+  platform::Platform& os = platform::Current();
+  for (;;) {
+    const platform::Event event = os.WaitEvent();
+    switch (event.kind) {
+      case platform::EventKind::MouseDown:
+        return {};
+      case platform::EventKind::Close:
+        return "X";
+      case platform::EventKind::KeyDown:
+        if (event.key == platform::vk::kF1) return KeyCharacter(event.key);
+        if (event.key >= platform::vk::kNumpad0 && event.key <= platform::vk::kNumpad0 + 9) {
+          return std::string(1, static_cast<char>('0' + event.key - platform::vk::kNumpad0));
+        }
+        if (event.ch > 0 && event.ch < 256) return UpperCaseChar(KeyCharacter(event.ch));
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+}  // namespace
+
+void ChooseCard() {
+  platform::Platform& os = platform::Current();
+  PoolData& pool = Pool();
+  DialogState& dialog = Dialog();
+
+  const platform::WindowId window =
+      os.OpenWindow(pool.CardPrompt, 138, 10, kWindowWidth, kWindowHeight);
+  platform::Surface& surface = os.Screen();
+  const int width = surface.width();
+  const int height = surface.height();
+  FillArea(0, 0, width, height, kLightGrey);
+
+  dialog.HelpTopic = "Scheine auswählen";
+  dialog.CurrentTab = pool.ChosenCard + 1;
+  dialog.TabIndex = dialog.CurrentTab;
+  dialog.TabItems = kCardTabs;
+  dialog.ButtonTop = height - 40;
+  EtchedLine(10, height - 47, width - 12, height - 47);
+  dialog.ButtonChars = 7;
+  const int half = RoundedQuotient(width, 2);
+  dialog.OkLeft = half - 89;
+  dialog.CancelLeft = half + 11;
+  DrawPushButton(0, dialog.OkLeft, dialog.ButtonTop, "_OK");
+  DrawPushButton(0, dialog.CancelLeft, dialog.ButtonTop, "_ABBRUCH");
+  DrawTabRow(dialog.CurrentTab, dialog.TabItems);
+  SetColours(kBlack, kLightGrey);
+  ShowCard();
+
+  do {
+    dialog.DialogKey = NextDialogKey();
+    DialogInputStep();
+    if (dialog.TabIndex >= 1 && dialog.TabIndex <= kCardTabCount && dialog.TabChanged) ShowCard();
+  } while (!dialog.LeaveFlag && dialog.DialogKey != "O");
+
+  if (dialog.DialogKey == "O") {
+    pool.ChosenCard = static_cast<std::int16_t>(dialog.CurrentTab - 1);
+    DrawPushButton(1, dialog.OkLeft, dialog.ButtonTop, "_OK");
+  } else if (dialog.DialogKey == "A" || dialog.DialogKey.empty()) {
+    DrawPushButton(1, dialog.CancelLeft, dialog.ButtonTop, "_ABBRUCH");
+  }
+  os.Pause(20);
+  EndTabDialog();
+  os.CloseWindow(window);
+  os.SelectWindow(platform::kMainWindow);
+}
+
+}  // namespace vorlanz
