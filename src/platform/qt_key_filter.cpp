@@ -1,0 +1,105 @@
+#include "platform/qt_key_filter.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+#include "platform/qt_keys.h"
+
+namespace vorlanz::platform {
+namespace {
+
+// Alt combinations are system keys: they reach the program only as
+// accelerators, never as key presses.
+bool IsSystemKey(const QKeyEvent& key) {
+  return (key.modifiers() & Qt::AltModifier) != 0 || key.key() == Qt::Key_Alt;
+}
+
+// The letter of an Alt+letter press, or 0.
+int AltLetter(const QKeyEvent& key) {
+  if ((key.modifiers() & Qt::AltModifier) == 0) return 0;
+  if (key.key() < Qt::Key_A || key.key() > Qt::Key_Z) return 0;
+  return key.key();
+}
+
+int VirtualKeyOf(const QKeyEvent& key) {
+  return VirtualKeyFromQt(key.key(), (key.modifiers() & Qt::KeypadModifier) != 0);
+}
+
+int CharacterOf(const QKeyEvent& key, int virtual_key) {
+  const QList<uint> text = key.text().toUcs4();
+  if (!text.isEmpty()) {
+    const uint ch = text.front();
+    return ch == 0x7F ? 0 : static_cast<int>(ch);
+  }
+  switch (virtual_key) {
+    case vk::kReturn:
+    case vk::kEscape:
+    case vk::kTab:
+    case 0x08:  // Backspace
+      return virtual_key;
+    default:
+      return 0;
+  }
+}
+
+bool IsTab(const QKeyEvent& key) {
+  if ((key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0) return false;
+  return key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab;
+}
+
+}  // namespace
+
+KeyFilter::KeyFilter(const QWidget* main_window, KeyRouter& router)
+    : main_window_(main_window), router_(router) {}
+
+bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride) {
+    return false;
+  }
+  const auto* widget = qobject_cast<const QWidget*>(watched);
+  if (widget == nullptr || widget->window() != main_window_) return false;
+  // A key a widget ignores travels on to its parents; take it only once,
+  // where it arrives first.
+  const QWidget* focus = QApplication::focusWidget();
+  if (widget != (focus != nullptr ? focus : main_window_)) return false;
+
+  auto& key = static_cast<QKeyEvent&>(*event);
+  const int letter = AltLetter(key);
+  const int command = letter != 0 ? router_.AcceleratorCommand(widget, letter) : 0;
+  if (type == QEvent::ShortcutOverride) {
+    // Claiming the key keeps the menu bar's mnemonics from taking it.
+    if (command == 0) return false;
+    key.accept();
+    return true;
+  }
+  if (command != 0) {
+    if (type == QEvent::KeyPress && !key.isAutoRepeat()) {
+      Event pick;
+      pick.kind = EventKind::Command;
+      pick.window = router_.KeyWindow(widget);
+      pick.command = command;
+      router_.Push(pick);
+    }
+    return true;
+  }
+  if (IsSystemKey(key)) return false;
+  if (type == QEvent::KeyRelease && key.isAutoRepeat()) return false;
+
+  Event typed;
+  typed.kind = type == QEvent::KeyPress ? EventKind::KeyDown : EventKind::KeyUp;
+  typed.window = router_.KeyWindow(widget);
+  typed.key = VirtualKeyOf(key);
+  if (type == QEvent::KeyPress) typed.ch = CharacterOf(key, typed.key);
+  router_.Push(typed);
+
+  if (IsTab(key)) {
+    if (type == QEvent::KeyPress) {
+      router_.MoveFieldFocus(widget, key.key() == Qt::Key_Backtab);
+    }
+    return true;
+  }
+  return false;
+}
+
+}  // namespace vorlanz::platform

@@ -1,0 +1,528 @@
+#include "platform/qt_platform.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <map>
+#include <stdexcept>
+#include <vector>
+
+#include "platform/qt_help_window.h"
+#include "platform/qt_key_filter.h"
+#include "platform/qt_menu.h"
+#include "platform/qt_screen_widget.h"
+#include "platform/qt_sub_window.h"
+
+namespace vorlanz::platform {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+// How often a program that polls while it computes lets the windows run.
+constexpr auto kPumpInterval = std::chrono::milliseconds(10);
+const QColor kLightGrey(192, 192, 192);
+
+QString ToQString(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+// Half of a whole number, a half rounded to the even neighbour.
+int HalfRounded(int value) {
+  return static_cast<int>(std::nearbyint(value / 2.0));
+}
+
+class MainWindow : public QMainWindow {
+ public:
+  explicit MainWindow(EventSink sink) : sink_(std::move(sink)) {}
+
+ protected:
+  // The close box asks the program; the window itself stays.
+  void closeEvent(QCloseEvent* event) override {
+    event->ignore();
+    Event request;
+    request.kind = EventKind::Close;
+    request.window = kMainWindow;
+    sink_(request);
+  }
+
+ private:
+  EventSink sink_;
+};
+
+}  // namespace
+
+struct QtPlatform::Impl final : KeyRouter {
+  struct Window {
+    WindowId parent = 0;  // the host of a panel; 0 for windows with a title bar
+    std::unique_ptr<Surface> surface;
+    QPointer<QWidget> outer;  // the widget that closing deletes
+    QPointer<ScreenWidget> screen;
+  };
+  struct Field {
+    int id = 0;
+    WindowId panel = 0;
+    QPointer<QLineEdit> edit;
+  };
+  struct Accelerator {
+    WindowId window = 0;
+    int letter = 0;
+    int command = 0;
+  };
+
+  Impl(int client_width, int client_height);
+  ~Impl() override;
+
+  EventSink Sink() {
+    return [this](const Event& event) { Push(event); };
+  }
+
+  // KeyRouter
+  WindowId KeyWindow(const QWidget* focus) const override;
+  int AcceleratorCommand(const QWidget* focus, int letter) const override;
+  void MoveFieldFocus(const QWidget* focus, bool backwards) override;
+  void Push(const Event& event) override;
+
+  Window& At(WindowId id, const char* caller);
+  // The window with a title bar (or the main window) a window lies in.
+  WindowId FrameOf(WindowId id) const;
+  QLineEdit* FieldEdit(int id) const;
+  bool IsField(const QWidget* widget) const;
+  QWidget* FocusWidget() const;
+  // After a window closed: the focus goes to the topmost window left.
+  void FocusTopWindow(WindowId preferred);
+  void RefreshChanged();
+  void Pump();
+  Event Pop();
+
+  std::map<WindowId, Window> windows;
+  std::vector<Field> fields;  // in the order they were made
+  std::vector<Accelerator> accelerators;
+  std::deque<Event> queue;
+  WindowId current = kMainWindow;
+  WindowId next_window = 2;
+  Clock::time_point last_pump{};
+
+  std::unique_ptr<MainWindow> main_window;
+  ScreenWidget* main_screen = nullptr;
+  std::unique_ptr<QtMenu> menu;
+  std::unique_ptr<KeyFilter> key_filter;
+  QPointer<HelpWindow> help;
+};
+
+QtPlatform::Impl::Impl(int client_width, int client_height) {
+  Window& main = windows[kMainWindow];
+  main.surface = std::make_unique<Surface>(client_width, client_height);
+  main_window = std::make_unique<MainWindow>(Sink());
+  QPalette palette = main_window->palette();
+  palette.setColor(QPalette::Window, kLightGrey);
+  main_window->setPalette(palette);
+  main_screen = new ScreenWidget(*main.surface, kMainWindow, Sink(), main_window.get());
+  main_window->setCentralWidget(main_screen);
+  main_window->layout()->setSizeConstraint(QLayout::SetFixedSize);
+  main.outer = main_screen;
+  main.screen = main_screen;
+  menu = std::make_unique<QtMenu>(main_window->menuBar(), [this](int id) {
+    Event pick;
+    pick.kind = EventKind::Command;
+    pick.window = kMainWindow;
+    pick.command = id;
+    Push(pick);
+  });
+  key_filter = std::make_unique<KeyFilter>(main_window.get(), *this);
+  QCoreApplication::instance()->installEventFilter(key_filter.get());
+  main_screen->setFocus();
+}
+
+QtPlatform::Impl::~Impl() {
+  QCoreApplication::instance()->removeEventFilter(key_filter.get());
+  // The widgets go before the surfaces they show.
+  main_window.reset();
+}
+
+WindowId QtPlatform::Impl::KeyWindow(const QWidget* focus) const {
+  const WindowId window = WindowOfWidget(focus);
+  return window != 0 ? window : kMainWindow;
+}
+
+int QtPlatform::Impl::AcceleratorCommand(const QWidget* focus, int letter) const {
+  const WindowId frame = FrameOf(KeyWindow(focus));
+  for (const Accelerator& accelerator : accelerators) {
+    if (accelerator.letter == letter && FrameOf(accelerator.window) == frame) {
+      return accelerator.command;
+    }
+  }
+  return 0;
+}
+
+// Tab cycles through the edit fields of the window the focus is in, in the
+// order they were made.
+void QtPlatform::Impl::MoveFieldFocus(const QWidget* focus, bool backwards) {
+  const WindowId frame = FrameOf(KeyWindow(focus));
+  std::vector<QLineEdit*> ring;
+  for (const Field& field : fields) {
+    if (field.edit && FrameOf(field.panel) == frame) ring.push_back(field.edit);
+  }
+  if (ring.empty()) return;
+  const auto here = std::find(ring.begin(), ring.end(), focus);
+  std::size_t next = 0;
+  if (here == ring.end()) {
+    next = backwards ? ring.size() - 1 : 0;
+  } else {
+    const std::size_t index = static_cast<std::size_t>(here - ring.begin());
+    next = backwards ? (index + ring.size() - 1) % ring.size() : (index + 1) % ring.size();
+  }
+  ring[next]->setFocus(backwards ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+}
+
+void QtPlatform::Impl::Push(const Event& event) {
+  // Mouse moves in a row tell no more than the last of them.
+  if (event.kind == EventKind::MouseMove && !queue.empty() &&
+      queue.back().kind == EventKind::MouseMove && queue.back().window == event.window) {
+    return;
+  }
+  queue.push_back(event);
+}
+
+QtPlatform::Impl::Window& QtPlatform::Impl::At(WindowId id, const char* caller) {
+  const auto found = windows.find(id);
+  if (found == windows.end()) {
+    throw std::logic_error(std::string(caller) + ": window " + std::to_string(id) + " is not open");
+  }
+  return found->second;
+}
+
+WindowId QtPlatform::Impl::FrameOf(WindowId id) const {
+  for (auto found = windows.find(id); found != windows.end() && found->second.parent != 0;
+       found = windows.find(id)) {
+    id = found->second.parent;
+  }
+  return id;
+}
+
+QLineEdit* QtPlatform::Impl::FieldEdit(int id) const {
+  for (const Field& field : fields) {
+    if (field.id == id) return field.edit;
+  }
+  return nullptr;
+}
+
+bool QtPlatform::Impl::IsField(const QWidget* widget) const {
+  return widget != nullptr && std::any_of(fields.begin(), fields.end(),
+                                          [widget](const Field& f) { return f.edit == widget; });
+}
+
+QWidget* QtPlatform::Impl::FocusWidget() const {
+  QWidget* focus = main_window->focusWidget();
+  return focus != nullptr ? focus : main_screen;
+}
+
+void QtPlatform::Impl::FocusTopWindow(WindowId preferred) {
+  auto found = windows.find(preferred);
+  if (found == windows.end()) {
+    // The window with a title bar opened last, else the main window.
+    found = windows.find(kMainWindow);
+    for (auto it = windows.begin(); it != windows.end(); ++it) {
+      if (it->second.parent == 0) found = it;
+    }
+  }
+  if (found->second.screen) found->second.screen->setFocus();
+}
+
+void QtPlatform::Impl::RefreshChanged() {
+  for (auto& [id, window] : windows) {
+    if (window.screen) window.screen->RefreshIfChanged();
+  }
+}
+
+void QtPlatform::Impl::Pump() {
+  if (Clock::now() - last_pump < kPumpInterval) return;
+  RefreshChanged();
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  last_pump = Clock::now();
+}
+
+Event QtPlatform::Impl::Pop() {
+  if (queue.empty()) return Event{};
+  const Event event = queue.front();
+  queue.pop_front();
+  return event;
+}
+
+// --- QtPlatform --------------------------------------------------------------
+
+QtPlatform::QtPlatform(int client_width, int client_height)
+    : impl_(std::make_unique<Impl>(client_width, client_height)) {}
+
+QtPlatform::~QtPlatform() = default;
+
+void QtPlatform::ShowMainWindow(std::string_view title) {
+  QMainWindow& window = *impl_->main_window;
+  window.setWindowTitle(ToQString(title));
+  window.adjustSize();
+  const QScreen* screen = window.screen();
+  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  if (screen != nullptr) {
+    const QRect desk = screen->geometry();
+    window.move(desk.x() + HalfRounded(desk.width() - window.width()),
+                desk.y() + HalfRounded(desk.height() - window.height()));
+  }
+  window.show();
+  // The off-screen platform of the tests cannot stack windows.
+  if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+    window.raise();
+    window.activateWindow();
+  }
+}
+
+WindowId QtPlatform::OpenWindow(std::string_view title, int x, int y, int outer_width,
+                                int outer_height) {
+  const WindowId id = impl_->next_window++;
+  Impl::Window& window = impl_->windows[id];
+  window.surface = std::make_unique<Surface>(outer_width - 2 * kFrameSide,
+                                             outer_height - kFrameTop - kFrameBottom);
+  auto* frame =
+      new SubWindow(ToQString(title), *window.surface, id, impl_->Sink(), impl_->main_screen);
+  frame->setGeometry(x, y, outer_width, outer_height);
+  frame->show();
+  frame->raise();
+  window.outer = frame;
+  window.screen = frame->client();
+  frame->client()->setFocus();
+  impl_->current = id;
+  return id;
+}
+
+WindowId QtPlatform::OpenPanel(WindowId parent, int x, int y, int width, int height) {
+  ScreenWidget* host = impl_->At(parent, "OpenPanel").screen;
+  const WindowId id = impl_->next_window++;
+  Impl::Window& window = impl_->windows[id];
+  window.parent = parent;
+  window.surface = std::make_unique<Surface>(width, height);
+  auto* panel = new ScreenWidget(*window.surface, id, impl_->Sink(), host);
+  panel->move(x, y);
+  panel->show();
+  panel->raise();
+  window.outer = panel;
+  window.screen = panel;
+  impl_->current = id;
+  return id;
+}
+
+void QtPlatform::CloseWindow(WindowId window) {
+  if (window == kMainWindow || !impl_->windows.contains(window)) return;
+  // The window and everything inside it.
+  std::vector<WindowId> closing{window};
+  for (std::size_t i = 0; i < closing.size(); ++i) {
+    for (const auto& [id, open] : impl_->windows) {
+      if (open.parent == closing[i]) closing.push_back(id);
+    }
+  }
+  const WindowId parent = impl_->windows.at(window).parent;
+  QWidget* outer = impl_->windows.at(window).outer;
+  const QWidget* focus = impl_->main_window->focusWidget();
+  const bool had_focus = outer != nullptr && (focus == outer || outer->isAncestorOf(focus));
+  delete outer;
+  for (const WindowId id : closing) {
+    std::erase_if(impl_->fields, [id](const Impl::Field& field) { return field.panel == id; });
+    std::erase_if(impl_->accelerators,
+                  [id](const Impl::Accelerator& accelerator) { return accelerator.window == id; });
+    std::erase_if(impl_->queue, [id](const Event& event) { return event.window == id; });
+    impl_->windows.erase(id);
+    if (impl_->current == id) impl_->current = kMainWindow;
+  }
+  if (had_focus || impl_->main_window->focusWidget() == nullptr) impl_->FocusTopWindow(parent);
+}
+
+void QtPlatform::SelectWindow(WindowId window) {
+  impl_->At(window, "SelectWindow");
+  impl_->current = window;
+}
+
+WindowId QtPlatform::CurrentWindow() const {
+  return impl_->current;
+}
+
+Surface& QtPlatform::WindowSurface(WindowId window) {
+  return *impl_->At(window, "WindowSurface").surface;
+}
+
+// --- Edit fields -------------------------------------------------------------
+
+void QtPlatform::CreateEditField(WindowId panel, int id, int x, int y, int width, int height,
+                                 std::string_view text) {
+  ScreenWidget* host = impl_->At(panel, "CreateEditField").screen;
+  if (QLineEdit* old = impl_->FieldEdit(id)) delete old;
+  std::erase_if(impl_->fields, [id](const Impl::Field& field) { return field.id == id; });
+
+  auto* edit = new QLineEdit(ToQString(text), host);
+  edit->setGeometry(x, y, width, height);
+  edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  edit->setFrame(true);
+  edit->setTextMargins(0, 0, 0, 0);
+  QFont font = edit->font();
+  font.setPixelSize(std::clamp(height - 6, 8, 13));
+  edit->setFont(font);
+  edit->setFocusPolicy(Qt::StrongFocus);
+  const WindowId frame = impl_->FrameOf(panel);
+  for (auto it = impl_->fields.rbegin(); it != impl_->fields.rend(); ++it) {
+    if (it->edit && impl_->FrameOf(it->panel) == frame) {
+      QWidget::setTabOrder(it->edit, edit);
+      break;
+    }
+  }
+  edit->show();
+  impl_->fields.push_back({id, panel, edit});
+
+  // The first field of a dialog takes the focus, so typing starts there.
+  const QWidget* focus = impl_->FocusWidget();
+  if (impl_->FrameOf(impl_->KeyWindow(focus)) == frame && !impl_->IsField(focus)) {
+    edit->setFocus(Qt::TabFocusReason);
+  }
+}
+
+std::string QtPlatform::FieldText(int id) const {
+  const QLineEdit* edit = impl_->FieldEdit(id);
+  return edit != nullptr ? edit->text().toStdString() : std::string();
+}
+
+void QtPlatform::SetFieldText(int id, std::string_view text) {
+  if (QLineEdit* edit = impl_->FieldEdit(id)) edit->setText(ToQString(text));
+}
+
+void QtPlatform::FocusField(int id) {
+  if (QLineEdit* edit = impl_->FieldEdit(id)) edit->setFocus(Qt::OtherFocusReason);
+}
+
+void QtPlatform::FocusNextField() {
+  impl_->MoveFieldFocus(impl_->FocusWidget(), false);
+}
+
+void QtPlatform::AddAccelerator(WindowId window, char letter, int command_id) {
+  const int upper = letter >= 'a' && letter <= 'z' ? letter - 'a' + 'A' : letter;
+  std::erase_if(impl_->accelerators, [&](const Impl::Accelerator& accelerator) {
+    return accelerator.window == window && accelerator.letter == upper;
+  });
+  impl_->accelerators.push_back({window, upper, command_id});
+}
+
+// --- Events ------------------------------------------------------------------
+
+Event QtPlatform::NextEvent(bool wait) {
+  if (!wait) {
+    impl_->Pump();
+    return impl_->Pop();
+  }
+  for (;;) {
+    impl_->RefreshChanged();
+    if (!impl_->queue.empty()) return impl_->Pop();
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    impl_->last_pump = Clock::now();
+  }
+}
+
+int QtPlatform::PendingKey() {
+  impl_->Pump();
+  while (!impl_->queue.empty()) {
+    const Event event = impl_->Pop();
+    if (event.kind == EventKind::KeyDown && event.ch != 0) return event.ch;
+    if (event.kind == EventKind::Close && event.window == kMainWindow) {
+      // Closing the program is not input to be dropped: PollEvent hands the
+      // request to the quit handler.
+      impl_->queue.push_front(event);
+      PollEvent();
+    }
+  }
+  return 0;
+}
+
+int QtPlatform::MouseButtons() {
+  impl_->Pump();
+  const Qt::MouseButtons held = QGuiApplication::mouseButtons();
+  return ((held & Qt::LeftButton) != 0 ? kLeftButton : 0) |
+         ((held & Qt::RightButton) != 0 ? kRightButton : 0);
+}
+
+Point QtPlatform::MousePosition() {
+  const auto found = impl_->windows.find(impl_->current);
+  if (found == impl_->windows.end() || !found->second.screen) return {};
+  const QPoint at = found->second.screen->mapFromGlobal(QCursor::pos());
+  return {at.x(), at.y()};
+}
+
+void QtPlatform::Pause(int milliseconds) {
+  if (milliseconds <= 0) {
+    impl_->Pump();
+    return;
+  }
+  bool done = false;
+  QTimer timer;
+  timer.setSingleShot(true);
+  timer.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&timer, &QTimer::timeout, &timer, [&done] { done = true; });
+  timer.start(milliseconds);
+  while (!done) {
+    impl_->RefreshChanged();
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
+  impl_->last_pump = Clock::now();
+}
+
+// --- Menu bar, help, end -----------------------------------------------------
+
+void QtPlatform::SetMenuBar(const MenuBar& menu) {
+  impl_->menu->Set(menu);
+}
+
+void QtPlatform::CheckMenuItem(int id, bool checked) {
+  impl_->menu->Check(id, checked);
+}
+
+void QtPlatform::EnableMenuBar(bool enabled) {
+  impl_->main_window->menuBar()->setEnabled(enabled);
+}
+
+void QtPlatform::ShowHelp(std::string_view keyword) {
+  if (!impl_->help) impl_->help = new HelpWindow(impl_->main_window.get());
+  impl_->help->ShowTopic(keyword);
+}
+
+void QtPlatform::Quit() {
+  // Quit may come from deep inside nested loops; nothing is left to tidy up.
+  std::fflush(nullptr);
+  std::_Exit(0);
+}
+
+// --- For tests and scripted runs -------------------------------------------
+
+int QtPlatform::FocusedField() const {
+  const QWidget* focus = impl_->main_window->focusWidget();
+  for (const Impl::Field& field : impl_->fields) {
+    if (field.edit != nullptr && field.edit == focus) return field.id;
+  }
+  return 0;
+}
+
+bool QtPlatform::MenuItemTicked(int id) const {
+  return impl_->menu->ShowsTick(id);
+}
+
+bool QtPlatform::PickMenuItem(int id) {
+  return impl_->menu->Pick(id);
+}
+
+std::unique_ptr<Platform> MakeQtPlatform(int client_width, int client_height) {
+  return std::make_unique<QtPlatform>(client_width, client_height);
+}
+
+}  // namespace vorlanz::platform

@@ -1,0 +1,70 @@
+#pragma once
+
+// The backend of the real program: Qt windows. The main window shows its
+// surface below a menu bar; windows with a title bar and panels live inside
+// it as child widgets. Needs the Application object to exist.
+
+#include <memory>
+
+#include "platform/platform.h"
+
+namespace vorlanz::platform {
+
+class QtPlatform : public Platform {
+ public:
+  // The main window's client area has the given size; the window stays
+  // hidden until ShowMainWindow.
+  QtPlatform(int client_width, int client_height);
+  ~QtPlatform() override;
+  QtPlatform(const QtPlatform&) = delete;
+  QtPlatform& operator=(const QtPlatform&) = delete;
+
+  void ShowMainWindow(std::string_view title) override;
+  WindowId OpenWindow(std::string_view title, int x, int y, int outer_width,
+                      int outer_height) override;
+  WindowId OpenPanel(WindowId parent, int x, int y, int width, int height) override;
+  void CloseWindow(WindowId window) override;
+  void SelectWindow(WindowId window) override;
+  WindowId CurrentWindow() const override;
+  Surface& WindowSurface(WindowId window) override;
+
+  void CreateEditField(WindowId panel, int id, int x, int y, int width, int height,
+                       std::string_view text) override;
+  std::string FieldText(int id) const override;
+  void SetFieldText(int id, std::string_view text) override;
+  void FocusField(int id) override;
+  void FocusNextField() override;
+  void AddAccelerator(WindowId window, char letter, int command_id) override;
+
+  int PendingKey() override;
+  int MouseButtons() override;
+  Point MousePosition() override;
+  void Pause(int milliseconds) override;
+
+  void SetMenuBar(const MenuBar& menu) override;
+  void CheckMenuItem(int id, bool checked) override;
+  void EnableMenuBar(bool enabled) override;
+
+  void ShowHelp(std::string_view keyword) override;
+  [[noreturn]] void Quit() override;
+
+  // --- For tests and scripted runs -----------------------------------------
+  // The id of the edit field holding the keyboard focus, or 0.
+  int FocusedField() const;
+  // Whether the menu item shows a tick.
+  bool MenuItemTicked(int id) const;
+  // Picks a menu item as the user would; false when the menu bar is
+  // disabled or has no such item.
+  bool PickMenuItem(int id);
+
+ protected:
+  Event NextEvent(bool wait) override;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+std::unique_ptr<Platform> MakeQtPlatform(int client_width, int client_height);
+
+}  // namespace vorlanz::platform

@@ -1,0 +1,171 @@
+#include "platform/qt_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace vorlanz::platform {
+namespace {
+
+MenuEntry Command(int id, std::string label) {
+  MenuEntry entry;
+  entry.id = id;
+  entry.label = std::move(label);
+  return entry;
+}
+
+MenuEntry Submenu(std::string label, std::vector<MenuEntry> entries) {
+  MenuEntry entry;
+  entry.kind = MenuEntry::Kind::Submenu;
+  entry.label = std::move(label);
+  entry.entries = std::move(entries);
+  return entry;
+}
+
+MenuEntry Separator() {
+  MenuEntry entry;
+  entry.kind = MenuEntry::Kind::Separator;
+  return entry;
+}
+
+class QtPlatformTest : public ::testing::Test {
+ protected:
+  QtPlatformTest() { platform_.ShowMainWindow("Vorlanz"); }
+
+  // Opens a dialog like the series entry: a window, a panel and three fields.
+  WindowId OpenDialogWithFields() {
+    const WindowId window = platform_.OpenWindow("Bitte Reihe eingeben", 150, 41, 194, 351);
+    const WindowId panel = platform_.OpenPanel(window, 10, 36, 170, 234);
+    platform_.CreateEditField(panel, 401, 108, 0, 18, 18, "1");
+    platform_.CreateEditField(panel, 402, 108, 18, 18, 18, "");
+    platform_.CreateEditField(panel, 403, 108, 36, 18, 18, "2");
+    return window;
+  }
+
+  QtPlatform platform_{788, 435};
+};
+
+TEST_F(QtPlatformTest, WindowsHaveClientSurfacesInsideTheirFrame) {
+  EXPECT_EQ(platform_.CurrentWindow(), kMainWindow);
+  EXPECT_EQ(platform_.Screen().width(), 788);
+  EXPECT_EQ(platform_.Screen().height(), 435);
+  EXPECT_EQ(platform_.Screen().Pixel(400, 200), (Rgb{192, 192, 192}));
+
+  const WindowId window = platform_.OpenWindow("Eingabe der System-Güte:", 180, 120, 244, 70);
+  EXPECT_EQ(platform_.CurrentWindow(), window);
+  EXPECT_EQ(platform_.Screen().width(), 244 - 6);
+  EXPECT_EQ(platform_.Screen().height(), 70 - 37);
+
+  const WindowId panel = platform_.OpenPanel(window, 4, 4, 50, 20);
+  EXPECT_EQ(platform_.CurrentWindow(), panel);
+  EXPECT_EQ(platform_.Screen().width(), 50);
+
+  platform_.SelectWindow(window);
+  EXPECT_EQ(platform_.CurrentWindow(), window);
+
+  // Closing a window closes its panels too and hands drawing back to the
+  // main window.
+  platform_.CloseWindow(window);
+  EXPECT_EQ(platform_.CurrentWindow(), kMainWindow);
+  EXPECT_THROW(platform_.WindowSurface(panel), std::logic_error);
+  EXPECT_THROW(platform_.SelectWindow(window), std::logic_error);
+  platform_.CloseWindow(kMainWindow);  // not a window the program may close
+  EXPECT_EQ(platform_.Screen().width(), 788);
+}
+
+TEST_F(QtPlatformTest, FieldsKeepTheirTextAndTabInTheOrderTheyWereMade) {
+  OpenDialogWithFields();
+  EXPECT_EQ(platform_.FieldText(401), "1");
+  EXPECT_EQ(platform_.FieldText(402), "");
+  platform_.SetFieldText(402, "Ü0");
+  EXPECT_EQ(platform_.FieldText(402), "Ü0");
+  EXPECT_EQ(platform_.FieldText(499), "");  // no such field
+
+  // The dialog's first field took the focus; Tab runs on and wraps around.
+  EXPECT_EQ(platform_.FocusedField(), 401);
+  platform_.FocusNextField();
+  EXPECT_EQ(platform_.FocusedField(), 402);
+  platform_.FocusNextField();
+  EXPECT_EQ(platform_.FocusedField(), 403);
+  platform_.FocusNextField();
+  EXPECT_EQ(platform_.FocusedField(), 401);
+  platform_.FocusField(403);
+  EXPECT_EQ(platform_.FocusedField(), 403);
+}
+
+TEST_F(QtPlatformTest, RemakingAFieldReplacesIt) {
+  const WindowId window = OpenDialogWithFields();
+  const WindowId panel = platform_.CurrentWindow();
+  platform_.CreateEditField(panel, 402, 108, 18, 18, 18, "0");
+  EXPECT_EQ(platform_.FieldText(402), "0");
+  // Remade, it is now the last in the Tab order.
+  platform_.FocusField(403);
+  platform_.FocusNextField();
+  EXPECT_EQ(platform_.FocusedField(), 402);
+
+  platform_.CloseWindow(window);
+  EXPECT_EQ(platform_.FieldText(401), "");
+  EXPECT_EQ(platform_.FocusedField(), 0);
+  platform_.FocusNextField();  // no fields left: nothing happens
+  EXPECT_EQ(platform_.FocusedField(), 0);
+}
+
+TEST_F(QtPlatformTest, MenuPicksBecomeCommandsAndTicksFollowTheProgram) {
+  platform_.SetMenuBar({Submenu(
+      "&Vorlanz V5.0",
+      {Submenu("&Bundesland", {Command(16, "Niedersachsen"), Command(17, "Nordrhein-Westfalen")}),
+       Separator(), Command(99, "&Ende")})});
+  platform_.CheckMenuItem(17, true);
+  EXPECT_TRUE(platform_.MenuItemTicked(17));
+  EXPECT_FALSE(platform_.MenuItemTicked(16));
+
+  // Picking an item neither ticks nor unticks it on its own.
+  ASSERT_TRUE(platform_.PickMenuItem(16));
+  ASSERT_TRUE(platform_.PickMenuItem(17));
+  EXPECT_FALSE(platform_.MenuItemTicked(16));
+  EXPECT_TRUE(platform_.MenuItemTicked(17));
+  Event first = platform_.WaitEvent();
+  EXPECT_EQ(first.kind, EventKind::Command);
+  EXPECT_EQ(first.message(), kMsgCommand);
+  EXPECT_EQ(first.command, 16);
+  EXPECT_EQ(first.window, kMainWindow);
+  EXPECT_EQ(platform_.WaitEvent().command, 17);
+
+  platform_.CheckMenuItem(17, false);
+  platform_.CheckMenuItem(16, true);
+  EXPECT_TRUE(platform_.MenuItemTicked(16));
+  EXPECT_FALSE(platform_.MenuItemTicked(17));
+
+  // A tick given before the menu is built shows once it is.
+  platform_.CheckMenuItem(99, true);
+  platform_.SetMenuBar({Submenu("&Vorlanz V5.0", {Command(99, "&Ende")})});
+  EXPECT_TRUE(platform_.MenuItemTicked(99));
+}
+
+TEST_F(QtPlatformTest, DisabledMenuBarTakesNoPicks) {
+  platform_.SetMenuBar({Submenu("&Analyse", {Command(50, "&Wettstreit")})});
+  platform_.EnableMenuBar(false);
+  EXPECT_FALSE(platform_.PickMenuItem(50));
+  platform_.EnableMenuBar(true);
+  EXPECT_TRUE(platform_.PickMenuItem(50));
+  EXPECT_FALSE(platform_.PickMenuItem(51));
+  EXPECT_EQ(platform_.WaitEvent().command, 50);
+}
+
+TEST_F(QtPlatformTest, IdleInputGivesNothing) {
+  EXPECT_EQ(platform_.PollEvent().kind, EventKind::None);
+  EXPECT_EQ(platform_.PendingKey(), 0);
+  EXPECT_EQ(platform_.MouseButtons(), 0);
+  platform_.Pause(5);
+  EXPECT_EQ(platform_.PollEvent().kind, EventKind::None);
+}
+
+TEST_F(QtPlatformTest, PendingKeyDropsOtherInput) {
+  platform_.SetMenuBar({Submenu("&Analyse", {Command(50, "&Wettstreit")})});
+  platform_.PickMenuItem(50);
+  EXPECT_EQ(platform_.PendingKey(), 0);
+  EXPECT_EQ(platform_.PollEvent().kind, EventKind::None);
+}
+
+}  // namespace
+}  // namespace vorlanz::platform
