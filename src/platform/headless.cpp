@@ -13,31 +13,6 @@ char UpperCase(char letter) {
 
 }  // namespace
 
-struct HeadlessPlatform::Step {
-  enum class Kind { Event, MouseMove, MouseDown, MouseUp, TypeIntoField, Action };
-  Kind kind = Kind::Event;
-  Event event;
-  // Keys and commands go to the window that is current when the step is taken.
-  bool to_current_window = true;
-  Point at;
-  int buttons = 0;
-  int field_id = 0;
-  std::string text;
-  std::function<void()> action;
-};
-
-struct HeadlessPlatform::Window {
-  std::string title;
-  WindowId parent = 0;  // 0 for a window with a title bar
-  Geometry geometry;
-  std::unique_ptr<Surface> surface;
-};
-
-struct HeadlessPlatform::Field {
-  WindowId panel = 0;
-  std::string text;
-};
-
 int CharacterOfKey(int virtual_key) {
   if ((virtual_key >= 'A' && virtual_key <= 'Z') || (virtual_key >= '0' && virtual_key <= '9')) {
     return virtual_key;

@@ -104,9 +104,30 @@ class HeadlessPlatform : public Platform {
   Event NextEvent(bool wait) override;
 
  private:
-  struct Step;
-  struct Window;
-  struct Field;
+  struct Step {
+    enum class Kind { Event, MouseMove, MouseDown, MouseUp, TypeIntoField, Action };
+    Kind kind = Kind::Event;
+    Event event;
+    // Keys and commands go to the window that is current when the step is
+    // taken.
+    bool to_current_window = true;
+    Point at;
+    int buttons = 0;
+    int field_id = 0;
+    std::string text;
+    std::function<void()> action;
+  };
+  struct Window {
+    std::string title;
+    WindowId parent = 0;  // 0 for a window with a title bar
+    Geometry geometry;
+    std::unique_ptr<Surface> surface;
+  };
+  struct Field {
+    WindowId panel = 0;
+    std::string text;
+  };
+
   void Push(Step step);
   // Takes the next step: actions run, mouse steps update the mouse state.
   // Returns false when the script is used up.
