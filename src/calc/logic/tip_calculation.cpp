@@ -1,0 +1,224 @@
+#include "calc/logic/tip_calculation.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+#include "calc/logic/packed_row.h"
+#include "calc/logic/quota.h"
+#include "calc/logic/rounding.h"
+#include "calc/logic/row_drawer.h"
+
+namespace vorlanz {
+
+namespace {
+
+// Rejections tolerated at one working quality before it is lowered.
+constexpr int kRejectLimit = 80;
+// Lowering the working quality from 0 starts again at this value.
+constexpr int kWrapQuality = 7;
+// After this many wraps within one row, the first candidate that passes the
+// mean test and is not too close is taken, touching or not and whatever its
+// counts. Without it a row whose every candidate stays further away than any
+// working quality would never end.
+constexpr int kWrapsBeforeRelaxing = 2;
+// The distance scan starts from this minimum.
+constexpr int kDistanceStart = 11;
+// Rows 1..6 must carry about the expected numbers of draws and away wins.
+constexpr int kLastCountedRow = 6;
+constexpr int kPrizeRanks = 4;
+
+constexpr std::uint32_t kAllPass = (1u << (kMatchCount + 1)) - 1;
+
+// Bit e is set if a value e (0..13) lies within 1 of `target`.
+std::uint32_t NearMask(std::int64_t target) {
+  std::uint32_t mask = 0;
+  for (std::int64_t value = 0; value <= kMatchCount; ++value) {
+    if (value >= target - 1 && value <= target + 1) mask |= 1u << value;
+  }
+  return mask;
+}
+
+Byte SaturatedIncrement(Byte count) {
+  return count == 255 ? count : static_cast<Byte>(count + 1);
+}
+
+std::int16_t SaturatedIncrement(std::int16_t count) {
+  return count == INT16_MAX ? count : static_cast<std::int16_t>(count + 1);
+}
+
+class TipRun {
+ public:
+  TipRun(PoolData& pool, Random& random, CalculationObserver& observer)
+      : pool_(pool),
+        random_(random),
+        observer_(observer),
+        norm_(PackSeries(pool.NormSeries)),
+        game_(PackSeries(pool.GameSeries)),
+        meanTarget_(RoundHalfEven(pool.Fges, kRowCount)),
+        drawMask_(NearMask(RoundHalfEven(pool.DrawQuotaSum, kRowCount))),
+        awayMask_(NearMask(RoundHalfEven(pool.AwayQuotaSum, kRowCount))) {}
+
+  CalculationResult Run(int firstRow) {
+    for (int row = 1; row < firstRow; ++row) {
+      rows_[row] = PackColumn(pool_.TipRows, row);
+      normErrorTotal_ += Distance(rows_[row], norm_);
+    }
+    for (int row = firstRow; row <= kRowCount; ++row) {
+      if (!BuildRow(row)) return CalculationResult::Cancelled;
+    }
+    return CalculationResult::Complete;
+  }
+
+ private:
+  // Bit e is set if a candidate with e NORM differences passes the mean test
+  // of `row`. Both sides round a half to the even neighbour, which for the
+  // candidate's side matters only in even rows.
+  std::uint32_t MeanMask(int row) const {
+    if (row == kRowCount) return kAllPass;
+    std::uint32_t mask = 0;
+    for (int errors = 0; errors <= kMatchCount; ++errors) {
+      if (RoundHalfEven(normErrorTotal_ + errors, row) == meanTarget_) mask |= 1u << errors;
+    }
+    return mask;
+  }
+
+  bool PassesCountTest(PackedRow candidate) const {
+    return ((drawMask_ >> Draws(candidate)) & (awayMask_ >> AwayWins(candidate)) & 1u) != 0;
+  }
+
+  // Returns false if the observer cancelled.
+  bool BuildRow(int row) {
+    const RowDrawer drawer(pool_.OutcomeQuota);
+    const std::uint32_t meanMask = MeanMask(row);
+    int quality = pool_.SystemQuality;
+    pool_.WorkingQuality = pool_.SystemQuality;
+    int rejects = 0;
+    int wraps = 0;
+    for (;;) {
+      if (observer_.CancelRequested(row)) return false;
+      const PackedRow candidate = drawer.Draw(random_);
+      const int normErrors = Distance(candidate, norm_);
+      if (((meanMask >> normErrors) & 1u) == 0) continue;
+      observer_.Status(normErrors);
+
+      if (rejects > kRejectLimit) {
+        rejects = 0;
+        if (quality == 0) {
+          quality = kWrapQuality;
+          ++wraps;
+        } else {
+          --quality;
+        }
+        pool_.WorkingQuality = static_cast<Byte>(quality);
+        observer_.QualityLowered(quality);
+      }
+      const bool relaxed = wraps >= kWrapsBeforeRelaxing;
+
+      if (row <= kLastCountedRow && !relaxed && !PassesCountTest(candidate)) {
+        ++rejects;
+        continue;
+      }
+
+      int minDistance = kDistanceStart;
+      if (row > 1) {
+        bool tooClose = false;
+        bool touching = false;
+        for (int earlier = 1; earlier < row; ++earlier) {
+          const int distance = Distance(rows_[earlier], candidate);
+          minDistance = std::min(minDistance, distance);
+          if (distance < quality) {
+            tooClose = true;
+            break;
+          }
+          touching = touching || distance == quality;
+        }
+        observer_.Distance(minDistance);
+        if (row < kRowCount && (tooClose || (!touching && !relaxed))) {
+          ++rejects;
+          continue;
+        }
+      }
+      Accept(row, candidate, normErrors, row == 1 ? quality : minDistance, minDistance);
+      return true;
+    }
+  }
+
+  void Accept(int row, PackedRow candidate, int normErrors, int rowQuality, int minDistance) {
+    rows_[row] = candidate;
+    normErrorTotal_ += normErrors;
+    for (int match = 1; match <= kMatchCount; ++match) {
+      const Byte code = CodeAt(candidate, match);
+      pool_.TipRows[match][row] = code;
+      --pool_.OutcomeQuota[match][QuotaColumn(code)];
+    }
+    pool_.RowNormErrors[row] = static_cast<Byte>(normErrors);
+    if (row > 1) pool_.RowMinDistance[row] = static_cast<Byte>(minDistance);
+    pool_.RowQuality[row] = static_cast<Byte>(rowQuality);
+
+    AcceptedRow accepted{
+        row,        normErrors,  HomeWins(candidate), Draws(candidate), AwayWins(candidate),
+        rowQuality, std::nullopt};
+    if (IsSet(pool_.GameReady)) {
+      const int gameErrors = Distance(candidate, game_);
+      accepted.gameErrors = gameErrors;
+      if (gameErrors < kPrizeRanks) CountWin(row, gameErrors);
+    }
+    observer_.RowAccepted(accepted);
+  }
+
+  void CountWin(int row, int gameErrors) {
+    std::int16_t* const ranks[kPrizeRanks] = {&pool_.WinsRank1, &pool_.WinsRank2, &pool_.WinsRank3,
+                                              &pool_.WinsRank4};
+    *ranks[gameErrors] = SaturatedIncrement(*ranks[gameErrors]);
+    Byte& tally = pool_.RowWinTally[row][gameErrors];
+    tally = SaturatedIncrement(tally);
+  }
+
+  PoolData& pool_;
+  Random& random_;
+  CalculationObserver& observer_;
+  const PackedRow norm_;
+  const PackedRow game_;
+  const std::int64_t meanTarget_;
+  const std::uint32_t drawMask_;
+  const std::uint32_t awayMask_;
+  std::array<PackedRow, kRowCount + 1> rows_{};
+  int normErrorTotal_ = 0;
+};
+
+bool QuotaLeftIs(const PoolData& pool, int unitsLeft) {
+  for (int match = 1; match <= kMatchCount; ++match) {
+    const auto& quota = pool.OutcomeQuota[match];
+    if (quota[kHomeColumn] + quota[kDrawColumn] + quota[kAwayColumn] != unitsLeft) return false;
+  }
+  return true;
+}
+
+bool RowsAreOutcomes(const PoolData& pool, int lastRow) {
+  for (int match = 1; match <= kMatchCount; ++match) {
+    for (int row = 1; row <= lastRow; ++row) {
+      if (pool.TipRows[match][row] > kAwayWin) return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+CalculationResult CalculateTips(PoolData& pool, Random& random, CalculationObserver& observer) {
+  if (!ForecastIsSound(pool)) return CalculationResult::FaultyForecast;
+  ComputeQuota(pool);
+  return TipRun(pool, random, observer).Run(1);
+}
+
+CalculationResult ResumeTips(PoolData& pool, int firstRow, Random& random,
+                             CalculationObserver& observer) {
+  if (firstRow < 1 || firstRow > kRowCount || !QuotaLeftIs(pool, kRowCount + 1 - firstRow) ||
+      !RowsAreOutcomes(pool, firstRow - 1)) {
+    return CalculationResult::FaultyForecast;
+  }
+  return TipRun(pool, random, observer).Run(firstRow);
+}
+
+}  // namespace vorlanz

@@ -1,0 +1,30 @@
+#pragma once
+
+// The tip calculation: twelve rows drawn at random, outcome by outcome,
+// weighted by the quota still left, each kept only if it passes the mean,
+// count and distance tests. Together the rows carry every outcome of every
+// match exactly as often as the quota says.
+
+#include "calc/logic/calculation_observer.h"
+#include "calc/logic/pool_data.h"
+#include "calc/logic/random.h"
+
+namespace vorlanz {
+
+enum class CalculationResult {
+  Complete,        // rows 1..12 are in TipRows with their figures
+  Cancelled,       // the observer asked to stop; rows accepted before stay
+  FaultyForecast,  // nothing was drawn: a match has no weight (or no quota) to draw from
+};
+
+// Runs the quota step and builds rows 1..12 into the pool's tip set, counting
+// wins against the GAME series if it is entered.
+CalculationResult CalculateTips(PoolData& pool, Random& random, CalculationObserver& observer);
+
+// Continues a calculation at `firstRow`: rows 1..firstRow-1 are taken from
+// TipRows, the quota left from OutcomeQuota (each match must have 13 -
+// firstRow units left) and Fges, DrawQuotaSum, AwayQuotaSum as they stand.
+CalculationResult ResumeTips(PoolData& pool, int firstRow, Random& random,
+                             CalculationObserver& observer);
+
+}  // namespace vorlanz

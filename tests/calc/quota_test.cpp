@@ -1,0 +1,132 @@
+#include "calc/logic/quota.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "calc/logic/rounding.h"
+#include "calculation_trace.h"
+
+namespace vorlanz {
+namespace {
+
+using testing::SetAllWeights;
+using testing::SetSeries;
+using Quota = std::array<int, 3>;
+
+Quota QuotaOf(const PoolData& pool, int match) {
+  const auto& quota = pool.OutcomeQuota[match];
+  return {quota[kHomeColumn], quota[kDrawColumn], quota[kAwayColumn]};
+}
+
+// The quota of one match from its weights; the other twelve are 4:4:4.
+Quota ScaledQuota(Byte home, Byte draw, Byte away) {
+  PoolData pool;
+  SetAllWeights(pool, 4, 4, 4);
+  pool.OwnForecast[7] = {0, home, draw, away};
+  ComputeQuota(pool);
+  return QuotaOf(pool, 7);
+}
+
+TEST(RoundHalfEvenTest, HalvesGoToTheEvenNeighbour) {
+  EXPECT_EQ(RoundHalfEven(3, 2), 2);  // 1.5
+  EXPECT_EQ(RoundHalfEven(5, 2), 2);  // 2.5
+  EXPECT_EQ(RoundHalfEven(7, 2), 4);  // 3.5
+  EXPECT_EQ(RoundHalfEven(0, 12), 0);
+  EXPECT_EQ(RoundHalfEven(106, 12), 9);  // 8.83
+  EXPECT_EQ(RoundHalfEven(12, 7), 2);    // 1.71
+  EXPECT_EQ(RoundHalfEven(24, 7), 3);    // 3.43
+}
+
+TEST(ComputeQuotaTest, ScalesEachMatchToTwelfths) {
+  EXPECT_EQ(ScaledQuota(5, 4, 3), (Quota{5, 4, 3}));
+  EXPECT_EQ(ScaledQuota(12, 0, 0), (Quota{12, 0, 0}));
+  EXPECT_EQ(ScaledQuota(1, 1, 1), (Quota{4, 4, 4}));
+  EXPECT_EQ(ScaledQuota(2, 1, 0), (Quota{8, 4, 0}));
+  EXPECT_EQ(ScaledQuota(1, 2, 4), (Quota{2, 3, 7}));
+  EXPECT_EQ(ScaledQuota(1, 3, 4), (Quota{2, 4, 6}));  // 1.5 -> 2, 4.5 -> 4
+  EXPECT_EQ(ScaledQuota(0, 0, 7), (Quota{0, 0, 12}));
+}
+
+TEST(ComputeQuotaTest, LargeWeightsNeitherOverflowNorLoseTheTotal) {
+  EXPECT_EQ(ScaledQuota(255, 255, 255), (Quota{4, 4, 4}));
+  EXPECT_EQ(ScaledQuota(255, 0, 1), (Quota{12, 0, 0}));
+  EXPECT_EQ(ScaledQuota(1, 0, 255), (Quota{0, 0, 12}));
+  EXPECT_EQ(ScaledQuota(255, 255, 0), (Quota{6, 6, 0}));
+  EXPECT_EQ(ScaledQuota(200, 100, 100), (Quota{6, 3, 3}));
+}
+
+TEST(ComputeQuotaTest, EveryWeightTripleAddsUpToTwelve) {
+  for (int home = 0; home <= 255; home += 3) {
+    for (int draw = 0; draw <= 255; draw += 5) {
+      for (int away : {0, 1, 2, 7, 100, 255}) {
+        if (home + draw + away == 0) continue;
+        const Quota quota =
+            ScaledQuota(static_cast<Byte>(home), static_cast<Byte>(draw), static_cast<Byte>(away));
+        ASSERT_EQ(quota[0] + quota[1] + quota[2], 12) << home << ":" << draw << ":" << away;
+        ASSERT_LE(quota[2], 12);
+      }
+    }
+  }
+}
+
+TEST(ComputeQuotaTest, MatchWithoutWeightsKeepsItsStaleQuota) {
+  PoolData pool;
+  SetAllWeights(pool, 5, 4, 3);
+  pool.OwnForecast[3] = {0, 0, 0, 0};
+  pool.OutcomeQuota[3] = {0, 1, 2, 3};
+  ComputeQuota(pool);
+  EXPECT_EQ(QuotaOf(pool, 3), (Quota{1, 2, 3}));
+  EXPECT_EQ(QuotaOf(pool, 4), (Quota{5, 4, 3}));
+}
+
+TEST(ComputeQuotaTest, FgesCountsTheQuotaOffTheNormOutcome) {
+  PoolData pool;
+  SetAllWeights(pool, 12, 0, 0);
+  pool.OwnForecast[1] = {0, 5, 4, 3};
+  SetSeries(pool.NormSeries, "1111111111111");
+  ComputeQuota(pool);
+  EXPECT_EQ(pool.Fges, 7);  // match 1 adds 4 + 3, the others nothing
+  EXPECT_EQ(pool.DrawQuotaSum, 4);
+  EXPECT_EQ(pool.AwayQuotaSum, 3);
+
+  SetSeries(pool.NormSeries, "0111111111111");
+  ComputeQuota(pool);
+  EXPECT_EQ(pool.Fges, 8);  // 5 + 3
+  SetSeries(pool.NormSeries, "2111111111111");
+  ComputeQuota(pool);
+  EXPECT_EQ(pool.Fges, 9);  // 5 + 4
+}
+
+TEST(ComputeQuotaTest, SumsOverAllMatches) {
+  PoolData pool;
+  SetAllWeights(pool, 5, 4, 3);
+  SetSeries(pool.NormSeries, "1021021021021");
+  ComputeQuota(pool);
+  // Five matches with NORM 1 add 7, four with 0 add 8, four with 2 add 9.
+  EXPECT_EQ(pool.Fges, 5 * 7 + 4 * 8 + 4 * 9);
+  EXPECT_EQ(pool.DrawQuotaSum, 13 * 4);
+  EXPECT_EQ(pool.AwayQuotaSum, 13 * 3);
+}
+
+TEST(ComputeQuotaTest, MissingNormEntryCountsEveryOutcome) {
+  PoolData pool;
+  SetAllWeights(pool, 12, 0, 0);
+  pool.NormSeries.fill(kNoEntry);
+  ComputeQuota(pool);
+  EXPECT_EQ(pool.Fges, 13 * 12);
+}
+
+TEST(ForecastIsSoundTest, EveryMatchNeedsAPositiveWeight) {
+  PoolData pool;
+  EXPECT_FALSE(ForecastIsSound(pool));
+  SetAllWeights(pool, 0, 0, 1);
+  EXPECT_TRUE(ForecastIsSound(pool));
+  pool.OwnForecast[13] = {0, 0, 0, 0};
+  EXPECT_FALSE(ForecastIsSound(pool));
+  pool.OwnForecast[13] = {0, 255, 255, 255};
+  EXPECT_TRUE(ForecastIsSound(pool));
+}
+
+}  // namespace
+}  // namespace vorlanz

@@ -1,0 +1,101 @@
+#include "calc/logic/random.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
+
+namespace vorlanz {
+namespace {
+
+TEST(RandomTest, SameSeedSameSequenceOtherSeedOtherSequence) {
+  Random a(42);
+  Random b(42);
+  Random c(43);
+  int differences = 0;
+  for (int i = 0; i < 100; ++i) {
+    const std::uint32_t value = a.Next();
+    ASSERT_EQ(value, b.Next());
+    differences += value != c.Next() ? 1 : 0;
+  }
+  EXPECT_GT(differences, 95);
+
+  a.Seed(7);
+  b.Seed(7);
+  for (int i = 0; i < 10; ++i) ASSERT_EQ(a.Below(12), b.Below(12));
+}
+
+TEST(RandomTest, BelowStaysInRangeAndHitsEveryValueEvenly) {
+  Random random(1);
+  for (std::uint32_t n : {1u, 2u, 3u, 7u, 12u, 13u, 255u}) {
+    std::vector<int> hits(n, 0);
+    const int draws = 2000 * static_cast<int>(n);
+    for (int i = 0; i < draws; ++i) {
+      const std::uint32_t value = random.Below(n);
+      ASSERT_LT(value, n);
+      ++hits[value];
+    }
+    for (std::uint32_t value = 0; value < n; ++value) {
+      EXPECT_NEAR(hits[value], 2000, 250) << "n=" << n << " value=" << value;
+    }
+  }
+}
+
+TEST(RandomTest, BelowCopesWithTheLargestRanges) {
+  Random random(9);
+  const std::uint32_t huge = 0xFFFFFFFFu;
+  const std::uint32_t half = 0x80000001u;  // rejects almost half of all raw draws
+  for (int i = 0; i < 1000; ++i) {
+    EXPECT_LT(random.Below(huge), huge);
+    EXPECT_LT(random.Below(half), half);
+  }
+}
+
+std::array<int, 3> OutcomeCounts(int home, int draw, int away, int draws) {
+  Random random(5);
+  std::array<int, 3> counts{};  // home win, draw, away win
+  for (int i = 0; i < draws; ++i) {
+    const Byte outcome = DrawOutcome(home, draw, away, random);
+    if (outcome == kHomeWin) ++counts[0];
+    if (outcome == kDraw) ++counts[1];
+    if (outcome == kAwayWin) ++counts[2];
+  }
+  return counts;
+}
+
+TEST(DrawOutcomeTest, FollowsTheWeights) {
+  const auto counts = OutcomeCounts(6, 4, 2, 120000);
+  EXPECT_NEAR(counts[0], 60000, 1000);
+  EXPECT_NEAR(counts[1], 40000, 1000);
+  EXPECT_NEAR(counts[2], 20000, 1000);
+
+  const auto large = OutcomeCounts(255, 255, 255, 30000);
+  EXPECT_NEAR(large[0], 10000, 500);
+  EXPECT_NEAR(large[1], 10000, 500);
+  EXPECT_NEAR(large[2], 10000, 500);
+}
+
+TEST(DrawOutcomeTest, NeverDrawsAnOutcomeWithoutWeight) {
+  EXPECT_EQ(OutcomeCounts(12, 0, 0, 500), (std::array<int, 3>{500, 0, 0}));
+  EXPECT_EQ(OutcomeCounts(0, 1, 0, 500), (std::array<int, 3>{0, 500, 0}));
+  EXPECT_EQ(OutcomeCounts(0, 0, 3, 500), (std::array<int, 3>{0, 0, 500}));
+  const auto noDraw = OutcomeCounts(1, 0, 1, 1000);
+  EXPECT_EQ(noDraw[1], 0);
+  EXPECT_EQ(noDraw[0] + noDraw[2], 1000);
+}
+
+TEST(DrawOutcomeTest, AllWeightsZeroDrawsNothing) {
+  Random random(3);
+  EXPECT_EQ(DrawOutcome(0, 0, 0, random), kNoEntry);
+}
+
+TEST(ProcessRandomTest, IsOneGeneratorThatTestsCanSeed) {
+  ProcessRandom().Seed(11);
+  const std::uint32_t first = ProcessRandom().Next();
+  ProcessRandom().Seed(11);
+  EXPECT_EQ(ProcessRandom().Next(), first);
+  EXPECT_EQ(&ProcessRandom(), &ProcessRandom());
+}
+
+}  // namespace
+}  // namespace vorlanz
