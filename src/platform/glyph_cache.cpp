@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QRawFont>
 #include <QString>
 #include <unordered_map>
 
@@ -22,6 +23,7 @@ class GlyphCache {
     font_.setHintingPreference(QFont::PreferFullHinting);
     font_.setFixedPitch(true);
     metrics_ = QFontMetrics(font_);
+    raw_font_ = QRawFont::fromFont(font_);
     // Centre the font's own height in the cell.
     baseline_ = metrics_.ascent() + (kCellHeight - metrics_.height()) / 2;
     box_ = MakeBox();
@@ -50,7 +52,10 @@ class GlyphCache {
   }
 
   Glyph Render(char32_t code_point) const {
-    if (code_point != ' ' && !metrics_.inFontUcs4(code_point)) return box_;
+    // Only the font's own glyphs: a fallback font's glyph would not fit the cell.
+    if (code_point != ' ' && !raw_font_.supportsCharacter(static_cast<uint>(code_point))) {
+      return box_;
+    }
     QImage image(kCellWidth, kCellHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
@@ -74,6 +79,7 @@ class GlyphCache {
 
   QFont font_;
   QFontMetrics metrics_;
+  QRawFont raw_font_;
   int baseline_ = 0;
   Glyph box_;
   std::array<Glyph, 256> latin1_;

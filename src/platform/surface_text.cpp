@@ -40,6 +40,27 @@ const NibblePixels& OpaqueNibbles(std::uint32_t text, std::uint32_t back) {
   return table;
 }
 
+// All-ones for the set pixels of every 4-bit piece of a glyph row.
+constexpr std::array<std::array<std::uint32_t, 4>, 16> MakeNibbleMasks() {
+  std::array<std::array<std::uint32_t, 4>, 16> masks{};
+  for (std::size_t nibble = 0; nibble < 16; ++nibble) {
+    for (std::size_t bit = 0; bit < 4; ++bit) {
+      masks[nibble][bit] = (nibble & (8u >> bit)) != 0 ? 0xffffffffu : 0u;
+    }
+  }
+  return masks;
+}
+constexpr auto kNibbleMasks = MakeNibbleMasks();
+
+// Sets the masked ones of four pixels to the colour, without branches.
+inline void BlendNibble(std::uint32_t* dest, const std::array<std::uint32_t, 4>& mask,
+                        std::uint32_t colour) {
+  std::array<std::uint32_t, 4> pixels;
+  std::memcpy(pixels.data(), dest, sizeof pixels);
+  for (std::size_t i = 0; i < 4; ++i) pixels[i] = (pixels[i] & ~mask[i]) | (colour & mask[i]);
+  std::memcpy(dest, pixels.data(), sizeof pixels);
+}
+
 }  // namespace
 
 void Surface::Text(int x, int y, std::string_view utf8) {
@@ -65,25 +86,27 @@ void Surface::TextFont8(int x, int y, std::string_view utf8) {
   const std::uint32_t back = PackRgb(back_);
   const NibblePixels* nibbles = opaque_ ? &OpaqueNibbles(text, back) : nullptr;
   const bool rows_inside = y >= 0 && y + kCellHeight <= height_;
+  const std::size_t stride = static_cast<std::size_t>(width_);
   int cell_x = x;
   for (std::size_t pos = 0; pos < utf8.size() && cell_x < width_; cell_x += kCellWidth) {
     const char32_t code_point = NextCodePoint(utf8, pos);
     if (cell_x + kCellWidth <= 0) continue;
     const Glyph& glyph = ScreenGlyph(latin1, code_point);
     if (rows_inside && cell_x >= 0 && cell_x + kCellWidth <= width_) {
-      std::uint32_t* dest = pixels_.data() + static_cast<std::size_t>(y) * width_ + cell_x;
+      std::uint32_t* dest = pixels_.data() + static_cast<std::size_t>(y) * stride + cell_x;
       if (nibbles != nullptr) {
         for (const std::uint8_t bits : glyph.rows) {
           std::memcpy(dest, nibbles->pixels[bits >> 4].data(), 4 * sizeof(std::uint32_t));
           std::memcpy(dest + 4, nibbles->pixels[bits & 15u].data(), 4 * sizeof(std::uint32_t));
-          dest += width_;
+          dest += stride;
         }
       } else {
         for (const std::uint8_t bits : glyph.rows) {
-          for (int col = 0; bits != 0 && col < kCellWidth; ++col) {
-            if ((bits & (0x80u >> col)) != 0) dest[col] = text;
+          if (bits != 0) {
+            BlendNibble(dest, kNibbleMasks[bits >> 4], text);
+            BlendNibble(dest + 4, kNibbleMasks[bits & 15u], text);
           }
-          dest += width_;
+          dest += stride;
         }
       }
       continue;

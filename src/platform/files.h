@@ -1,0 +1,22 @@
+#pragma once
+
+// Whole-file reads and writes for the data and parameter files.
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+namespace vorlanz::platform {
+
+bool FileExists(const std::filesystem::path& path);
+
+// The whole content of the file, or nothing when it cannot be read.
+std::optional<std::vector<std::uint8_t>> ReadFile(const std::filesystem::path& path);
+
+// Writes the bytes to "<path>.tmp" and renames that over the file, so that
+// the file is either wholly old or wholly new. On failure the temporary file
+// is removed, an existing file keeps its content, and the result is false.
+bool WriteFileAtomic(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
+
+}  // namespace vorlanz::platform

@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/files.h"
+
+namespace vorlanz::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FilesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("vorlanz_files_" +
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  fs::path dir_;
+};
+
+TEST_F(FilesTest, WriteThenReadGivesTheSameBytes) {
+  const fs::path path = dir_ / "SYS_MEM.T13";
+  EXPECT_FALSE(FileExists(path));
+  EXPECT_FALSE(ReadFile(path).has_value());
+  std::vector<std::uint8_t> bytes(2386);
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 7);
+  ASSERT_TRUE(WriteFileAtomic(path, bytes));
+  EXPECT_TRUE(FileExists(path));
+  EXPECT_EQ(ReadFile(path), bytes);
+  EXPECT_FALSE(fs::exists(dir_ / "SYS_MEM.T13.tmp"));
+  // A shorter write replaces the whole file.
+  ASSERT_TRUE(WriteFileAtomic(path, {1, 2, 3, 4}));
+  EXPECT_EQ(ReadFile(path), (std::vector<std::uint8_t>{1, 2, 3, 4}));
+  ASSERT_TRUE(WriteFileAtomic(path, {}));
+  EXPECT_EQ(ReadFile(path), std::vector<std::uint8_t>{});
+}
+
+TEST_F(FilesTest, FailedWriteLeavesTheOldFile) {
+  const fs::path path = dir_ / "VORL13.PAR";
+  ASSERT_TRUE(WriteFileAtomic(path, {126, 126, 7, 0}));
+  // Something in the way of the temporary file.
+  fs::create_directory(dir_ / "VORL13.PAR.tmp");
+  EXPECT_FALSE(WriteFileAtomic(path, {1, 1, 1, 1}));
+  EXPECT_EQ(ReadFile(path), (std::vector<std::uint8_t>{126, 126, 7, 0}));
+  EXPECT_TRUE(fs::is_directory(dir_ / "VORL13.PAR.tmp"));
+}
+
+TEST_F(FilesTest, FailedRenameRemovesTheTemporaryFile) {
+  // The target is a non-empty directory: the rename cannot replace it.
+  const fs::path path = dir_ / "MEMORY";
+  fs::create_directories(path / "inside");
+  EXPECT_FALSE(WriteFileAtomic(path, {9}));
+  EXPECT_FALSE(fs::exists(dir_ / "MEMORY.tmp"));
+  EXPECT_TRUE(fs::is_directory(path / "inside"));
+  EXPECT_FALSE(FileExists(path));
+  EXPECT_FALSE(ReadFile(path).has_value());
+}
+
+TEST_F(FilesTest, MissingDirectoryFailsCleanly) {
+  EXPECT_FALSE(WriteFileAtomic(dir_ / "nowhere" / "x.T13", {1}));
+  EXPECT_FALSE(fs::exists(dir_ / "nowhere"));
+}
+
+}  // namespace
+}  // namespace vorlanz::platform

@@ -1,0 +1,250 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/headless.h"
+#include "support/screen_test.h"
+
+namespace vorlanz::platform {
+namespace {
+
+class HeadlessTest : public ScreenTest {};
+
+TEST_F(HeadlessTest, ScriptedEventsComeInOrderWithTheirMessages) {
+  os.Key('A').Command(42).KeyDown(vk::kF1);
+  Event event = Current().WaitEvent();
+  EXPECT_EQ(event.kind, EventKind::KeyDown);
+  EXPECT_EQ(event.key, 'A');
+  EXPECT_EQ(event.ch, 'A');
+  EXPECT_EQ(event.message(), kMsgKeyDown);
+  event = Current().WaitEvent();
+  EXPECT_EQ(event.message(), kMsgKeyUp);
+  event = Current().WaitEvent();
+  EXPECT_EQ(event.message(), kMsgCommand);
+  EXPECT_EQ(event.command, 42);
+  event = Current().WaitEvent();
+  EXPECT_EQ(event.ch, 0);
+  EXPECT_TRUE(os.ScriptDone());
+}
+
+TEST_F(HeadlessTest, WaitingOnAnEmptyScriptThrowsAndNamesTheWindow) {
+  os.ShowMainWindow("Vorlanz");
+  os.OpenWindow("Eingabe der System-Güte:", 180, 120, 244, 70);
+  try {
+    Current().WaitEvent();
+    FAIL() << "no exception";
+  } catch (const ScriptExhausted& error) {
+    const std::string message = error.what();
+    EXPECT_NE(message.find("used up"), std::string::npos) << message;
+    EXPECT_NE(message.find("Eingabe der System-Güte:"), std::string::npos) << message;
+  }
+  // A script of only silent steps is used up as well.
+  int ran = 0;
+  os.Then([&] { ++ran; }).TypeIntoField(3, "x");
+  EXPECT_THROW(Current().WaitEvent(), ScriptExhausted);
+  EXPECT_EQ(ran, 1);
+}
+
+TEST_F(HeadlessTest, PollingAnEmptyScriptGivesNone) {
+  EXPECT_EQ(Current().PollEvent().kind, EventKind::None);
+  EXPECT_EQ(Current().PollEvent().message(), 0);
+  os.Key(vk::kEscape);
+  EXPECT_EQ(Current().PollEvent().key, vk::kEscape);
+  EXPECT_EQ(Current().PollEvent().kind, EventKind::KeyUp);
+  EXPECT_EQ(Current().PollEvent().kind, EventKind::None);
+}
+
+TEST_F(HeadlessTest, CharacterOfKeyCoversLettersDigitsAndKeypad) {
+  EXPECT_EQ(CharacterOfKey('Q'), 'Q');
+  EXPECT_EQ(CharacterOfKey('7'), '7');
+  EXPECT_EQ(CharacterOfKey(vk::kNumpad0 + 3), '3');
+  EXPECT_EQ(CharacterOfKey(vk::kReturn), 13);
+  EXPECT_EQ(CharacterOfKey(vk::kEscape), 27);
+  EXPECT_EQ(CharacterOfKey(vk::kTab), 9);
+  EXPECT_EQ(CharacterOfKey(' '), 32);
+  EXPECT_EQ(CharacterOfKey(vk::kF1), 0);
+  EXPECT_EQ(CharacterOfKey(vk::kLeft), 0);
+}
+
+TEST_F(HeadlessTest, PendingKeySkipsReleasesAndSilentKeys) {
+  os.KeyUp('X').KeyDown(vk::kLeft).Keys("jA").Key(vk::kReturn);
+  EXPECT_EQ(os.PendingKey(), 'j');  // lower case as typed
+  EXPECT_EQ(os.PendingKey(), 'A');
+  EXPECT_EQ(os.PendingKey(), 13);
+  EXPECT_EQ(os.ScriptLeft(), 1u);  // the Return's release
+  EXPECT_EQ(os.PendingKey(), 0);
+  EXPECT_TRUE(os.ScriptDone());
+  EXPECT_EQ(os.PendingKey(), 0);
+}
+
+TEST_F(HeadlessTest, PendingKeyStopsAtAMouseButtonSoItCanBeSeen) {
+  os.MouseMove(5, 6).MouseDown(10, 20, kRightButton).MouseUp().Key('N');
+  EXPECT_EQ(os.PendingKey(), 0);
+  EXPECT_EQ(os.MouseButtons(), kRightButton);
+  EXPECT_EQ(os.MousePosition().x, 10);
+  EXPECT_EQ(os.MousePosition().y, 20);
+  EXPECT_EQ(os.PendingKey(), 'N');
+  EXPECT_EQ(os.MouseButtons(), 0);
+}
+
+TEST_F(HeadlessTest, MouseStepsChangeTheMouseWhenTaken) {
+  os.MouseMove(1, 2).Click(30, 40).MouseMove(50, 60);
+  EXPECT_EQ(os.MouseButtons(), 0);
+  EXPECT_EQ(os.MousePosition().x, 0);
+  Event event = Current().WaitEvent();
+  EXPECT_EQ(event.kind, EventKind::MouseMove);
+  EXPECT_EQ(os.MousePosition().x, 1);
+  event = Current().WaitEvent();
+  EXPECT_EQ(event.kind, EventKind::MouseDown);
+  EXPECT_EQ(os.MouseButtons(), kLeftButton);
+  EXPECT_EQ(os.MousePosition().y, 40);
+  event = Current().WaitEvent();
+  EXPECT_EQ(event.kind, EventKind::MouseUp);
+  EXPECT_EQ(os.MouseButtons(), 0);
+  EXPECT_EQ(os.MousePosition().x, 30);
+  Current().WaitEvent();
+  EXPECT_EQ(os.MousePosition().y, 60);
+}
+
+TEST_F(HeadlessTest, SilentStepsRunWhenReachedAndTheFetchGoesOn) {
+  const WindowId window = os.OpenWindow("Eingabe", 10, 10, 300, 200);
+  const WindowId panel = os.OpenPanel(window, 0, 0, 200, 100);
+  os.CreateEditField(panel, 7, 0, 0, 30, 20, "12");
+  std::vector<std::string> seen;
+  os.Key('A').TypeIntoField(7, "99").Then([&] { seen.push_back(os.FieldText(7)); }).Key('B');
+  EXPECT_EQ(Current().WaitEvent().key, 'A');
+  EXPECT_EQ(Current().WaitEvent().kind, EventKind::KeyUp);
+  EXPECT_TRUE(seen.empty());
+  EXPECT_EQ(os.FieldText(7), "12");
+  EXPECT_EQ(Current().WaitEvent().key, 'B');
+  EXPECT_EQ(seen, std::vector<std::string>{"99"});
+}
+
+TEST_F(HeadlessTest, AnActionCanExtendTheScript) {
+  os.Then([&] { os.Key('Z'); });
+  EXPECT_EQ(Current().WaitEvent().key, 'Z');
+}
+
+TEST_F(HeadlessTest, MainWindowCloseRunsTheQuitHandler) {
+  int quits = 0;
+  os.CloseRequest(kMainWindow).Key('K');
+  Current().SetQuitHandler([&] { ++quits; });
+  // The close request does not reach the caller.
+  EXPECT_EQ(Current().WaitEvent().key, 'K');
+  EXPECT_EQ(quits, 1);
+}
+
+TEST_F(HeadlessTest, QuitHandlerEndingTheProgramEndsTheWait) {
+  Current().SetQuitHandler([] { Current().Quit(); });
+  os.CloseRequest(kMainWindow);
+  EXPECT_THROW(Current().WaitEvent(), ProgramEnded);
+  EXPECT_TRUE(os.quit_called());
+  os.CloseRequest(kMainWindow);
+  EXPECT_THROW(os.PendingKey(), ProgramEnded);
+}
+
+TEST_F(HeadlessTest, OtherCloseRequestsAndUnhandledOnesReachTheCaller) {
+  const WindowId window = os.OpenWindow("Info", 0, 0, 200, 100);
+  os.CloseRequest(window).CloseRequest(kMainWindow);
+  Event event = Current().WaitEvent();
+  EXPECT_EQ(event.kind, EventKind::Close);
+  EXPECT_EQ(event.window, window);
+  event = Current().WaitEvent();  // no quit handler set
+  EXPECT_EQ(event.kind, EventKind::Close);
+  EXPECT_EQ(event.window, kMainWindow);
+}
+
+TEST_F(HeadlessTest, QuitThrowsProgramEnded) {
+  EXPECT_FALSE(os.quit_called());
+  EXPECT_THROW(Current().Quit(), ProgramEnded);
+  EXPECT_TRUE(os.quit_called());
+}
+
+TEST_F(HeadlessTest, WindowsHaveClientSurfacesAndCloseWithTheirPanels) {
+  EXPECT_EQ(Current().Screen().width(), kMainWidth);
+  EXPECT_EQ(Current().Screen().height(), kMainHeight);
+  const WindowId window = os.OpenWindow("Karte", 100, 50, 244, 70);
+  EXPECT_EQ(os.CurrentWindow(), window);
+  Surface& client = Current().Screen();
+  EXPECT_EQ(client.width(), 244 - 2 * Platform::kFrameSide);
+  EXPECT_EQ(client.height(), 70 - Platform::kFrameTop - Platform::kFrameBottom);
+  EXPECT_EQ(client.Pixel(0, 0), (Rgb{192, 192, 192}));
+  EXPECT_EQ(os.WindowGeometry(window).x, 100);
+  EXPECT_EQ(os.WindowTitle(window), "Karte");
+
+  const WindowId panel = os.OpenPanel(window, 4, 4, 120, 30);
+  EXPECT_EQ(os.CurrentWindow(), panel);
+  EXPECT_EQ(Current().Screen().width(), 120);
+  os.CreateEditField(panel, 1, 0, 0, 20, 20, "a");
+  os.AddAccelerator(panel, 'o', 500);
+  EXPECT_EQ(os.AcceleratorCommand(panel, 'O'), 500);
+
+  os.CloseWindow(window);
+  EXPECT_FALSE(os.WindowOpen(window));
+  EXPECT_FALSE(os.WindowOpen(panel));
+  EXPECT_FALSE(os.FieldExists(1));
+  EXPECT_EQ(os.AcceleratorCommand(panel, 'O'), 0);
+  EXPECT_EQ(os.CurrentWindow(), kMainWindow);
+  EXPECT_THROW(os.SelectWindow(window), std::logic_error);
+}
+
+TEST_F(HeadlessTest, ClosingAnotherWindowKeepsTheCurrentOne) {
+  const WindowId first = os.OpenWindow("Eins", 0, 0, 100, 100);
+  const WindowId second = os.OpenWindow("Zwei", 0, 0, 100, 100);
+  EXPECT_NE(first, second);
+  os.CloseWindow(first);
+  EXPECT_EQ(os.CurrentWindow(), second);
+  os.SelectWindow(kMainWindow);
+  os.CloseWindow(second);
+  EXPECT_EQ(os.CurrentWindow(), kMainWindow);
+  EXPECT_TRUE(os.WindowOpen(kMainWindow));
+}
+
+TEST_F(HeadlessTest, KeysAndCommandsBelongToTheCurrentWindow) {
+  os.Key('A');
+  const WindowId window = os.OpenWindow("Eins", 0, 0, 100, 100);
+  EXPECT_EQ(Current().WaitEvent().window, window);
+}
+
+TEST_F(HeadlessTest, FocusNextFieldGoesRoundInCreationOrder) {
+  const WindowId window = os.OpenWindow("Eingabe", 0, 0, 400, 300);
+  const WindowId panel = os.OpenPanel(window, 0, 0, 300, 200);
+  for (const int id : {30, 10, 20}) os.CreateEditField(panel, id, 0, 0, 20, 20, "");
+  os.FocusField(10);
+  os.FocusNextField();
+  EXPECT_EQ(os.focused_field(), 20);
+  os.FocusNextField();
+  EXPECT_EQ(os.focused_field(), 30);
+  os.FocusNextField();
+  EXPECT_EQ(os.focused_field(), 10);
+  os.FocusField(99);  // no such field: focus stays
+  EXPECT_EQ(os.focused_field(), 10);
+}
+
+TEST_F(HeadlessTest, RecordsMenuHelpAndPauses) {
+  MenuBar bar(1);
+  bar[0].kind = MenuEntry::Kind::Submenu;
+  bar[0].label = "&Datei";
+  os.SetMenuBar(bar);
+  EXPECT_EQ(os.menu_bar().at(0).label, "&Datei");
+  os.CheckMenuItem(21, true);
+  os.CheckMenuItem(22, true);
+  os.CheckMenuItem(22, false);
+  EXPECT_TRUE(os.IsChecked(21));
+  EXPECT_FALSE(os.IsChecked(22));
+  os.EnableMenuBar(false);
+  EXPECT_FALSE(os.menu_enabled());
+  os.ShowHelp("Wettstreit");
+  EXPECT_EQ(os.help_requests(), std::vector<std::string>{"Wettstreit"});
+  os.Pause(250);
+  os.Pause(50);
+  EXPECT_EQ(os.paused_milliseconds(), 300);
+}
+
+TEST_F(HeadlessTest, KeysRejectsCharactersNoKeyTypes) {
+  EXPECT_THROW(os.Keys("1,5"), std::invalid_argument);
+}
+
+}  // namespace
+}  // namespace vorlanz::platform

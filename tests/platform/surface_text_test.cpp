@@ -1,0 +1,264 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <vector>
+
+#include "platform/surface.h"
+#include "platform/utf8.h"
+#include "support/screen_test.h"
+
+namespace vorlanz::platform {
+namespace {
+
+constexpr Rgb kBlack{0, 0, 0};
+constexpr Rgb kWhite{255, 255, 255};
+constexpr Rgb kLightGrey{192, 192, 192};
+constexpr Rgb kRed{255, 0, 0};
+constexpr Rgb kBlue{0, 0, 255};
+
+// The pixels of one 8 x 16 cell as a string, '#' for the colour.
+std::string CellPicture(const Surface& surface, int x, int y, Rgb ink) {
+  std::string picture;
+  for (int row = 0; row < 16; ++row) {
+    for (int col = 0; col < 8; ++col) picture += surface.Pixel(x + col, y + row) == ink ? '#' : '.';
+  }
+  return picture;
+}
+
+// The smallest rectangle holding every pixel that is not the background.
+struct Extent {
+  int left = 1 << 20, top = 1 << 20, right = -1, bottom = -1;
+};
+Extent InkExtent(const Surface& surface, Rgb background) {
+  Extent extent;
+  for (int y = 0; y < surface.height(); ++y) {
+    for (int x = 0; x < surface.width(); ++x) {
+      if (surface.Pixel(x, y) == background) continue;
+      extent.left = std::min(extent.left, x);
+      extent.right = std::max(extent.right, x);
+      extent.top = std::min(extent.top, y);
+      extent.bottom = std::max(extent.bottom, y);
+    }
+  }
+  return extent;
+}
+
+TEST(ScreenFont, OpaqueTextFillsWholeCellsFromTheTopLeftCorner) {
+  Surface surface(100, 40);
+  surface.SetTextColour(kBlack);
+  surface.SetBackColour(kWhite);
+  surface.Text(10, 5, "ab");
+  // Every pixel of the two cells is text or back colour, nothing outside.
+  for (int y = 0; y < 40; ++y) {
+    for (int x = 0; x < 100; ++x) {
+      const bool in_cells = x >= 10 && x < 26 && y >= 5 && y < 21;
+      const Rgb pixel = surface.Pixel(x, y);
+      if (in_cells) {
+        EXPECT_TRUE(pixel == kBlack || pixel == kWhite) << x << "," << y;
+      } else {
+        EXPECT_EQ(pixel, kLightGrey) << x << "," << y;
+      }
+    }
+  }
+  EXPECT_NE(CellPicture(surface, 10, 5, kBlack), std::string(128, '.'));
+  EXPECT_NE(CellPicture(surface, 18, 5, kBlack), std::string(128, '.'));
+  EXPECT_EQ(surface.TextWidth("ab"), 16);
+}
+
+TEST(ScreenFont, IsCrispWithoutInBetweenColours) {
+  Surface surface(200, 20);
+  surface.SetTextColour(kBlue);
+  surface.SetBackColour(kLightGrey);
+  surface.Text(0, 0, "Wg@%&Ä9");
+  std::set<std::uint32_t> colours(surface.bits(), surface.bits() + 200 * 20);
+  EXPECT_EQ(colours.size(), 2u);
+}
+
+TEST(ScreenFont, TransparentTextLeavesTheBackground) {
+  Surface surface(40, 20);
+  surface.FillRect(0, 0, 39, 19, kRed);
+  surface.SetOpaque(false);
+  surface.SetTextColour(kBlack);
+  surface.SetBackColour(kWhite);
+  surface.Text(0, 0, "Mi");
+  int ink = 0;
+  for (int y = 0; y < 20; ++y) {
+    for (int x = 0; x < 40; ++x) {
+      const Rgb pixel = surface.Pixel(x, y);
+      EXPECT_NE(pixel, kWhite);
+      ink += pixel == kBlack ? 1 : 0;
+    }
+  }
+  EXPECT_GT(ink, 10);
+  // The same glyphs as drawn opaque.
+  Surface opaque(40, 20);
+  opaque.SetTextColour(kBlack);
+  opaque.Text(0, 0, "Mi");
+  EXPECT_EQ(CellPicture(surface, 0, 0, kBlack), CellPicture(opaque, 0, 0, kBlack));
+  EXPECT_EQ(CellPicture(surface, 8, 0, kBlack), CellPicture(opaque, 8, 0, kBlack));
+}
+
+TEST(ScreenFont, IgnoresThePenMode) {
+  Surface surface(20, 20);
+  surface.SetPenMode(PenMode::Xor);
+  surface.SetTextColour(kWhite);
+  surface.SetBackColour(kBlack);
+  surface.Text(0, 0, "X");
+  const std::string picture = CellPicture(surface, 0, 0, kWhite);
+  EXPECT_NE(picture, std::string(128, '.'));
+  EXPECT_EQ(picture.size(), 128u);
+  for (int row = 0; row < 16; ++row) {
+    for (int col = 0; col < 8; ++col) {
+      const Rgb pixel = surface.Pixel(col, row);
+      EXPECT_TRUE(pixel == kWhite || pixel == kBlack);
+    }
+  }
+}
+
+TEST(ScreenFont, GermanLettersHaveTheirOwnGlyphs) {
+  const std::vector<std::string> letters = {"A", "O", "U", "a", "o", "u", "s", "B",
+                                            "Ä", "Ö", "Ü", "ä", "ö", "ü", "ß", "Ø"};
+  Surface surface(8 * 16, 16);
+  surface.SetTextColour(kBlack);
+  surface.SetBackColour(kWhite);
+  std::set<std::string> pictures;
+  for (std::size_t i = 0; i < letters.size(); ++i) {
+    surface.Text(static_cast<int>(8 * i), 0, letters[i]);
+    const std::string picture = CellPicture(surface, static_cast<int>(8 * i), 0, kBlack);
+    EXPECT_NE(picture, std::string(128, '.')) << letters[i];
+    pictures.insert(picture);
+  }
+  EXPECT_EQ(pictures.size(), letters.size());
+  // A character the font lacks still takes one cell and shows something.
+  surface.FillRect(0, 0, 127, 15, kWhite);
+  surface.Text(0, 0, "\u4e2d\u2603x");
+  EXPECT_EQ(surface.TextWidth("\u4e2d\u2603x"), 24);
+  EXPECT_NE(CellPicture(surface, 0, 0, kBlack), std::string(128, '.'));
+  EXPECT_NE(CellPicture(surface, 16, 0, kBlack), std::string(128, '.'));
+}
+
+TEST(ScreenFont, AllPrintableAsciiIsDistinct) {
+  Surface surface(8, 16);
+  surface.SetTextColour(kBlack);
+  surface.SetBackColour(kWhite);
+  std::set<std::string> pictures;
+  for (char c = ' '; c <= '~'; ++c) {
+    surface.Text(0, 0, std::string(1, c));
+    pictures.insert(CellPicture(surface, 0, 0, kBlack));
+  }
+  EXPECT_EQ(pictures.size(), 95u);
+  surface.Text(0, 0, " ");
+  EXPECT_EQ(CellPicture(surface, 0, 0, kBlack), std::string(128, '.'));
+}
+
+TEST(ScreenFont, CellsAcrossTheEdgesAreClipped) {
+  Surface surface(20, 20);
+  surface.SetTextColour(kBlack);
+  surface.SetBackColour(kWhite);
+  surface.Text(-4, -8, "HH");
+  surface.Text(14, 10, "HH");
+  // The visible parts of the first text: cells at x -4..11, rows 0..7.
+  EXPECT_EQ(InkExtent(surface, kLightGrey).left, 0);
+  EXPECT_EQ(surface.Pixel(11, 7) == kLightGrey, false);
+  EXPECT_EQ(surface.Pixel(12, 7), kLightGrey);
+  EXPECT_EQ(surface.Pixel(11, 8), kLightGrey);
+  EXPECT_NE(surface.Pixel(19, 19), kLightGrey);
+  EXPECT_EQ(surface.Pixel(13, 19), kLightGrey);
+  // Wholly outside: nothing changes.
+  const std::uint64_t before = Checksum(surface);
+  surface.Text(-100, 5, "abc");
+  surface.Text(0, 20, "abc");
+  surface.Text(0, -16, "abc");
+  surface.Text(20, 0, "abc");
+  EXPECT_EQ(Checksum(surface), before);
+}
+
+TEST(ScreenFont, ClippedCellsMatchTheSameCellsDrawnInside) {
+  Surface whole(40, 40);
+  whole.SetTextColour(kRed);
+  whole.Text(8, 8, "Q");
+  Surface edge(12, 20);
+  edge.SetTextColour(kRed);
+  edge.Text(4, 4, "Q");  // cell x 4..11, y 4..19: touches the right and bottom edge
+  EXPECT_EQ(CellPicture(edge, 4, 4, kRed), CellPicture(whole, 8, 8, kRed));
+  Surface cut(6, 20);
+  cut.SetTextColour(kRed);
+  cut.Text(-2, 0, "Q");
+  for (int row = 0; row < 16; ++row) {
+    for (int col = 2; col < 8; ++col) {
+      EXPECT_EQ(cut.Pixel(col - 2, row) == kRed, whole.Pixel(8 + col, 8 + row) == kRed);
+    }
+  }
+}
+
+TEST(Utf8, DecodesCharactersAndKeepsStrayBytesAsLatin1) {
+  const std::string text = "a\xC3\x84\xE2\x82\xAC\xF0\x9F\x98\x80\xC4z";  // a Ä € 😀 stray-Ä z
+  std::vector<char32_t> decoded;
+  for (std::size_t pos = 0; pos < text.size();) decoded.push_back(NextCodePoint(text, pos));
+  EXPECT_EQ(decoded, (std::vector<char32_t>{U'a', U'Ä', U'€', U'\U0001F600', 0xC4, U'z'}));
+  // Truncated, overlong and surrogate sequences fall apart into single bytes.
+  EXPECT_EQ(CodePointCount("\xE2\x82"), 2);
+  EXPECT_EQ(CodePointCount("\xC0\xAF"), 2);
+  EXPECT_EQ(CodePointCount("\xED\xA0\x80"), 3);
+  EXPECT_EQ(CodePointCount(""), 0);
+}
+
+TEST(Utf8, StrayLatin1ByteDrawsLikeTheUtf8Letter) {
+  Surface surface(16, 16);
+  surface.SetTextColour(kBlack);
+  surface.SetBackColour(kWhite);
+  surface.Text(0, 0, "\xC4\xD6");
+  const std::string stray = CellPicture(surface, 0, 0, kBlack) + CellPicture(surface, 8, 0, kBlack);
+  surface.Text(0, 0, "ÄÖ");
+  EXPECT_EQ(stray, CellPicture(surface, 0, 0, kBlack) + CellPicture(surface, 8, 0, kBlack));
+}
+
+TEST(OtherFonts, HaveTheirSizesAndDrawInsideTheirBox) {
+  struct Expected {
+    int code;
+    int min_height, max_height;
+  };
+  for (const Expected font : {Expected{6, 7, 12}, Expected{14, 9, 16}, Expected{16, 9, 16},
+                              Expected{20, 15, 26}, Expected{24, 35, 60}}) {
+    SCOPED_TRACE(font.code);
+    Surface surface(500, 80);
+    surface.SetFont(font.code);
+    surface.SetTextColour(kBlack);
+    surface.SetOpaque(false);
+    const int width = surface.TextWidth("Hg 10 Pkte");
+    EXPECT_GT(width, 10);
+    surface.Text(20, 10, "Hg 10 Pkte");
+    const Extent ink = InkExtent(surface, kLightGrey);
+    EXPECT_GE(ink.left, 20);
+    EXPECT_LE(ink.right, 20 + width);
+    EXPECT_GE(ink.top, 10);
+    EXPECT_LE(ink.bottom - ink.top + 1, font.max_height);
+    EXPECT_GE(ink.bottom - ink.top + 1, font.min_height);
+    // Crisp: only the text colour besides the background.
+    std::set<std::uint32_t> colours(surface.bits(), surface.bits() + 500 * 80);
+    EXPECT_EQ(colours.size(), 2u);
+  }
+}
+
+TEST(OtherFonts, OpaqueFillsTheTextBoxWithTheBackColour) {
+  Surface surface(300, 80);
+  surface.SetFont(20);
+  surface.SetBackColour(kWhite);
+  surface.Text(5, 5, "Wettstreit");
+  const Extent box = InkExtent(surface, kLightGrey);
+  EXPECT_EQ(box.left, 5);
+  EXPECT_EQ(box.top, 5);
+  EXPECT_EQ(box.right, 5 + surface.TextWidth("Wettstreit") - 1);
+  EXPECT_EQ(surface.Pixel(5, 5), kWhite);
+  // The Courier code is much narrower than its height.
+  surface.SetFont(24);
+  EXPECT_LT(surface.TextWidth("0000"), 4 * 30);
+  // Unknown codes fall back to the system font.
+  surface.SetFont(16);
+  const int system = surface.TextWidth("Menupunkte");
+  surface.SetFont(3);
+  EXPECT_EQ(surface.TextWidth("Menupunkte"), system);
+}
+
+}  // namespace
+}  // namespace vorlanz::platform
