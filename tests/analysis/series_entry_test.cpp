@@ -1,0 +1,227 @@
+#include "analysis/series_entry.h"
+
+#include <gtest/gtest.h>
+
+#include "analysis/logic/entry_fields.h"
+#include "calc/logic/pool_data.h"
+#include "entry_test_support.h"
+#include "support/screen_test.h"
+#include "support/text_probe.h"
+#include "widgets/dialog_state.h"
+
+namespace vorlanz {
+namespace {
+
+constexpr const char* kTitle = "Bitte Reihe eingeben";
+constexpr int kOk = 420;
+constexpr int kCancel = 422;
+constexpr int kNormTabCommand = 424;
+constexpr int kGameTabCommand = 426;
+
+class SeriesEntryTest : public ScreenTest {
+ protected:
+  platform::WindowId Window() const { return FindWindow(os, kTitle); }
+  std::string Field(int match) const { return os.FieldText(SeriesFieldId(match)); }
+  void Type(int match, std::string text) {
+    os.TypeIntoField(SeriesFieldId(match), std::move(text));
+  }
+  void TypeRow(const char* codes) {
+    for (int m = 1; m <= kMatchCount; ++m) Type(m, std::string(1, codes[m - 1]));
+  }
+  static void SetReady(Series& series, Flag& ready, Byte code) {
+    series.fill(code);
+    ready = kTrue;
+  }
+};
+
+TEST_F(SeriesEntryTest, OpensWithThirteenFieldsAndTheirLabels) {
+  SetReady(Pool().NormSeries, Pool().NormReady, 2);
+  os.Then([&] {
+      const platform::WindowId window = Window();
+      ASSERT_NE(window, 0);
+      const auto at = os.WindowGeometry(window);
+      EXPECT_EQ(at.x, 150);
+      EXPECT_EQ(at.y, 41);
+      EXPECT_EQ(at.width, 194);
+      EXPECT_EQ(at.height, 351);
+      for (int id = 401; id <= 413; ++id) EXPECT_TRUE(os.FieldExists(id)) << id;
+      EXPECT_FALSE(os.FieldExists(414));
+      EXPECT_EQ(Field(1), "2");
+      EXPECT_EQ(Dialog().TabItems, "_Norm|_Game|");
+      const platform::Surface& panel = os.WindowSurface(PanelOf(window));
+      EXPECT_TRUE(testing::ShowsText(panel, 20, 2, " 1. Spiel:"));
+      EXPECT_TRUE(testing::ShowsText(panel, 20, 2 + 18 * 12, "13. Spiel:"));
+    }).Key(platform::vk::kEscape);
+  EnterSeries(1);
+  EXPECT_EQ(Window(), 0);
+}
+
+TEST_F(SeriesEntryTest, ASeriesNotReadyShowsEmptyFieldsAndOkKeepsItNotReady) {
+  Pool().NormSeries.fill(1);  // older values, not confirmed
+  os.Then([&] {
+    for (int m = 1; m <= kMatchCount; ++m) EXPECT_EQ(Field(m), "") << m;
+  });
+  os.Command(kOk);
+  EnterSeries(1);
+  EXPECT_EQ(Pool().NormReady, kFalse);
+  EXPECT_EQ(Pool().GameReady, kFalse);
+  for (int m = 1; m <= kMatchCount; ++m) {
+    EXPECT_EQ(Pool().NormSeries[m], kNoEntry) << "an unfinished series is marked 255";
+    EXPECT_EQ(Pool().GameSeries[m], kNoEntry);
+  }
+}
+
+TEST_F(SeriesEntryTest, ACompleteNormSeriesIsReadyAndTheUnvisitedGameStaysNot) {
+  TypeRow("1021021021021");
+  os.Command(kOk);
+  EnterSeries(1);
+  EXPECT_EQ(Pool().NormReady, kTrue);
+  EXPECT_EQ(Pool().GameReady, kFalse);
+  EXPECT_EQ(Pool().NormSeries[1], 1);
+  EXPECT_EQ(Pool().NormSeries[2], 0);
+  EXPECT_EQ(Pool().NormSeries[3], 2);
+  EXPECT_EQ(Pool().NormSeries[13], 1);
+  for (int m = 1; m <= kMatchCount; ++m) EXPECT_EQ(Pool().NormSeriesEdit[m], Pool().NormSeries[m]);
+}
+
+TEST_F(SeriesEntryTest, AReadyGameSeriesStaysReadyWhenOnlyNormIsEntered) {
+  SetReady(Pool().GameSeries, Pool().GameReady, 0);
+  TypeRow("1111111111111");
+  os.Command(kOk);
+  EnterSeries(1);
+  EXPECT_EQ(Pool().NormReady, kTrue);
+  EXPECT_EQ(Pool().GameReady, kTrue);
+  EXPECT_EQ(Pool().GameSeries[7], 0);
+}
+
+TEST_F(SeriesEntryTest, EmptyOrInvalidFieldsKeepTheOldEntry) {
+  SetReady(Pool().NormSeries, Pool().NormReady, 2);
+  Type(1, "");
+  Type(2, "7");
+  Type(3, "x");
+  Type(4, "-1");
+  Type(5, "0");
+  os.Command(kOk);
+  EnterSeries(1);
+  EXPECT_EQ(Pool().NormSeries[1], 2);
+  EXPECT_EQ(Pool().NormSeries[2], 2);
+  EXPECT_EQ(Pool().NormSeries[3], 2);
+  EXPECT_EQ(Pool().NormSeries[4], 2);
+  EXPECT_EQ(Pool().NormSeries[5], 0);
+  EXPECT_EQ(Pool().NormReady, kTrue);
+}
+
+TEST_F(SeriesEntryTest, SwitchingTabsKeepsWhatWasTypedUnderEach) {
+  TypeRow("1111111111111");
+  os.Command(kGameTabCommand);
+  os.Then([&] {
+    EXPECT_EQ(Dialog().CurrentTab, 2);
+    EXPECT_EQ(Field(1), "");
+  });
+  TypeRow("2222222222220");
+  os.Command(kNormTabCommand);
+  os.Then([&] { EXPECT_EQ(Field(1), "1"); });
+  os.Click(80, 20);  // the tab "Game"
+  os.Then([&] { EXPECT_EQ(Field(13), "0"); });
+  os.Command(kOk);
+  EnterSeries(1);
+  EXPECT_EQ(Pool().NormReady, kTrue);
+  EXPECT_EQ(Pool().GameReady, kTrue);
+  EXPECT_EQ(Pool().GameSeries[1], 2);
+  EXPECT_EQ(Pool().GameSeries[13], 0);
+}
+
+class SeriesCancelTest : public SeriesEntryTest,
+                         public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(SeriesCancelTest, DiscardsEverything) {
+  SetReady(Pool().NormSeries, Pool().NormReady, 1);
+  TypeRow("0000000000000");
+  os.Command(kGameTabCommand);
+  TypeRow("2222222222222");
+  const std::string way = GetParam();
+  if (way == "escape") os.Key(platform::vk::kEscape);
+  if (way == "close box") os.Then([&] { os.CloseRequest(Window()); });
+  if (way == "alt+a") os.Command(kCancel);
+  if (way == "button") os.Click(120, 290);
+  EnterSeries(1);
+  EXPECT_EQ(Pool().NormSeries[5], 1);
+  EXPECT_EQ(Pool().NormReady, kTrue);
+  EXPECT_EQ(Pool().GameSeries[5], 0);
+  EXPECT_EQ(Pool().GameReady, kFalse);
+  EXPECT_FALSE(Dialog().OkFlag);
+  EXPECT_EQ(Window(), 0);
+  EXPECT_TRUE(os.ScriptDone()) << "pending input is flushed";
+  // The edit copies keep what the tab switch stored.
+  EXPECT_EQ(Pool().NormSeriesEdit[5], 0);
+  EXPECT_EQ(Pool().GameSeriesEdit[5], kNoEntry);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, SeriesCancelTest,
+                         ::testing::Values("escape", "close box", "alt+a", "button"));
+
+TEST_F(SeriesEntryTest, KeypadDigitsReturnAndDownMoveOnUpDoesNot) {
+  os.Then([&] { EXPECT_EQ(os.focused_field(), 401); });
+  for (int digit = 0; digit <= 2; ++digit) os.Key(platform::vk::kNumpad0 + digit);
+  os.Then([&] { EXPECT_EQ(os.focused_field(), 404); });
+  os.Key(platform::vk::kReturn);
+  os.Key(platform::vk::kDown);
+  os.Key(platform::vk::kUp);
+  os.Key(platform::vk::kNumpad0 + 3);
+  os.Then([&] { EXPECT_EQ(os.focused_field(), 406); });
+  os.Key(platform::vk::kEscape);
+  EnterSeries(1);
+}
+
+TEST_F(SeriesEntryTest, ThirteenKeypadDigitsFillTheFieldsOneAfterTheOther) {
+  // The headless fields do not take typed keys; the test types each digit
+  // into the focused field, as the platform's edit field does, and presses
+  // the key that the loop sees.
+  const char* codes = "1021021021021";
+  for (int m = 0; m < kMatchCount; ++m) {
+    os.Then([&, m] { os.SetFieldText(os.focused_field(), std::string(1, codes[m])); });
+    os.Key(platform::vk::kNumpad0 + (codes[m] - '0'));
+  }
+  os.Command(kOk);
+  EnterSeries(1);
+  EXPECT_EQ(Pool().NormReady, kTrue);
+  for (int m = 1; m <= kMatchCount; ++m) EXPECT_EQ(Pool().NormSeries[m], codes[m - 1] - '0') << m;
+}
+
+TEST_F(SeriesEntryTest, F1OpensTheHelpOfTheShownTab) {
+  os.Key(platform::vk::kF1);
+  os.Command(kGameTabCommand);
+  os.Key(platform::vk::kF1);
+  os.Key(platform::vk::kEscape);
+  EnterSeries(1);
+  EXPECT_EQ(os.help_requests(), (std::vector<std::string>{"NORM-Reihe", "GAME-Reihe"}));
+}
+
+TEST_F(SeriesEntryTest, AfterOkTheMainScreenShowsBothColumnsAndFges) {
+  Pool().OwnForecast[1] = {0, 6, 4, 2};
+  TypeRow("1111111111111");
+  os.Command(kGameTabCommand);
+  TypeRow("1111111111222");
+  os.Command(kOk);
+  EnterSeries(1);
+  const platform::Surface& screen = main_screen();
+  EXPECT_TRUE(testing::ShowsText(screen, 669, 66, "1"));
+  EXPECT_TRUE(testing::ShowsText(screen, 669, 258, "1"));
+  EXPECT_TRUE(testing::ShowsText(screen, 653, 314, "1300 "));
+  EXPECT_TRUE(testing::ShowsText(screen, 725, 258, "2"));
+  EXPECT_TRUE(testing::ShowsText(screen, 717, 290, " 3 "));
+  EXPECT_TRUE(testing::ShowsText(screen, 709, 314, "1003 "));
+  // Match 1 of the own forecast, 6 : 4 : 2, with NORM 1: 4 + 2 off the NORM.
+  EXPECT_TRUE(testing::ShowsText(screen, 64, 290, "FGES:  6"));
+  EXPECT_EQ(Pool().Fges, 6);
+}
+
+TEST_F(SeriesEntryTest, CancelDrawsNoColumnOfASeriesNotReady) {
+  const std::uint64_t before = Checksum(main_screen());
+  os.Key(platform::vk::kEscape);
+  EnterSeries(1);
+  EXPECT_EQ(Checksum(main_screen()), before);
+}
+
+}  // namespace
+}  // namespace vorlanz
