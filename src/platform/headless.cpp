@@ -43,6 +43,7 @@ HeadlessPlatform::~HeadlessPlatform() = default;
 // --- Script ----------------------------------------------------------------
 
 void HeadlessPlatform::Push(Step step) {
+  step.typed_ahead = typing_ahead_;
   script_.push_back(std::move(step));
 }
 
@@ -182,8 +183,8 @@ bool HeadlessPlatform::TakeStep(Event& event) {
 
 Event HeadlessPlatform::NextEvent(bool wait) {
   for (;;) {
+    if (!wait && (script_.empty() || !script_.front().typed_ahead)) return Event{};
     if (script_.empty()) {
-      if (!wait) return Event{};
       throw ScriptExhausted(
           "the test script is used up while the program waits for input "
           "(what it waits for is not known here); current window " +
@@ -196,7 +197,7 @@ Event HeadlessPlatform::NextEvent(bool wait) {
 }
 
 int HeadlessPlatform::PendingKey() {
-  while (!script_.empty()) {
+  while (!script_.empty() && script_.front().typed_ahead) {
     const Step& front = script_.front();
     const bool mouse_down = front.kind == Step::Kind::MouseDown;
     Event event;

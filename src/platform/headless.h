@@ -51,6 +51,16 @@ class HeadlessPlatform : public Platform {
   HeadlessPlatform& TypeIntoField(int field_id, std::string text);
   // Runs a check or an action when the script reaches this step.
   HeadlessPlatform& Then(std::function<void()> action);
+  // Steps added while typing ahead are input the user gave before the program
+  // asked for it: the non-blocking calls (PollEvent, PendingKey) see them, and
+  // FlushInput discards them. All other steps are the user's answers to come:
+  // only the waiting calls take them.
+  HeadlessPlatform& TypingAhead(bool on = true) {
+    typing_ahead_ = on;
+    return *this;
+  }
+  // Drops what is left of the script.
+  void Clear() { script_.clear(); }
   bool ScriptDone() const { return script_.empty(); }
   std::size_t ScriptLeft() const { return script_.size(); }
 
@@ -111,6 +121,7 @@ class HeadlessPlatform : public Platform {
     // Keys and commands go to the window that is current when the step is
     // taken.
     bool to_current_window = true;
+    bool typed_ahead = false;
     Point at;
     int buttons = 0;
     int field_id = 0;
@@ -145,6 +156,7 @@ class HeadlessPlatform : public Platform {
   long paused_ms_ = 0;
   bool quit_called_ = false;
   bool menu_enabled_ = true;
+  bool typing_ahead_ = false;
   MenuBar menu_bar_;
   std::map<int, bool> checked_;
   std::map<std::pair<WindowId, char>, int> accelerators_;

@@ -1,5 +1,7 @@
 #include "shell/startup.h"
 
+#include <cstdlib>
+
 #include "calc/logic/pool_data.h"
 #include "output/parameter_file.h"
 #include "platform/files.h"
@@ -54,6 +56,9 @@ void ConfirmQuit() {
   if (AlertBox(1, 0, 0, "Programm beenden?", 3, "_JA|_NEIN") == 1) QuitProgram();
 }
 
-void QuitProgram() { platform::Current().Quit(); }
+void QuitProgram() {
+  platform::Current().Quit();
+  std::abort();  // Quit never comes back; the compiler cannot see that through the interface.
+}
 
 }  // namespace vorlanz

@@ -39,7 +39,7 @@ TEST(ParameterCodec, ShortFileKeepsTheFieldsItCannotReach) {
 }
 
 TEST(ParameterCodec, StateOutsideTheTwelveBecomesNordrheinWestfalen) {
-  for (const std::vector<std::uint8_t> bytes :
+  for (const std::vector<std::uint8_t>& bytes :
        {std::vector<std::uint8_t>{1, 2, 12, 0}, std::vector<std::uint8_t>{1, 2, 0xFF, 0xFF},
         std::vector<std::uint8_t>{1, 2, 0x00, 0x80}}) {
     const Parameters read = DecodeParameters(bytes);
