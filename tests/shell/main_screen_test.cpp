@@ -27,7 +27,7 @@ TEST_F(MainScreenTest, EmptyScreenShowsFrameLabelsAndStatusBar) {
   // The grid's vertical lines cross the header's blanks, so read its words.
   EXPECT_TRUE(ShowsText(screen(), 32, 39, "#"));
   EXPECT_TRUE(ShowsText(screen(), 32 + 8 * 5, 39, "G  U  V"));
-  EXPECT_TRUE(ShowsText(screen(), 32 + 8 * 16, 39, "1    2"));
+  EXPECT_TRUE(ShowsText(screen(), 32 + 8 * 17, 39, "1    2"));
   EXPECT_TRUE(ShowsText(screen(), 32 + 8 * 78, 39, "NORM"));
   EXPECT_TRUE(ShowsText(screen(), 32 + 8 * 85, 39, "GAME"));
   EXPECT_TRUE(ShowsText(screen(), 64, 314, "TIPP-BILD"));

@@ -83,7 +83,7 @@ TEST_F(StartupTest, FailedParameterWriteIsReportedAndKeepsTheOldFile) {
   StartProgram();
   Win_1_MenuEvent(11);
   std::filesystem::create_directory(std::string(kParameterFileName) + ".tmp");
-  os.Key('O');  // answers the alert box
+  os.KeyDown('O');  // answers the alert box
   Win_1_MenuEvent(19);
   EXPECT_TRUE(os.ScriptDone()) << "the failure must be told in an alert box";
   EXPECT_EQ(ParameterBytes(), (std::vector<std::uint8_t>{126, 126, 1, 0}));
