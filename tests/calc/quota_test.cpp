@@ -38,6 +38,19 @@ TEST(RoundHalfEvenTest, HalvesGoToTheEvenNeighbour) {
   EXPECT_EQ(RoundHalfEven(24, 7), 3);    // 3.43
 }
 
+TEST(RoundHalfEvenTest, IntervalHoldsExactlyTheNumeratorsRoundingToTheQuotient) {
+  for (std::int64_t denominator = 1; denominator <= 12; ++denominator) {
+    for (std::int64_t quotient = 0; quotient <= 14; ++quotient) {
+      const Interval interval = RoundingToHalfEven(quotient, denominator);
+      for (std::int64_t numerator = 0; numerator <= 200; ++numerator) {
+        const bool inside = numerator >= interval.low && numerator <= interval.high;
+        ASSERT_EQ(inside, RoundHalfEven(numerator, denominator) == quotient)
+            << numerator << " / " << denominator << " -> " << quotient;
+      }
+    }
+  }
+}
+
 TEST(ComputeQuotaTest, ScalesEachMatchToTwelfths) {
   EXPECT_EQ(ScaledQuota(5, 4, 3), (Quota{5, 4, 3}));
   EXPECT_EQ(ScaledQuota(12, 0, 0), (Quota{12, 0, 0}));

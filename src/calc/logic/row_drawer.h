@@ -32,11 +32,10 @@ class RowDrawer {
       } else if (home + draw == 0) {
         settled_ |= PackedRow{kAwayWin} << shift;
       } else {
-        PackedRow codes = 0;
-        for (std::uint32_t r = 0; r < total; ++r) {
-          const PackedRow code = r < home ? kHomeWin : (r < home + draw ? kDraw : kAwayWin);
-          codes |= code << (2 * r);
-        }
+        // Home wins (01) for r below home, away wins (10) from home + draw on,
+        // draws (00) between.
+        const PackedRow codes = (PairsBelow(home) & kLowBits) |
+                                (PairsBelow(total) & ~PairsBelow(home + draw) & kHighBits);
         open_[openCount_++] = {total, codes, shift};
       }
     }
@@ -57,6 +56,9 @@ class RowDrawer {
   }
 
  private:
+  // All bits of the pairs 0..count-1.
+  static PackedRow PairsBelow(std::uint32_t count) { return (PackedRow{1} << (2 * count)) - 1; }
+
   struct OpenMatch {
     std::uint32_t total;
     PackedRow codes;  // the outcome code of each r, two bits per r

@@ -30,13 +30,19 @@ constexpr int kPrizeRanks = 4;
 
 constexpr std::uint32_t kAllPass = (1u << (kMatchCount + 1)) - 1;
 
-// Bit e is set if a value e (0..13) lies within 1 of `target`.
-std::uint32_t NearMask(std::int64_t target) {
+// Bit e is set for the values e in 0..13 from low to high.
+std::uint32_t RangeMask(std::int64_t low, std::int64_t high) {
   std::uint32_t mask = 0;
-  for (std::int64_t value = 0; value <= kMatchCount; ++value) {
-    if (value >= target - 1 && value <= target + 1) mask |= 1u << value;
+  for (std::int64_t value = std::max<std::int64_t>(low, 0);
+       value <= std::min<std::int64_t>(high, kMatchCount); ++value) {
+    mask |= 1u << value;
   }
   return mask;
+}
+
+// Bit e is set if a value e (0..13) lies within 1 of `target`.
+std::uint32_t NearMask(std::int64_t target) {
+  return RangeMask(target - 1, target + 1);
 }
 
 Byte SaturatedIncrement(Byte count) {
@@ -76,11 +82,8 @@ class TipRun {
   // candidate's side matters only in even rows.
   std::uint32_t MeanMask(int row) const {
     if (row == kRowCount) return kAllPass;
-    std::uint32_t mask = 0;
-    for (int errors = 0; errors <= kMatchCount; ++errors) {
-      if (RoundHalfEven(normErrorTotal_ + errors, row) == meanTarget_) mask |= 1u << errors;
-    }
-    return mask;
+    const Interval totals = RoundingToHalfEven(meanTarget_, row);
+    return RangeMask(totals.low - normErrorTotal_, totals.high - normErrorTotal_);
   }
 
   bool PassesCountTest(PackedRow candidate) const {
