@@ -1,7 +1,8 @@
 #include "platform/qt_key_filter.h"
 
-#include <QApplication>
 #include <QKeyEvent>
+#include <QMenuBar>
+#include <QWidget>
 
 #include "platform/qt_keys.h"
 
@@ -61,8 +62,12 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
   if (widget == nullptr || widget->window() != main_window_) return false;
   // A key a widget ignores travels on to its parents; take it only once,
   // where it arrives first.
-  const QWidget* focus = QApplication::focusWidget();
+  // Keys go to the window's focus widget, even in the moment the window is
+  // not the active one (as right after a menu closes).
+  const QWidget* focus = main_window_->focusWidget();
   if (widget != (focus != nullptr ? focus : main_window_)) return false;
+  // Keys that steer the menu bar are no input of the program.
+  if (qobject_cast<const QMenuBar*>(widget) != nullptr) return false;
 
   auto& key = static_cast<QKeyEvent&>(*event);
   const int letter = AltLetter(key);
@@ -73,16 +78,22 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
     key.accept();
     return true;
   }
-  if (command != 0) {
-    if (type == QEvent::KeyPress && !key.isAutoRepeat()) {
+  if (command != 0 && type == QEvent::KeyPress) {
+    if (!key.isAutoRepeat()) {
       Event pick;
       pick.kind = EventKind::Command;
       pick.window = router_.KeyWindow(widget);
       pick.command = command;
       router_.Push(pick);
     }
+    accelerator_keys_down_.insert(key.key());
     return true;
   }
+  if (type == QEvent::KeyRelease && !key.isAutoRepeat() &&
+      accelerator_keys_down_.erase(key.key()) != 0) {
+    return true;
+  }
+  if (type == QEvent::KeyPress) accelerator_keys_down_.erase(key.key());
   if (IsSystemKey(key)) return false;
   if (type == QEvent::KeyRelease && key.isAutoRepeat()) return false;
 

@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QWidget>
+#include <set>
 
 #include "platform/platform.h"
 
@@ -33,6 +34,8 @@ class KeyFilter : public QObject {
  private:
   const QWidget* main_window_;
   KeyRouter& router_;
+  // Keys whose press ran an accelerator: their release is no key either.
+  std::set<int> accelerator_keys_down_;
 };
 
 }  // namespace vorlanz::platform

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPointer>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
@@ -15,7 +16,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
+#include <functional>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -31,7 +34,10 @@ namespace {
 using Clock = std::chrono::steady_clock;
 // How often a program that polls while it computes lets the windows run.
 constexpr auto kPumpInterval = std::chrono::milliseconds(10);
+// How long a taken press counts as held when its button is already up.
+constexpr auto kPressHold = std::chrono::milliseconds(150);
 const QColor kLightGrey(192, 192, 192);
+const QColor kDarkGrey(128, 128, 128);
 
 QString ToQString(std::string_view utf8) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
@@ -44,20 +50,27 @@ int HalfRounded(int value) {
 
 class MainWindow : public QMainWindow {
  public:
-  explicit MainWindow(EventSink sink) : sink_(std::move(sink)) {}
+  MainWindow(EventSink sink, std::function<void()> on_resize)
+      : sink_(std::move(sink)), on_resize_(std::move(on_resize)) {}
 
  protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QMainWindow::resizeEvent(event);
+    on_resize_();
+  }
+
   // The close box asks the program; the window itself stays.
   void closeEvent(QCloseEvent* event) override {
     event->ignore();
     Event request;
     request.kind = EventKind::Close;
     request.window = kMainWindow;
-    sink_(request);
+    sink_(request, 0);
   }
 
  private:
   EventSink sink_;
+  std::function<void()> on_resize_;
 };
 
 }  // namespace
@@ -79,19 +92,25 @@ struct QtPlatform::Impl final : KeyRouter {
     int letter = 0;
     int command = 0;
   };
+  struct Queued {
+    Event event;
+    int button = 0;  // of a mouse press or release
+  };
 
   Impl(int client_width, int client_height);
   ~Impl() override;
 
   EventSink Sink() {
-    return [this](const Event& event) { Push(event); };
+    return [this](const Event& event, int button) { PushInput(event, button); };
   }
 
   // KeyRouter
   WindowId KeyWindow(const QWidget* focus) const override;
   int AcceleratorCommand(const QWidget* focus, int letter) const override;
   void MoveFieldFocus(const QWidget* focus, bool backwards) override;
-  void Push(const Event& event) override;
+  void Push(const Event& event) override { PushInput(event, 0); }
+  // `button` is the button bit a mouse press or release concerns.
+  void PushInput(const Event& event, int button);
 
   Window& At(WindowId id, const char* caller);
   // The window with a title bar (or the main window) a window lies in.
@@ -101,17 +120,31 @@ struct QtPlatform::Impl final : KeyRouter {
   QWidget* FocusWidget() const;
   // After a window closed: the focus goes to the topmost window left.
   void FocusTopWindow(WindowId preferred);
+  // Centres the main window on its screen at its present size.
+  void CentreMainWindow();
   void RefreshChanged();
   void Pump();
-  Event Pop();
+  // Takes the next event off the queue; kind None when there is none.
+  Event Take();
+  // Buttons held now, with a press the program has just taken counted as
+  // held even when the button is already up again.
+  int HeldButtons();
+  // Before the program waits: a taken press whose release it will never
+  // take (its window closed meanwhile) gets one, so that a loop waiting for
+  // the release ends. True when it queued one.
+  bool ReleaseLostPresses();
 
   std::map<WindowId, Window> windows;
   std::vector<Field> fields;  // in the order they were made
   std::vector<Accelerator> accelerators;
-  std::deque<Event> queue;
+  std::deque<Queued> queue;
+  // Until when a taken press of the left / right button counts as held.
+  Clock::time_point press_held_until[2]{};
   WindowId current = kMainWindow;
   WindowId next_window = 2;
   Clock::time_point last_pump{};
+  // Where the main window was centred.
+  std::optional<QPoint> centred_at;
 
   std::unique_ptr<MainWindow> main_window;
   ScreenWidget* main_screen = nullptr;
@@ -123,9 +156,17 @@ struct QtPlatform::Impl final : KeyRouter {
 QtPlatform::Impl::Impl(int client_width, int client_height) {
   Window& main = windows[kMainWindow];
   main.surface = std::make_unique<Surface>(client_width, client_height);
-  main_window = std::make_unique<MainWindow>(Sink());
+  main_window = std::make_unique<MainWindow>(Sink(), [this] {
+    // The menu bar, once filled, makes the window taller: it stays centred
+    // unless it has been moved.
+    if (centred_at && main_window->pos() == *centred_at) CentreMainWindow();
+  });
   QPalette palette = main_window->palette();
   palette.setColor(QPalette::Window, kLightGrey);
+  // Disabled menu titles must stay readable on the grey.
+  for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText}) {
+    palette.setColor(QPalette::Disabled, role, kDarkGrey);
+  }
   main_window->setPalette(palette);
   main_screen = new ScreenWidget(*main.surface, kMainWindow, Sink(), main_window.get());
   main_window->setCentralWidget(main_screen);
@@ -185,13 +226,14 @@ void QtPlatform::Impl::MoveFieldFocus(const QWidget* focus, bool backwards) {
   ring[next]->setFocus(backwards ? Qt::BacktabFocusReason : Qt::TabFocusReason);
 }
 
-void QtPlatform::Impl::Push(const Event& event) {
+void QtPlatform::Impl::PushInput(const Event& event, int button) {
   // Mouse moves in a row tell no more than the last of them.
   if (event.kind == EventKind::MouseMove && !queue.empty() &&
-      queue.back().kind == EventKind::MouseMove && queue.back().window == event.window) {
+      queue.back().event.kind == EventKind::MouseMove &&
+      queue.back().event.window == event.window) {
     return;
   }
-  queue.push_back(event);
+  queue.push_back({event, button});
 }
 
 QtPlatform::Impl::Window& QtPlatform::Impl::At(WindowId id, const char* caller) {
@@ -239,6 +281,18 @@ void QtPlatform::Impl::FocusTopWindow(WindowId preferred) {
   if (found->second.screen) found->second.screen->setFocus();
 }
 
+void QtPlatform::Impl::CentreMainWindow() {
+  main_window->adjustSize();
+  const QScreen* screen = main_window->screen();
+  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  const QRect desk = screen->geometry();
+  const QPoint at(desk.x() + HalfRounded(desk.width() - main_window->width()),
+                  desk.y() + HalfRounded(desk.height() - main_window->height()));
+  main_window->move(at);
+  centred_at = at;
+}
+
 void QtPlatform::Impl::RefreshChanged() {
   for (auto& [id, window] : windows) {
     if (window.screen) window.screen->RefreshIfChanged();
@@ -252,11 +306,45 @@ void QtPlatform::Impl::Pump() {
   last_pump = Clock::now();
 }
 
-Event QtPlatform::Impl::Pop() {
+// A quick click can be over before the program reads the button state
+// after taking its press; the press then counts as held for a moment, or
+// until the program takes the release.
+Event QtPlatform::Impl::Take() {
   if (queue.empty()) return Event{};
-  const Event event = queue.front();
+  const Queued next = queue.front();
   queue.pop_front();
-  return event;
+  const int slot = next.button == kRightButton ? 1 : 0;
+  if (next.button != 0 && next.event.kind == EventKind::MouseDown) {
+    press_held_until[slot] = Clock::now() + kPressHold;
+  } else if (next.button != 0 && next.event.kind == EventKind::MouseUp) {
+    press_held_until[slot] = Clock::time_point{};
+  }
+  return next.event;
+}
+
+bool QtPlatform::Impl::ReleaseLostPresses() {
+  const Qt::MouseButtons live = QGuiApplication::mouseButtons();
+  bool released = false;
+  for (const int button : {kLeftButton, kRightButton}) {
+    const int slot = button == kRightButton ? 1 : 0;
+    const Qt::MouseButton qt_button = button == kRightButton ? Qt::RightButton : Qt::LeftButton;
+    if (press_held_until[slot] == Clock::time_point{} || (live & qt_button) != 0) continue;
+    Event release;
+    release.kind = EventKind::MouseUp;
+    release.window = current;
+    queue.push_back({release, button});
+    released = true;
+  }
+  return released;
+}
+
+int QtPlatform::Impl::HeldButtons() {
+  const Qt::MouseButtons live = QGuiApplication::mouseButtons();
+  const auto now = Clock::now();
+  int held = 0;
+  if ((live & Qt::LeftButton) != 0 || press_held_until[0] > now) held |= kLeftButton;
+  if ((live & Qt::RightButton) != 0 || press_held_until[1] > now) held |= kRightButton;
+  return held;
 }
 
 // --- QtPlatform --------------------------------------------------------------
@@ -269,14 +357,7 @@ QtPlatform::~QtPlatform() = default;
 void QtPlatform::ShowMainWindow(std::string_view title) {
   QMainWindow& window = *impl_->main_window;
   window.setWindowTitle(ToQString(title));
-  window.adjustSize();
-  const QScreen* screen = window.screen();
-  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
-  if (screen != nullptr) {
-    const QRect desk = screen->geometry();
-    window.move(desk.x() + HalfRounded(desk.width() - window.width()),
-                desk.y() + HalfRounded(desk.height() - window.height()));
-  }
+  impl_->CentreMainWindow();
   window.show();
   // The off-screen platform of the tests cannot stack windows.
   if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
@@ -337,7 +418,8 @@ void QtPlatform::CloseWindow(WindowId window) {
     std::erase_if(impl_->fields, [id](const Impl::Field& field) { return field.panel == id; });
     std::erase_if(impl_->accelerators,
                   [id](const Impl::Accelerator& accelerator) { return accelerator.window == id; });
-    std::erase_if(impl_->queue, [id](const Event& event) { return event.window == id; });
+    std::erase_if(impl_->queue,
+                  [id](const Impl::Queued& queued) { return queued.event.window == id; });
     impl_->windows.erase(id);
     if (impl_->current == id) impl_->current = kMainWindow;
   }
@@ -388,6 +470,7 @@ void QtPlatform::CreateEditField(WindowId panel, int id, int x, int y, int width
   const QWidget* focus = impl_->FocusWidget();
   if (impl_->FrameOf(impl_->KeyWindow(focus)) == frame && !impl_->IsField(focus)) {
     edit->setFocus(Qt::TabFocusReason);
+    edit->selectAll();  // also when the window is activated only later
   }
 }
 
@@ -421,11 +504,12 @@ void QtPlatform::AddAccelerator(WindowId window, char letter, int command_id) {
 Event QtPlatform::NextEvent(bool wait) {
   if (!wait) {
     impl_->Pump();
-    return impl_->Pop();
+    return impl_->Take();
   }
   for (;;) {
     impl_->RefreshChanged();
-    if (!impl_->queue.empty()) return impl_->Pop();
+    if (!impl_->queue.empty()) return impl_->Take();
+    if (impl_->ReleaseLostPresses()) continue;
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     impl_->last_pump = Clock::now();
   }
@@ -434,12 +518,12 @@ Event QtPlatform::NextEvent(bool wait) {
 int QtPlatform::PendingKey() {
   impl_->Pump();
   while (!impl_->queue.empty()) {
-    const Event event = impl_->Pop();
+    const Event event = impl_->Take();
     if (event.kind == EventKind::KeyDown && event.ch != 0) return event.ch;
     if (event.kind == EventKind::Close && event.window == kMainWindow) {
       // Closing the program is not input to be dropped: PollEvent hands the
       // request to the quit handler.
-      impl_->queue.push_front(event);
+      impl_->queue.push_front({event, 0});
       PollEvent();
     }
   }
@@ -448,9 +532,7 @@ int QtPlatform::PendingKey() {
 
 int QtPlatform::MouseButtons() {
   impl_->Pump();
-  const Qt::MouseButtons held = QGuiApplication::mouseButtons();
-  return ((held & Qt::LeftButton) != 0 ? kLeftButton : 0) |
-         ((held & Qt::RightButton) != 0 ? kRightButton : 0);
+  return impl_->HeldButtons();
 }
 
 Point QtPlatform::MousePosition() {
@@ -493,7 +575,12 @@ void QtPlatform::EnableMenuBar(bool enabled) {
 }
 
 void QtPlatform::ShowHelp(std::string_view keyword) {
-  if (!impl_->help) impl_->help = new HelpWindow(impl_->main_window.get());
+  if (!impl_->help) {
+    impl_->help = new HelpWindow(impl_->main_window.get());
+    impl_->help->adjustSize();
+    const QRect main = impl_->main_window->frameGeometry();
+    impl_->help->move(main.center() - impl_->help->rect().center());
+  }
   impl_->help->ShowTopic(keyword);
 }
 

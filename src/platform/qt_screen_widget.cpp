@@ -38,26 +38,29 @@ void ScreenWidget::paintEvent(QPaintEvent* event) {
 }
 
 void ScreenWidget::mousePressEvent(QMouseEvent* event) {
-  Report(EventKind::MouseDown);
+  Report(EventKind::MouseDown, event->button());
   event->accept();
 }
 
 void ScreenWidget::mouseReleaseEvent(QMouseEvent* event) {
-  Report(EventKind::MouseUp);
+  Report(EventKind::MouseUp, event->button());
   event->accept();
 }
 
 void ScreenWidget::mouseMoveEvent(QMouseEvent* event) {
-  Report(EventKind::MouseMove);
+  Report(EventKind::MouseMove, Qt::NoButton);
   event->accept();
 }
 
-void ScreenWidget::Report(EventKind kind) {
+void ScreenWidget::Report(EventKind kind, Qt::MouseButton button) {
   if (!sink_) return;
   Event event;
   event.kind = kind;
   event.window = window_;
-  sink_(event);
+  const int bit = button == Qt::LeftButton    ? kLeftButton
+                  : button == Qt::RightButton ? kRightButton
+                                              : 0;
+  sink_(event, bit);
 }
 
 namespace {

@@ -12,7 +12,9 @@
 
 namespace vorlanz::platform {
 
-using EventSink = std::function<void(const Event&)>;
+// Receives what a widget reports: an event and, for a mouse press or
+// release, the button it concerns (kLeftButton, kRightButton; else 0).
+using EventSink = std::function<void(const Event& event, int button)>;
 
 class ScreenWidget : public QWidget {
  public:
@@ -30,7 +32,7 @@ class ScreenWidget : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
-  void Report(EventKind kind);
+  void Report(EventKind kind, Qt::MouseButton button);
 
   Surface& surface_;
   WindowId window_;

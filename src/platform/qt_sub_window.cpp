@@ -46,9 +46,10 @@ SubWindow::SubWindow(const QString& title, Surface& client_surface, WindowId win
 }
 
 QRect SubWindow::CloseBox() const {
-  const int height = kCaptionHeight - 8;
-  const int width = height + 2;
-  return QRect(this->width() - kSide - 4 - width, kSide + 4, width, height);
+  constexpr int kWidth = 20;
+  constexpr int kHeight = 18;
+  return QRect(width() - kSide - 4 - kWidth, kSide + (kCaptionHeight - kHeight) / 2, kWidth,
+               kHeight);
 }
 
 void SubWindow::paintEvent(QPaintEvent*) {
@@ -64,9 +65,11 @@ void SubWindow::PaintCaption(QPainter& painter) const {
   painter.fillRect(caption, kCaption);
   QFont font = painter.font();
   font.setBold(true);
+  font.setPixelSize(12);
   painter.setFont(font);
   painter.setPen(Qt::white);
-  const QRect text_area = caption.adjusted(6, 0, -(CloseBox().width() + 10), 0);
+  QRect text_area = caption.adjusted(4, 0, 0, 0);
+  text_area.setRight(CloseBox().left() - 3);
   const QString text = painter.fontMetrics().elidedText(title_, Qt::ElideRight, text_area.width());
   painter.drawText(text_area, Qt::AlignLeft | Qt::AlignVCenter, text);
 }
@@ -77,7 +80,7 @@ void SubWindow::PaintCloseBox(QPainter& painter) const {
   PaintEdge(painter, box, close_box_down_);
   // The cross, two pixels thick, moved by one pixel while pressed.
   const int shift = close_box_down_ ? 1 : 0;
-  const int size = box.height() - 10;
+  const int size = box.height() - 9;
   const int left = box.left() + (box.width() - size) / 2 + shift;
   const int top = box.top() + (box.height() - size) / 2 + shift;
   painter.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::FlatCap));
@@ -113,7 +116,7 @@ void SubWindow::mouseReleaseEvent(QMouseEvent* event) {
     Event request;
     request.kind = EventKind::Close;
     request.window = window_;
-    sink_(request);
+    sink_(request, 0);
   }
 }
 
