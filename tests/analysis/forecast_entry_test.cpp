@@ -81,15 +81,6 @@ TEST_F(ForecastEntryTest, OkOnTheOwnTabStoresTheTypedWeights) {
   EXPECT_TRUE(Dialog().LeaveFlag);
 }
 
-TEST_F(ForecastEntryTest, OkWithTheOfficialTabShownMarksTheOfficialForecastInUse) {
-  Type(4, 2, "6");
-  os.Command(kOk);
-  EnterForecast(2);
-  EXPECT_EQ(Pool().OfficialForecast[4][2], 6);
-  EXPECT_EQ(Pool().OwnForecastReady, kTrue);
-  EXPECT_EQ(Pool().OfficialForecastReady, kTrue);
-}
-
 TEST_F(ForecastEntryTest, OfficialThenOwnStoresBothAndTheOwnTabDecidesTheFlag) {
   Pool().OfficialForecastReady = kTrue;
   Type(1, 1, "5");
@@ -206,13 +197,6 @@ TEST_F(ForecastEntryTest, F1OpensTheHelpOfTheShownTabAndKeepsTheDialogOpen) {
   EXPECT_EQ(os.help_requests(), (std::vector<std::string>{"eigene Vorlanz", "amtliche Vorlanz"}));
 }
 
-TEST_F(ForecastEntryTest, KeypadDigitsDoNotMoveOnInTheForecast) {
-  os.Key(platform::vk::kNumpad0 + 1);
-  os.Then([&] { EXPECT_EQ(os.focused_field(), 401); });
-  os.Key(platform::vk::kEscape);
-  EnterForecast(1);
-}
-
 TEST_F(ForecastEntryTest, OkDrawsTheForecastColumnsOnTheMainScreen) {
   Type(1, 1, "7");
   Type(1, 3, "5");
@@ -227,21 +211,6 @@ TEST_F(ForecastEntryTest, OkDrawsTheForecastColumnsOnTheMainScreen) {
   EXPECT_TRUE(testing::ShowsText(screen, 24, 256, "13."));
   EXPECT_TRUE(testing::ShowsText(screen, 80, 256, " 12"));
   EXPECT_EQ(os.CurrentWindow(), platform::kMainWindow);
-}
-
-TEST_F(ForecastEntryTest, CancelLeavesTheMainScreenUntouched) {
-  const std::uint64_t before = Checksum(main_screen());
-  Type(1, 1, "7");
-  os.Key(platform::vk::kEscape);
-  EnterForecast(1);
-  EXPECT_EQ(Checksum(main_screen()), before);
-}
-
-TEST_F(ForecastEntryTest, PanelMenuEventMovesToTheNextField) {
-  os.Then([] { Dlg_4_MenuEvent(); });
-  os.Then([&] { EXPECT_EQ(os.focused_field(), 402); });
-  os.Key(platform::vk::kEscape);
-  EnterForecast(1);
 }
 
 }  // namespace

@@ -58,15 +58,6 @@ TEST_F(TipPictureTest, ForecastColumnsShowNumbersAndWeightsWithZeroAsBlanks) {
   EXPECT_TRUE(Untouched(64, 290, 160, 305)) << "no FGES without a NORM series";
 }
 
-TEST_F(TipPictureTest, ForecastColumnsComputeTheQuotaOnceNormIsReady) {
-  Pool().OwnForecast[1] = {0, 5, 4, 3};
-  SetSeries(Pool().NormSeries, "1111111111111");
-  Pool().NormReady = kTrue;
-  DrawForecastColumns();
-  EXPECT_EQ(Pool().OutcomeQuota[1][2], 4);
-  EXPECT_TRUE(Shows(64, 290, "FGES:  7"));
-}
-
 TEST_F(TipPictureTest, NormColumnShowsTheCodesAndTheirCounts) {
   SetSeries(Pool().NormSeries, "1110022222222");
   DrawNormColumn();
