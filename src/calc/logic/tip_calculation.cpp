@@ -17,10 +17,10 @@ namespace {
 constexpr int kRejectLimit = 80;
 // Lowering the working quality from 0 starts again at this value.
 constexpr int kWrapQuality = 7;
-// After this many wraps within one row, the first candidate that passes the
-// mean test and is not too close is taken, touching or not and whatever its
-// counts. Without it a row whose every candidate stays further away than any
-// working quality would never end.
+// After this many wraps within one row, a candidate that passes the other
+// tests and is not too close is taken without touching the working quality.
+// Without it a row whose every candidate stays further away than any working
+// quality would never end.
 constexpr int kWrapsBeforeRelaxing = 2;
 // The distance scan starts from this minimum.
 constexpr int kDistanceStart = 11;
@@ -118,7 +118,7 @@ class TipRun {
       }
       const bool relaxed = wraps >= kWrapsBeforeRelaxing;
 
-      if (row <= kLastCountedRow && !relaxed && !PassesCountTest(candidate)) {
+      if (row <= kLastCountedRow && !PassesCountTest(candidate)) {
         ++rejects;
         continue;
       }
