@@ -15,7 +15,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <deque>
 #include <functional>
 #include <map>
 #include <optional>
@@ -23,6 +22,7 @@
 #include <vector>
 
 #include "platform/qt_help_window.h"
+#include "platform/qt_input_queue.h"
 #include "platform/qt_key_filter.h"
 #include "platform/qt_menu.h"
 #include "platform/qt_screen_widget.h"
@@ -34,10 +34,14 @@ namespace {
 using Clock = std::chrono::steady_clock;
 // How often a program that polls while it computes lets the windows run.
 constexpr auto kPumpInterval = std::chrono::milliseconds(10);
-// How long a taken press counts as held when its button is already up.
-constexpr auto kPressHold = std::chrono::milliseconds(150);
 const QColor kLightGrey(192, 192, 192);
 const QColor kDarkGrey(128, 128, 128);
+
+int LiveButtons() {
+  const Qt::MouseButtons held = QGuiApplication::mouseButtons();
+  return ((held & Qt::LeftButton) != 0 ? kLeftButton : 0) |
+         ((held & Qt::RightButton) != 0 ? kRightButton : 0);
+}
 
 QString ToQString(std::string_view utf8) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
@@ -92,25 +96,19 @@ struct QtPlatform::Impl final : KeyRouter {
     int letter = 0;
     int command = 0;
   };
-  struct Queued {
-    Event event;
-    int button = 0;  // of a mouse press or release
-  };
 
   Impl(int client_width, int client_height);
   ~Impl() override;
 
   EventSink Sink() {
-    return [this](const Event& event, int button) { PushInput(event, button); };
+    return [this](const Event& event, int button) { input.Push(event, button); };
   }
 
   // KeyRouter
   WindowId KeyWindow(const QWidget* focus) const override;
   int AcceleratorCommand(const QWidget* focus, int letter) const override;
   void MoveFieldFocus(const QWidget* focus, bool backwards) override;
-  void Push(const Event& event) override { PushInput(event, 0); }
-  // `button` is the button bit a mouse press or release concerns.
-  void PushInput(const Event& event, int button);
+  void Push(const Event& event) override { input.Push(event); }
 
   Window& At(WindowId id, const char* caller);
   // The window with a title bar (or the main window) a window lies in.
@@ -124,22 +122,11 @@ struct QtPlatform::Impl final : KeyRouter {
   void CentreMainWindow();
   void RefreshChanged();
   void Pump();
-  // Takes the next event off the queue; kind None when there is none.
-  Event Take();
-  // Buttons held now, with a press the program has just taken counted as
-  // held even when the button is already up again.
-  int HeldButtons();
-  // Before the program waits: a taken press whose release it will never
-  // take (its window closed meanwhile) gets one, so that a loop waiting for
-  // the release ends. True when it queued one.
-  bool ReleaseLostPresses();
 
   std::map<WindowId, Window> windows;
   std::vector<Field> fields;  // in the order they were made
   std::vector<Accelerator> accelerators;
-  std::deque<Queued> queue;
-  // Until when a taken press of the left / right button counts as held.
-  Clock::time_point press_held_until[2]{};
+  InputQueue input;
   WindowId current = kMainWindow;
   WindowId next_window = 2;
   Clock::time_point last_pump{};
@@ -226,16 +213,6 @@ void QtPlatform::Impl::MoveFieldFocus(const QWidget* focus, bool backwards) {
   ring[next]->setFocus(backwards ? Qt::BacktabFocusReason : Qt::TabFocusReason);
 }
 
-void QtPlatform::Impl::PushInput(const Event& event, int button) {
-  // Mouse moves in a row tell no more than the last of them.
-  if (event.kind == EventKind::MouseMove && !queue.empty() &&
-      queue.back().event.kind == EventKind::MouseMove &&
-      queue.back().event.window == event.window) {
-    return;
-  }
-  queue.push_back({event, button});
-}
-
 QtPlatform::Impl::Window& QtPlatform::Impl::At(WindowId id, const char* caller) {
   const auto found = windows.find(id);
   if (found == windows.end()) {
@@ -304,47 +281,6 @@ void QtPlatform::Impl::Pump() {
   RefreshChanged();
   QCoreApplication::processEvents(QEventLoop::AllEvents);
   last_pump = Clock::now();
-}
-
-// A quick click can be over before the program reads the button state
-// after taking its press; the press then counts as held for a moment, or
-// until the program takes the release.
-Event QtPlatform::Impl::Take() {
-  if (queue.empty()) return Event{};
-  const Queued next = queue.front();
-  queue.pop_front();
-  const int slot = next.button == kRightButton ? 1 : 0;
-  if (next.button != 0 && next.event.kind == EventKind::MouseDown) {
-    press_held_until[slot] = Clock::now() + kPressHold;
-  } else if (next.button != 0 && next.event.kind == EventKind::MouseUp) {
-    press_held_until[slot] = Clock::time_point{};
-  }
-  return next.event;
-}
-
-bool QtPlatform::Impl::ReleaseLostPresses() {
-  const Qt::MouseButtons live = QGuiApplication::mouseButtons();
-  bool released = false;
-  for (const int button : {kLeftButton, kRightButton}) {
-    const int slot = button == kRightButton ? 1 : 0;
-    const Qt::MouseButton qt_button = button == kRightButton ? Qt::RightButton : Qt::LeftButton;
-    if (press_held_until[slot] == Clock::time_point{} || (live & qt_button) != 0) continue;
-    Event release;
-    release.kind = EventKind::MouseUp;
-    release.window = current;
-    queue.push_back({release, button});
-    released = true;
-  }
-  return released;
-}
-
-int QtPlatform::Impl::HeldButtons() {
-  const Qt::MouseButtons live = QGuiApplication::mouseButtons();
-  const auto now = Clock::now();
-  int held = 0;
-  if ((live & Qt::LeftButton) != 0 || press_held_until[0] > now) held |= kLeftButton;
-  if ((live & Qt::RightButton) != 0 || press_held_until[1] > now) held |= kRightButton;
-  return held;
 }
 
 // --- QtPlatform --------------------------------------------------------------
@@ -418,8 +354,7 @@ void QtPlatform::CloseWindow(WindowId window) {
     std::erase_if(impl_->fields, [id](const Impl::Field& field) { return field.panel == id; });
     std::erase_if(impl_->accelerators,
                   [id](const Impl::Accelerator& accelerator) { return accelerator.window == id; });
-    std::erase_if(impl_->queue,
-                  [id](const Impl::Queued& queued) { return queued.event.window == id; });
+    impl_->input.DropWindow(id);
     impl_->windows.erase(id);
     if (impl_->current == id) impl_->current = kMainWindow;
   }
@@ -504,12 +439,12 @@ void QtPlatform::AddAccelerator(WindowId window, char letter, int command_id) {
 Event QtPlatform::NextEvent(bool wait) {
   if (!wait) {
     impl_->Pump();
-    return impl_->Take();
+    return impl_->input.Take(Clock::now());
   }
   for (;;) {
     impl_->RefreshChanged();
-    if (!impl_->queue.empty()) return impl_->Take();
-    if (impl_->ReleaseLostPresses()) continue;
+    if (!impl_->input.empty()) return impl_->input.Take(Clock::now());
+    if (impl_->input.ReleaseLostPresses(LiveButtons(), impl_->current)) continue;
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     impl_->last_pump = Clock::now();
   }
@@ -517,13 +452,13 @@ Event QtPlatform::NextEvent(bool wait) {
 
 int QtPlatform::PendingKey() {
   impl_->Pump();
-  while (!impl_->queue.empty()) {
-    const Event event = impl_->Take();
+  while (!impl_->input.empty()) {
+    const Event event = impl_->input.Take(Clock::now());
     if (event.kind == EventKind::KeyDown && event.ch != 0) return event.ch;
     if (event.kind == EventKind::Close && event.window == kMainWindow) {
       // Closing the program is not input to be dropped: PollEvent hands the
       // request to the quit handler.
-      impl_->queue.push_front({event, 0});
+      impl_->input.PushFront(event);
       PollEvent();
     }
   }
@@ -532,7 +467,7 @@ int QtPlatform::PendingKey() {
 
 int QtPlatform::MouseButtons() {
   impl_->Pump();
-  return impl_->HeldButtons();
+  return impl_->input.HeldButtons(LiveButtons(), Clock::now());
 }
 
 Point QtPlatform::MousePosition() {
