@@ -1,0 +1,195 @@
+#include "calc/calculation_screen.h"
+
+#include <string>
+#include <vector>
+
+#include "calc/logic/row_figures.h"
+#include "screen_calc_fixture.h"
+#include "support/text_probe.h"
+#include "widgets/palette.h"
+#include "widgets/primitives.h"
+#include "widgets/screen_text.h"
+
+namespace vorlanz {
+namespace {
+
+using platform::vk::kEscape;
+using testing::AreaIs;
+using testing::ShowsText;
+
+class CalculationScreenTest : public testing::ScreenCalcTest {
+ protected:
+  static int Column(int row) { return 40 * row + 129; }
+  static int Line(int match) { return 66 + 16 * (match - 1); }
+
+  bool RowShown(int row) {
+    const PoolData& pool = Pool();
+    for (int m = 1; m <= kMatchCount; ++m) {
+      if (!ShowsText(main_screen(), Column(row), Line(m), Cells(pool.TipRows[m][row], 1))) {
+        return false;
+      }
+    }
+    return true;
+  }
+  bool ColumnBlank(int row) {
+    return AreaIs(main_screen(), Column(row), Line(1), Column(row) + 7, Line(13) + 15,
+                  ColLightGrey);
+  }
+  bool WinShown(int row) { return ShowsText(main_screen(), Column(row) - 9, 380, "Win!"); }
+};
+
+TEST_F(CalculationScreenTest, AcceptedRowsStandInTheirColumnsWithTheirFigures) {
+  GiveForecast(5, 4, 3);
+  Pool().SystemQuality = 3;
+  CalculateTips();
+  ASSERT_FALSE(Dialog().LeaveFlag);
+
+  const PoolData& pool = Pool();
+  const platform::Surface& s = main_screen();
+  for (int r = 1; r <= kRowCount; ++r) {
+    SCOPED_TRACE(r);
+    const int x = Column(r);
+    EXPECT_TRUE(RowShown(r));
+    EXPECT_TRUE(ShowsText(s, x - 8, 288, Cells(pool.RowNormErrors[r], 2)));
+    EXPECT_TRUE(ShowsText(s, x - 8, 314, CountsText(CountColumn(pool.TipRows, r), 1) + " "));
+    EXPECT_TRUE(ShowsText(s, x, 337, Cells(pool.RowQuality[r], 1)));
+    // Without the GAME series there is no comparison and no win.
+    EXPECT_TRUE(AreaIs(s, x - 8, 362, x + 15, 377, ColLightGrey));
+    EXPECT_TRUE(AreaIs(s, x - 9, 380, x + 22, 395, ColLightGrey));
+  }
+  EXPECT_EQ(pool.RowQuality[1], 3);
+  EXPECT_TRUE(ShowsText(s, 64, 290, "FGES:  " + Cells(pool.Fges, 1)));
+  // The status line shows the figures of the last candidate, row 12.
+  EXPECT_TRUE(ShowsText(s, 7, 380, "STATUS: F=" + Cells(pool.RowNormErrors[12], 1)));
+  EXPECT_TRUE(ShowsText(s, 106, 380, "D=" + Cells(pool.RowMinDistance[12], 1) + " "));
+}
+
+TEST_F(CalculationScreenTest, WinsAreMarkedOnlyUnderRowsCloseToTheGameSeries) {
+  GiveForecast(10, 1, 1);
+  PoolData& pool = Pool();
+  pool.SystemQuality = 2;
+  for (int m = 1; m <= kMatchCount; ++m) pool.GameSeries[m] = kHomeWin;
+  pool.GameReady = kTrue;
+  CalculateTips();
+
+  int wins = 0;
+  for (int r = 1; r <= kRowCount; ++r) {
+    SCOPED_TRACE(r);
+    const int g = ColumnDifferences(pool.TipRows, r, pool.GameSeries);
+    EXPECT_TRUE(ShowsText(main_screen(), Column(r) - 8, 362, Cells(g, 2) + " "));
+    EXPECT_EQ(WinShown(r), g < 4);
+    if (g < 4) ++wins;
+  }
+  EXPECT_GT(wins, 0);
+  EXPECT_EQ(pool.WinsRank1 + pool.WinsRank2 + pool.WinsRank3 + pool.WinsRank4, wins);
+}
+
+TEST_F(CalculationScreenTest, BatchedStatusTextsLeaveTheScreenAsDrawingEachOne) {
+  const auto run = [&](RefreshRate rate) {
+    main_screen().FillRect(0, 0, main_screen().width() - 1, main_screen().height() - 1,
+                           ColLightGrey);
+    ResetPool();
+    GiveForecast(5, 4, 3);
+    // Against an all-away NORM series many candidates have 10 or more
+    // differences, whose status text reaches into the distance text.
+    for (int m = 1; m <= kMatchCount; ++m) Pool().NormSeries[m] = kAwayWin;
+    Pool().SystemQuality = 9;
+    ProcessRandom().Seed(4711);
+    CalculationRefresh() = rate;
+    CalculateTips();
+    return Checksum(main_screen());
+  };
+  const std::uint64_t each = run(testing::kEveryCandidate);
+  // The working quality was lowered at least once, so all three texts ran.
+  EXPECT_TRUE(ShowsText(main_screen(), 64, 337, "GÜTE:   "));
+  EXPECT_EQ(run(RefreshRate{7, std::chrono::nanoseconds(0)}), each);
+  EXPECT_EQ(run(testing::kNoVisits), each);
+}
+
+// The status texts overlap by a few pixels when F has two digits, so the
+// order in which they were given matters, not only their last values.
+TEST_F(CalculationScreenTest, AFlushShowsWhatDrawingEveryTextWouldShow) {
+  enum Kind { S, D, Q };
+  struct Given {
+    Kind kind;
+    int value;
+  };
+  const std::vector<std::vector<Given>> sequences = {
+      {{S, 13}, {D, 5}},         {{D, 5}, {S, 13}},         {{S, 13}, {D, 5}, {S, 12}},
+      {{D, 11}, {S, 2}, {D, 4}}, {{S, 10}, {Q, 6}, {S, 3}}, {{Q, 0}, {Q, 7}, {D, 9}, {S, 11}},
+  };
+  for (const auto& sequence : sequences) {
+    platform::Surface& s = main_screen();
+    s.FillRect(0, 0, s.width() - 1, s.height() - 1, ColLightGrey);
+    SelectFont(8);
+    SetColours(kBlack, kLightGrey);
+    for (const Given& given : sequence) {
+      if (given.kind == S) DrawText(7, 380, "STATUS: F=" + Cells(given.value, 1) + " ");
+      if (given.kind == D) DrawText(106, 380, "D=" + Cells(given.value, 1) + " ");
+      if (given.kind == Q) DrawText(64, 337, "GÜTE:   " + Cells(given.value, 1));
+    }
+    const std::uint64_t drawn = Checksum(s);
+
+    s.FillRect(0, 0, s.width() - 1, s.height() - 1, ColLightGrey);
+    CalculationScreen screen(testing::kNoVisits);
+    for (const Given& given : sequence) {
+      if (given.kind == S) screen.Status(given.value);
+      if (given.kind == D) screen.Distance(given.value);
+      if (given.kind == Q) screen.QualityLowered(given.value);
+    }
+    EXPECT_TRUE(AreaIs(s, 0, 330, 300, 400, ColLightGrey));  // nothing drawn yet
+    screen.Flush();
+    EXPECT_EQ(Checksum(s), drawn);
+  }
+}
+
+TEST_F(CalculationScreenTest, EscapeAsksFromRowTwoOnAndJaCancelsKeepingTheRowsSoFar) {
+  GiveForecast(5, 4, 3);
+  Pool().SystemQuality = 3;
+  CalculationRefresh() = testing::kEveryCandidate;
+  os.TypingAhead().KeyDown(kEscape).TypingAhead(false);
+  os.Then([&] {
+    // The question is up: row 1 is done, row 2 not yet.
+    EXPECT_TRUE(RowShown(1));
+    EXPECT_TRUE(ColumnBlank(2));
+  });
+  os.KeyDown('J');
+  CalculateTips();
+  EXPECT_TRUE(Dialog().LeaveFlag);
+  EXPECT_TRUE(os.ScriptDone());
+  EXPECT_TRUE(RowShown(1));
+  EXPECT_TRUE(ColumnBlank(2));
+  EXPECT_TRUE(ColumnBlank(12));
+}
+
+TEST_F(CalculationScreenTest, NeinContinuesToTheLastRow) {
+  GiveForecast(5, 4, 3);
+  Pool().SystemQuality = 3;
+  CalculationRefresh() = testing::kEveryCandidate;
+  os.TypingAhead().KeyDown(kEscape).TypingAhead(false).KeyDown('N');
+  CalculateTips();
+  EXPECT_FALSE(Dialog().LeaveFlag);
+  EXPECT_TRUE(os.ScriptDone());
+  EXPECT_TRUE(RowShown(12));
+}
+
+TEST_F(CalculationScreenTest, TheRightButtonAsksTheLeftDoesNot) {
+  GiveForecast(5, 4, 3);
+  Pool().SystemQuality = 3;
+  CalculationRefresh() = testing::kEveryCandidate;
+  os.TypingAhead().MouseDown(300, 200).MouseUp().TypingAhead(false);
+  CalculateTips();
+  EXPECT_FALSE(Dialog().LeaveFlag);
+  EXPECT_TRUE(RowShown(12));
+
+  os.TypingAhead().MouseDown(300, 200, platform::kRightButton).TypingAhead(false);
+  os.MouseUp().KeyDown('J');
+  CalculateTips();
+  EXPECT_TRUE(Dialog().LeaveFlag);
+  EXPECT_TRUE(os.ScriptDone());
+  EXPECT_TRUE(RowShown(1));
+  EXPECT_TRUE(ColumnBlank(2));
+}
+
+}  // namespace
+}  // namespace vorlanz

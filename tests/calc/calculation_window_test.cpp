@@ -1,0 +1,224 @@
+#include "calc/calculation_window.h"
+
+#include "screen_calc_fixture.h"
+#include "support/text_probe.h"
+#include "widgets/palette.h"
+#include "widgets/screen_text.h"
+
+namespace vorlanz {
+namespace {
+
+using platform::vk::kF1;
+using testing::ShowsText;
+
+constexpr int kCancelSeriesEntry = 422;
+
+// A tip set of recognisable rows: row r has outcome (r + m) % 3 in match m.
+void FillTipSet(int shift) {
+  PoolData& pool = Pool();
+  for (int m = 1; m <= kMatchCount; ++m) {
+    for (int r = 1; r <= kRowCount; ++r)
+      pool.TipRows[m][r] = static_cast<Byte>((r + m + shift) % 3);
+  }
+  for (int r = 1; r <= kRowCount; ++r) {
+    pool.RowMinDistance[r] = static_cast<Byte>(r % 5);
+    pool.RowQuality[r] = static_cast<Byte>(r % 7);
+  }
+}
+
+bool CardHoldsTipSet(int card) {
+  const PoolData& pool = Pool();
+  for (int m = 1; m <= kMatchCount; ++m) {
+    for (int r = 1; r <= kRowCount; ++r) {
+      if (pool.CardTips[card][m][r] != pool.TipRows[m][r]) return false;
+    }
+  }
+  for (int r = 1; r <= kRowCount; ++r) {
+    if (pool.CardTips[card][0][r] != pool.RowQuality[r]) return false;
+    if (pool.CardRowDistance[card][r] != pool.RowMinDistance[r]) return false;
+  }
+  return true;
+}
+
+bool QuotaUsedUp() {
+  for (int m = 1; m <= kMatchCount; ++m) {
+    for (int o = 1; o <= kOutcomeCount; ++o) {
+      if (Pool().OutcomeQuota[m][o] != 0) return false;
+    }
+  }
+  return true;
+}
+
+class CalculationWindowTest : public testing::ScreenCalcTest {};
+
+using StoreCardTest = CalculationWindowTest;
+
+TEST_F(StoreCardTest, CopiesAndOverwritesWithTheSystemGuete) {
+  PoolData& pool = Pool();
+  pool.SystemQuality = 6;
+  pool.WorkingQuality = 3;  // lowered during the calculation
+  pool.ChosenCard = 3;
+  FillTipSet(0);
+  Dialog().DialogKey = "O";
+  StoreCard();
+  EXPECT_TRUE(IsSet(pool.CardOccupied[3]));
+  EXPECT_EQ(pool.LoadedCard, 3);
+  EXPECT_TRUE(CardHoldsTipSet(3));
+  EXPECT_EQ(pool.CardQuality[3], 6);
+  EXPECT_FALSE(IsSet(pool.CardOccupied[2]));
+
+  FillTipSet(1);
+  pool.SystemQuality = 8;
+  StoreCard();
+  EXPECT_TRUE(CardHoldsTipSet(3));
+  EXPECT_EQ(pool.CardQuality[3], 8);
+}
+
+TEST_F(StoreCardTest, ACancelledChoiceStoresNothing) {
+  PoolData& pool = Pool();
+  pool.ChosenCard = 5;
+  FillTipSet(0);
+  Dialog().DialogKey = "X";
+  StoreCard();
+  EXPECT_FALSE(IsSet(pool.CardOccupied[5]));
+  EXPECT_EQ(pool.CardTips[5][1][1], 0);
+}
+
+TEST_F(CalculationWindowTest, LeavesOnReleasingX) {
+  os.KeyDown('X');  // a press alone does nothing
+  os.Then([&] { EXPECT_FALSE(os.ScriptDone()); });
+  os.KeyUp('X');
+  CalculationWindow();
+  EXPECT_TRUE(os.ScriptDone());
+}
+
+TEST_F(CalculationWindowTest, LeavesOnClicksThatChooseNoCommand) {
+  os.Click(300, 200, platform::kRightButton);
+  CalculationWindow();
+  os.Click(300, 10);  // the top rows
+  CalculationWindow();
+  os.Click(300, 200).Click(5, 300);  // the menu opens and is clicked away
+  CalculationWindow();
+  os.Click(100, 410);  // under the picture, left
+  CalculationWindow();
+  EXPECT_TRUE(os.help_requests().empty());
+  os.Click(600, 410);  // bottom right: the help first
+  CalculationWindow();
+  EXPECT_TRUE(os.ScriptDone());
+  ASSERT_EQ(os.help_requests().size(), 1u);
+  EXPECT_EQ(os.help_requests()[0], "Berechnung");
+}
+
+TEST_F(CalculationWindowTest, F1OpensTheHelpAndStays) {
+  os.Key(kF1).KeyUp('X');
+  CalculationWindow();
+  ASSERT_EQ(os.help_requests().size(), 1u);
+  EXPECT_EQ(os.help_requests()[0], "Berechnung");
+  EXPECT_TRUE(os.ScriptDone());
+}
+
+TEST_F(CalculationWindowTest, TheMenuStaysWithinTheScreen) {
+  const platform::Surface& s = main_screen();
+  os.Click(20, 200);
+  os.Then([&] { EXPECT_EQ(s.Pixel(0, 110), ColWhite); });  // the box's left edge
+  os.KeyDown(platform::vk::kRight);
+  CalculationWindow();
+  os.Click(780, 200);
+  os.Then([&] {
+    EXPECT_EQ(s.Pixel(550, 110), ColWhite);
+    EXPECT_EQ(s.Pixel(549, 110), ColLightGrey);
+  });
+  os.KeyDown(platform::vk::kRight);
+  CalculationWindow();
+  EXPECT_TRUE(os.ScriptDone());
+}
+
+TEST_F(CalculationWindowTest, BRecalculatesFromTheSystemGuete) {
+  GiveForecast(5, 4, 3);
+  Pool().SystemQuality = 3;
+  Pool().WorkingQuality = 1;
+  os.KeyUp('B');
+  os.Then([&] { EXPECT_TRUE(QuotaUsedUp()); });
+  os.KeyUp('X');
+  CalculationWindow();
+  EXPECT_TRUE(os.ScriptDone());
+  EXPECT_EQ(Pool().RowQuality[1], 3);
+}
+
+TEST_F(CalculationWindowTest, TheMenuChoosesACommand) {
+  GiveForecast(5, 4, 3);
+  Pool().SystemQuality = 2;
+  os.Click(300, 200).KeyDown('B');
+  os.Then([&] { EXPECT_TRUE(QuotaUsedUp()); });
+  os.KeyUp('X');
+  CalculationWindow();
+  EXPECT_TRUE(os.ScriptDone());
+}
+
+TEST_F(CalculationWindowTest, MStoresOnTheChosenCard) {
+  PoolData& pool = Pool();
+  pool.SystemQuality = 5;
+  FillTipSet(0);
+  os.KeyUp('M');
+  os.Then([&] { EXPECT_EQ(os.WindowTitle(os.CurrentWindow()), "In welche Ablage abspeichern?"); });
+  os.Key('3').KeyDown('O');
+  os.Then([&] {
+    // Back in the window: the tip set is drawn again.
+    EXPECT_TRUE(ShowsText(main_screen(), 169, 66, Cells(pool.TipRows[1][1], 1)));
+  });
+  os.KeyUp('X');
+  CalculationWindow();
+  EXPECT_TRUE(os.ScriptDone());
+  EXPECT_TRUE(IsSet(pool.CardOccupied[3]));
+  EXPECT_TRUE(CardHoldsTipSet(3));
+  EXPECT_EQ(pool.CardQuality[3], 5);
+  EXPECT_EQ(pool.ChosenCard, 3);
+}
+
+TEST_F(CalculationWindowTest, HOpensAStoredCard) {
+  PoolData& pool = Pool();
+  FillTipSet(2);
+  pool.ChosenCard = 6;
+  Dialog().DialogKey = "O";
+  StoreCard();
+  FillTipSet(0);
+  pool.ChosenCard = 0;
+
+  os.KeyUp('H');
+  os.Key('6').KeyDown('O');
+  os.KeyUp('X');
+  CalculationWindow();
+  EXPECT_TRUE(os.ScriptDone());
+  EXPECT_TRUE(CardHoldsTipSet(6));
+  EXPECT_EQ(pool.LoadedCard, 6);
+  EXPECT_TRUE(ShowsText(main_screen(), 64, 380, "TippNr: 6"));
+}
+
+TEST_F(CalculationWindowTest, HOnAFreeCardChangesNothing) {
+  FillTipSet(0);
+  os.KeyUp('C');
+  os.Key('4').KeyDown('O');
+  os.KeyUp('X');
+  CalculationWindow();
+  EXPECT_TRUE(os.ScriptDone());
+  EXPECT_EQ(Pool().ChosenCard, 4);
+  EXPECT_EQ(Pool().TipRows[1][1], 2);
+}
+
+TEST_F(CalculationWindowTest, GOpensTheGameSeries) {
+  Pool().SystemQuality = 6;
+  Pool().WorkingQuality = 2;
+  os.KeyUp('G');
+  os.Then([&] {
+    EXPECT_EQ(os.WindowTitle(os.CurrentWindow()), "Bitte Reihe eingeben");
+    EXPECT_EQ(Dialog().CurrentTab, 2);
+  });
+  os.Command(kCancelSeriesEntry);
+  os.KeyUp('X');
+  CalculationWindow();
+  EXPECT_TRUE(os.ScriptDone());
+  EXPECT_EQ(Pool().WorkingQuality, 6);
+}
+
+}  // namespace
+}  // namespace vorlanz

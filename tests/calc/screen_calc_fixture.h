@@ -1,0 +1,48 @@
+#pragma once
+
+// Fixture for the calculation's screens: the shared screen fixture with a
+// seeded random source, the calculation's visits to the screen and the input
+// switched off unless a test asks for them, and a forecast to calculate from.
+
+#include <gtest/gtest.h>
+
+#include "calc/calculation_screen.h"
+#include "calc/logic/pool_data.h"
+#include "calc/logic/random.h"
+#include "support/screen_test.h"
+#include "widgets/dialog_state.h"
+
+namespace vorlanz::testing {
+
+// Status texts and cancel checks only at the end of the rows.
+inline constexpr RefreshRate kNoVisits{1 << 30, std::chrono::hours(1)};
+// A visit at every candidate: every status text is drawn as it comes.
+inline constexpr RefreshRate kEveryCandidate{1, std::chrono::nanoseconds(0)};
+
+class ScreenCalcTest : public ScreenTest {
+ protected:
+  void SetUp() override {
+    ScreenTest::SetUp();
+    CalculationRefresh() = kNoVisits;
+    ProcessRandom().Seed(20240601);
+  }
+  void TearDown() override {
+    CalculationRefresh() = RefreshRate{};
+    ScreenTest::TearDown();
+  }
+
+  // The same weights for every match, the NORM series all home wins, both
+  // entered.
+  static void GiveForecast(int home, int draw, int away) {
+    PoolData& pool = Pool();
+    for (int m = 1; m <= kMatchCount; ++m) {
+      pool.OwnForecast[m] = {0, static_cast<Byte>(home), static_cast<Byte>(draw),
+                             static_cast<Byte>(away)};
+      pool.NormSeries[m] = kHomeWin;
+    }
+    pool.OwnForecastReady = kTrue;
+    pool.NormReady = kTrue;
+  }
+};
+
+}  // namespace vorlanz::testing
