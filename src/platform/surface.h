@@ -82,6 +82,7 @@ class Surface {
   SavedArea SaveArea(int x1, int y1, int x2, int y2) const;
   void RestoreArea(const SavedArea& area);
 
+  // Off the surface a pixel reads black and a write is ignored.
   Rgb Pixel(int x, int y) const;
   void SetPixel(int x, int y, Rgb colour);
   // Pixels as 0xffRRGGBB, row by row.
