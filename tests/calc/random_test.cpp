@@ -68,11 +68,6 @@ TEST(DrawOutcomeTest, FollowsTheWeights) {
   EXPECT_NEAR(counts[0], 60000, 1000);
   EXPECT_NEAR(counts[1], 40000, 1000);
   EXPECT_NEAR(counts[2], 20000, 1000);
-
-  const auto large = OutcomeCounts(255, 255, 255, 30000);
-  EXPECT_NEAR(large[0], 10000, 500);
-  EXPECT_NEAR(large[1], 10000, 500);
-  EXPECT_NEAR(large[2], 10000, 500);
 }
 
 TEST(DrawOutcomeTest, NeverDrawsAnOutcomeWithoutWeight) {
@@ -82,19 +77,8 @@ TEST(DrawOutcomeTest, NeverDrawsAnOutcomeWithoutWeight) {
   const auto noDraw = OutcomeCounts(1, 0, 1, 1000);
   EXPECT_EQ(noDraw[1], 0);
   EXPECT_EQ(noDraw[0] + noDraw[2], 1000);
-}
-
-TEST(DrawOutcomeTest, AllWeightsZeroDrawsNothing) {
   Random random(3);
   EXPECT_EQ(DrawOutcome(0, 0, 0, random), kNoEntry);
-}
-
-TEST(ProcessRandomTest, IsOneGeneratorThatTestsCanSeed) {
-  ProcessRandom().Seed(11);
-  const std::uint32_t first = ProcessRandom().Next();
-  ProcessRandom().Seed(11);
-  EXPECT_EQ(ProcessRandom().Next(), first);
-  EXPECT_EQ(&ProcessRandom(), &ProcessRandom());
 }
 
 }  // namespace

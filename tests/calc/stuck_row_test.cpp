@@ -7,7 +7,6 @@
 
 #include <algorithm>
 
-#include "calc/logic/rounding.h"
 #include "calc/logic/tip_calculation.h"
 #include "calculation_trace.h"
 
@@ -16,7 +15,6 @@ namespace {
 
 using testing::CalculationTrace;
 using testing::RowDistance;
-using testing::RowText;
 using testing::SetRow;
 using testing::SetSeries;
 
@@ -42,30 +40,6 @@ PoolData StuckAtRowEleven() {
     for (int row = 11; row <= kRowCount; ++row) pool.TipRows[match][row] = 9;
   }
   return pool;
-}
-
-int NormErrors(const PoolData& pool, int row) {
-  return testing::SeriesDistance(pool, row, pool.NormSeries);
-}
-
-TEST(StuckRowTest, TheStateHasNoCandidateThatCanTouch) {
-  PoolData pool = StuckAtRowEleven();
-  int normTotal = 0;
-  for (int row = 1; row <= 10; ++row) normTotal += NormErrors(pool, row);
-  // Matches 6, 10 and 13 are open; the others are settled.
-  for (int choice = 0; choice < 8; ++choice) {
-    for (int match = 1; match <= kMatchCount; ++match) {
-      const auto& left = kQuotaLeft[match - 1];
-      pool.TipRows[match][11] = left[0] == 2 ? kHomeWin : left[1] == 2 ? kDraw : kAwayWin;
-    }
-    pool.TipRows[6][11] = (choice & 1) != 0 ? kHomeWin : kDraw;
-    pool.TipRows[10][11] = (choice & 2) != 0 ? kHomeWin : kAwayWin;
-    pool.TipRows[13][11] = (choice & 4) != 0 ? kDraw : kAwayWin;
-    EXPECT_EQ(RoundHalfEven(normTotal + NormErrors(pool, 11), 11), RoundHalfEven(106, 12));
-    for (int earlier = 1; earlier <= 10; ++earlier) {
-      EXPECT_GE(RowDistance(pool, earlier, 11), 8) << RowText(pool, 11);
-    }
-  }
 }
 
 TEST(StuckRowTest, RowElevenIsTakenAfterTheSecondWrap) {
