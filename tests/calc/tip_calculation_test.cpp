@@ -4,7 +4,6 @@
 
 #include <set>
 
-#include "calc/logic/quota.h"
 #include "calculation_trace.h"
 
 namespace vorlanz {
