@@ -1,6 +1,7 @@
 #include "support/screen_test.h"
 
 #include "calc/logic/pool_data.h"
+#include "widgets/dialog_state.h"
 
 namespace vorlanz {
 
@@ -9,6 +10,7 @@ void ScreenTest::SetUp() {
   platform::Install(&os);
   ResetPool();
   // Process-wide widget state is reset here as well.
+  ResetDialog();
 }
 
 void ScreenTest::TearDown() {

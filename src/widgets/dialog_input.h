@@ -1,0 +1,23 @@
+#pragma once
+
+// The input step shared by the tab dialogs and the digit field, the wait that
+// empties pending input, and the help call.
+
+#include <string_view>
+
+namespace vorlanz {
+
+// Turns the mouse state, DialogKey and FieldKey into LeaveFlag, OkFlag and
+// TabChanged: a press in the tab row gives that tab's hot key, a press on
+// "_ABBRUCH" or "_OK" gives "X" or "O"; F1 as the digit field reads it opens
+// the dialog's help topic and leaves; a tab's hot key switches to that tab
+// and redraws the tab row.
+void DialogInputStep();
+
+// Discards every pending event, then waits until no mouse button is held.
+void FlushInput();
+
+// Opens the user guide at keyword.
+void ShowHelpTopic(std::string_view keyword);
+
+}  // namespace vorlanz

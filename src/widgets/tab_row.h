@@ -1,0 +1,25 @@
+#pragma once
+
+// The frame of the tab dialogs: a row of tabs along the top edge of the
+// current window over a raised panel. Tab items end with "|"; text after the
+// last "|" is not a tab.
+
+#include <string_view>
+
+namespace vorlanz {
+
+// Draws the panel frame and the tab row of items with tab number selected
+// (1-based) open. Fills TabRight, TabHotkey and TabCount of the dialog state.
+// Each tab is 8 n + 7 pixels wide for an item of n characters ("_" counted);
+// the first starts at x = 8, the texts' tops are at y = 15.
+void DrawTabRow(int selected, std::string_view items);
+
+// The frame of one tab for an item of length characters starting at x; an
+// open tab is one pixel taller and merges into the panel below.
+void DrawTab(bool selected, int x, int length);
+
+// A raised frame: one light line top and left, two dark lines bottom and
+// right.
+void DrawPanelFrame(int x1, int y1, int x2, int y2);
+
+}  // namespace vorlanz
