@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include "support/screen_test.h"
+#include "support/text_probe.h"
+#include "widgets/dialog_state.h"
+#include "widgets/digit_field.h"
+#include "widgets/palette.h"
+#include "widgets/screen_text.h"
+
+namespace vorlanz {
+namespace {
+
+namespace vk = platform::vk;
+
+class DigitFieldTest : public ScreenTest {
+ protected:
+  void SetUp() override {
+    ScreenTest::SetUp();
+    SetColours(kBlack, kLightGrey);
+    Dialog().FieldText = "4";
+    Dialog().HelpTopic = "Berechnung";
+  }
+  // Runs the field at column 10, row 5 (pixel cell 80, 64).
+  void Run() {
+    int col = 10;
+    int row = 5;
+    DigitField(col, row);
+    EXPECT_EQ(col, 80);
+    EXPECT_EQ(row, 64);
+  }
+  const platform::Surface& s() { return main_screen(); }
+};
+
+TEST_F(DigitFieldTest, DigitsEndTheField) {
+  os.Key(vk::kNumpad0 + 5);
+  Run();
+  EXPECT_EQ(Dialog().FieldText, "5");
+  EXPECT_FALSE(Dialog().LeaveFlag);
+  EXPECT_TRUE(testing::ShowsText(s(), 80, 64, "5"));
+  EXPECT_TRUE(os.ScriptDone());
+
+  os.Key('7');
+  Run();
+  EXPECT_EQ(Dialog().FieldText, "7");
+  EXPECT_TRUE(testing::ShowsText(s(), 80, 64, "7"));
+
+  os.Key('B');
+  Run();
+  EXPECT_EQ(Dialog().FieldText, "B");
+}
+
+TEST_F(DigitFieldTest, ReturnDownAndUpKeepTheText) {
+  for (int key : {int{vk::kReturn}, int{vk::kDown}, int{vk::kUp}}) {
+    Dialog().FieldText = "4";
+    os.Key(key);
+    Run();
+    EXPECT_EQ(Dialog().FieldText, "4") << key;
+    EXPECT_FALSE(Dialog().LeaveFlag) << key;
+    EXPECT_TRUE(os.ScriptDone()) << key;
+  }
+  os.Key('O');
+  Run();
+  EXPECT_TRUE(Dialog().OkFlag);
+  EXPECT_EQ(Dialog().FieldText, "4");
+}
+
+TEST_F(DigitFieldTest, EscapeAndOtherKeysAreIgnored) {
+  os.Key(vk::kEscape).Key('Q').Key(vk::kLeft).Key('3');
+  Run();
+  EXPECT_EQ(Dialog().FieldText, "3");
+}
+
+TEST_F(DigitFieldTest, KeysCountWhenReleased) {
+  os.KeyDown('8');
+  EXPECT_THROW(Run(), platform::ScriptExhausted);
+}
+
+TEST_F(DigitFieldTest, MousePressLeaves) {
+  os.MouseDown(400, 300);
+  Run();
+  EXPECT_TRUE(Dialog().LeaveFlag);
+  EXPECT_EQ(Dialog().FieldText, "4");
+}
+
+TEST_F(DigitFieldTest, F1OpensHelpAndLeaves) {
+  os.Key(vk::kF1);
+  Run();
+  EXPECT_TRUE(Dialog().LeaveFlag);
+  ASSERT_EQ(os.help_requests().size(), 1u);
+  EXPECT_EQ(os.help_requests()[0], "Berechnung");
+}
+
+TEST_F(DigitFieldTest, ZeroShowsAsBlankAndTheCursorIsErased) {
+  Dialog().FieldText = "0";
+  os.Then([&] {
+    EXPECT_TRUE(testing::AreaIs(s(), 80, 64, 87, 75, ColLightGrey));
+    EXPECT_EQ(s().Pixel(87, 76), ColBlack);  // the cursor line under the cell
+    EXPECT_EQ(s().Pixel(79, 76), ColBlack);
+  });
+  os.Key(vk::kReturn);
+  Run();
+  EXPECT_EQ(Dialog().FieldText, " ");
+  EXPECT_TRUE(testing::AreaIs(s(), 79, 76, 87, 76, ColLightGrey));
+  EXPECT_EQ(s().pen_colour(), ColBlack);
+}
+
+}  // namespace
+}  // namespace vorlanz
