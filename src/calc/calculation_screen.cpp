@@ -25,6 +25,9 @@ constexpr int kStatusX = 7;
 constexpr int kDistanceX = 106;
 constexpr int kQualityX = 64;
 constexpr int kQualityY = 337;
+// Character cells of screen font 8.
+constexpr int kCell = 8;
+constexpr int kCellHeight = 16;
 
 int MatchLine(int match) {
   return 66 + 16 * (match - 1);
@@ -125,12 +128,16 @@ void CalculationScreen::RowAccepted(const AcceptedRow& row) {
   }
 }
 
+// Blanks drawn black on light grey leave their cells light grey, so each
+// line of blanks is filled as one area.
 void ClearTipPicture() {
   BlackOnGrey();
-  const std::string blanks = Blanks(StatusBlankWidth);
-  for (int y = 66; y <= 258; y += 16) DrawText(160, y, blanks);
-  for (int y = 280; y <= 352; y += 24) DrawText(160, y, blanks);
-  DrawText(64, kStatusY, Blanks(71));
+  const auto blankLine = [](int x, int y, int cells) {
+    FillArea(x, y, x + kCell * cells - 1, y + kCellHeight - 1, kLightGrey);
+  };
+  for (int y = 66; y <= 258; y += 16) blankLine(160, y, StatusBlankWidth);
+  for (int y = 280; y <= 352; y += 24) blankLine(160, y, StatusBlankWidth);
+  blankLine(64, kStatusY, 71);
 }
 
 void CalculateTips() {

@@ -106,6 +106,24 @@ TEST_F(CalculationScreenTest, BatchedStatusTextsLeaveTheScreenAsDrawingEachOne) 
   EXPECT_EQ(run(testing::kNoVisits), each);
 }
 
+TEST_F(CalculationScreenTest, ClearingLeavesWhatLinesOfBlanksWouldLeave) {
+  platform::Surface& s = main_screen();
+  const auto scribble = [&] {
+    SelectFont(8);
+    SetColours(kWhite, kBlack);
+    for (int y = 0; y < s.height(); y += 13) DrawText(0, y, std::string(99, 'W'));
+  };
+  scribble();
+  SetColours(kBlack, kLightGrey);
+  for (int y = 66; y <= 258; y += 16) DrawText(160, y, Blanks(41));
+  for (int y = 280; y <= 352; y += 24) DrawText(160, y, Blanks(41));
+  DrawText(64, 380, Blanks(71));
+  const std::uint64_t blanks = Checksum(s);
+  scribble();
+  ClearTipPicture();
+  EXPECT_EQ(Checksum(s), blanks);
+}
+
 // The status texts overlap by a few pixels when F has two digits, so the
 // order in which they were given matters, not only their last values.
 TEST_F(CalculationScreenTest, AFlushShowsWhatDrawingEveryTextWouldShow) {
