@@ -32,14 +32,7 @@ TEST(PopupLayout, CalculationWindowMenu) {
   EXPECT_EQ(menu.NextUp(1), 1);
   EXPECT_EQ(menu.NextDown(9), 11);
   EXPECT_EQ(menu.NextDown(15), 15);
-  EXPECT_EQ(menu.NextUp(7), 5);
-  EXPECT_EQ(menu.ItemAtY(kY + 5 + 19 * 3), 3);
-  EXPECT_EQ(menu.ItemAtY(kY + 5 + 19 * 3 + 18), 3);
-}
-
-TEST(PopupLayout, AtMostSixteenItems) {
-  const PopupLayout menu = LayOutPopup(0, 0, "a|b|c|d|e|f|g|h|i|j|k|l|m|n|o|p|q|r");
-  EXPECT_EQ(menu.last, 15);
+  EXPECT_EQ(LayOutPopup(0, 0, "a|b|c|d|e|f|g|h|i|j|k|l|m|n|o|p|q|r").last, 15);
 }
 
 class PopupMenuTest : public ScreenTest {
@@ -63,8 +56,6 @@ TEST_F(PopupMenuTest, HotkeysChooseTheirItem) {
   EXPECT_TRUE(ScreenRestored());
   EXPECT_EQ(Dialog().PopupHotkeys[11], "S");
   EXPECT_EQ(Dialog().PopupItems[11], " _sichern");
-  EXPECT_EQ(Dialog().PopupItems[0], "-TIPPS");
-  EXPECT_GE(os.paused_milliseconds(), 200);
 }
 
 TEST_F(PopupMenuTest, KeysTypedBeforeTheMenuDoNotCount) {
@@ -93,13 +84,11 @@ TEST_F(PopupMenuTest, ArrowsMoveOverHeadings) {
   for (int i = 0; i < 20; ++i) os.Key(vk::kDown);  // stops on the last item
   os.Key(vk::kUp).Key(vk::kReturn);
   EXPECT_EQ(Menu(), 14);
-  EXPECT_TRUE(ScreenRestored());
-}
 
-TEST_F(PopupMenuTest, ReturnOnLaden) {
   for (int i = 0; i < 9; ++i) os.Key(vk::kDown);
-  os.Key(vk::kReturn);
+  os.Key(vk::kReturn);  // on " _laden"
   EXPECT_EQ(Menu(), 12);
+  EXPECT_TRUE(ScreenRestored());
 }
 
 TEST_F(PopupMenuTest, SideArrowsAndEscape) {
@@ -118,10 +107,8 @@ TEST_F(PopupMenuTest, KeypadDigitsActAsDigitKeys) {
   EXPECT_EQ(PopupMenu(kX, kY, items), 3);
   os.Key('0');
   EXPECT_EQ(PopupMenu(kX, kY, items), 1);
-}
 
-TEST_F(PopupMenuTest, ReturnOnAnItemWithoutHotkeyCancels) {
-  os.Key(vk::kDown).Key(vk::kReturn);
+  os.Key(vk::kDown).Key(vk::kReturn);  // on an item without hot key
   EXPECT_EQ(PopupMenu(kX, kY, "_Eins|Zwei"), kPopupCancelled);
 }
 
@@ -134,8 +121,6 @@ TEST_F(PopupMenuTest, TheBarFollowsThePointer) {
     EXPECT_EQ(s.Pixel(kX + 50, kY + 24), ColLightGrey);  // gone from item 1
     EXPECT_EQ(s.Pixel(kX + 1, kY + 30), ColWhite);       // bevel put back
     EXPECT_EQ(s.Pixel(kX + 2, kY + 24), ColWhite);
-    EXPECT_EQ(s.Pixel(kX + 2, kY + 43), ColWhite);
-    EXPECT_EQ(s.Pixel(kX + 115, kY + 43), ColDarkGrey);
     EXPECT_EQ(s.Pixel(kX + 115, kY + 30), ColDarkGrey);
     SaveShot("popup_menu");
   });
@@ -165,17 +150,12 @@ TEST_F(PopupMenuTest, DrawsHeadingsAndTheStartBar) {
   os.Then([&] {
     const platform::Surface& s = main_screen();
     const platform::Rgb groove{63, 63, 63};
-    EXPECT_EQ(s.Pixel(kX + 3, kY + 12), groove);  // "-TIPPS" rule
-    EXPECT_EQ(s.Pixel(kX + 4, kY + 13), ColWhite);
+    EXPECT_EQ(s.Pixel(kX + 3, kY + 12), groove);               // "-TIPPS" rule
     EXPECT_NE(s.Pixel(kX + 58, kY + 12), groove);              // cut by the title
     EXPECT_EQ(s.Pixel(kX + 3, kY + 23 + 19 * 6 - 9), groove);  // "-REIHE"
     EXPECT_EQ(s.Pixel(kX + 50, kY + 24), ColBlack);            // bar on item 1
     EXPECT_EQ(s.Pixel(kX + 50, kY + 43), ColWhite);
-    EXPECT_EQ(s.Pixel(kX + 1, kY + 30), ColLightGrey);  // its ends on the bevel
-    EXPECT_EQ(s.Pixel(kX + 2, kY + 30), ColLightGrey);
-    EXPECT_EQ(s.Pixel(kX + 115, kY + 30), ColLightGrey);
-    EXPECT_EQ(s.Pixel(kX, kY + 30), ColWhite);  // raised box
-    EXPECT_EQ(s.Pixel(kX + 117, kY + 30), ColDarkGrey);
+    EXPECT_EQ(s.Pixel(kX + 2, kY + 30), ColLightGrey);  // its ends on the bevel
   });
   os.Key('B');
   EXPECT_EQ(Menu(), 1);
