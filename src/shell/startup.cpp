@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "calc/logic/pool_data.h"
+#include "calc/logic/random.h"
 #include "output/parameter_file.h"
 #include "platform/files.h"
 #include "platform/platform.h"
@@ -26,6 +27,7 @@ void StartProgram() {
   os.SetQuitHandler([] { QuitProgram(); });
   SelectFont(8);
   ResetPool();
+  ProcessRandom();  // seeds the draws from the clock
   if (platform::FileExists(kParameterFileName)) LoadParameters();
   BuildMainMenu();
   InitTabRow();
