@@ -1,6 +1,7 @@
 #include "calc/calculation_window.h"
 
 #include "screen_calc_fixture.h"
+#include "shell/main_menu.h"
 #include "support/text_probe.h"
 #include "widgets/palette.h"
 #include "widgets/screen_text.h"
@@ -203,6 +204,28 @@ TEST_F(CalculationWindowTest, HOnAFreeCardChangesNothing) {
   EXPECT_TRUE(os.ScriptDone());
   EXPECT_EQ(Pool().ChosenCard, 4);
   EXPECT_EQ(Pool().TipRows[1][1], 2);
+}
+
+TEST_F(CalculationWindowTest, MenuShowOpensAStoredCardInTheWindow) {
+  PoolData& pool = Pool();
+  FillTipSet(1);
+  pool.ChosenCard = 2;
+  Dialog().DialogKey = "O";
+  StoreCard();
+  FillTipSet(0);
+
+  os.Then([&] { EXPECT_EQ(os.WindowTitle(os.CurrentWindow()), "Bitte einen Tipp auswählen:"); });
+  os.KeyDown('O');
+  os.Then([&] { EXPECT_TRUE(ShowsText(main_screen(), 64, 380, "TippNr: 2")); });
+  os.KeyUp('X');
+  Win_1_MenuEvent(command::kShow);
+  EXPECT_TRUE(os.ScriptDone());
+  EXPECT_TRUE(CardHoldsTipSet(2));
+
+  // A free card: no window follows the choice (it would wait for more).
+  os.Key('5').KeyDown('O');
+  Win_1_MenuEvent(command::kShow);
+  EXPECT_EQ(pool.ChosenCard, 5);
 }
 
 TEST_F(CalculationWindowTest, GOpensTheGameSeries) {
