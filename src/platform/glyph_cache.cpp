@@ -12,7 +12,7 @@ namespace vorlanz::platform {
 namespace {
 
 // Bold monospace at a pixel size whose advance is exactly one cell.
-constexpr int kPixelSize = 14;
+constexpr int kPixelSize = 13;
 
 class GlyphCache {
  public:
@@ -24,8 +24,8 @@ class GlyphCache {
     font_.setFixedPitch(true);
     metrics_ = QFontMetrics(font_);
     raw_font_ = QRawFont::fromFont(font_);
-    // Centre the font's own height in the cell.
-    baseline_ = metrics_.ascent() + (kCellHeight - metrics_.height()) / 2;
+    // Room for the dots of a capital umlaut above, two rows of descender below.
+    baseline_ = kCellHeight - 3;
     box_ = MakeBox();
     for (char32_t c = 0; c < 256; ++c) {
       const bool control = c < 0x20 || (c >= 0x7F && c < 0xA0);
@@ -46,8 +46,8 @@ class GlyphCache {
  private:
   static Glyph MakeBox() {
     Glyph box;
-    box.rows[3] = box.rows[12] = 0x7E;
-    for (int row = 4; row < 12; ++row) box.rows[row] = 0x42;
+    box.rows[2] = box.rows[10] = 0x7E;
+    for (int row = 3; row < 10; ++row) box.rows[row] = 0x42;
     return box;
   }
 

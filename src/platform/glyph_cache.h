@@ -1,6 +1,6 @@
 #pragma once
 
-// The bitmaps of screen font 8: fixed 8 x 16 pixel character cells, one bit
+// The bitmaps of screen font 8: fixed 8 x 14 pixel character cells, one bit
 // per pixel, no anti-aliasing. Each glyph is rendered once per process, the
 // first time the font is used, so that drawing text is a few shifts and
 // stores per row. Needs the GUI application object to exist.
@@ -11,7 +11,7 @@
 namespace vorlanz::platform {
 
 inline constexpr int kCellWidth = 8;
-inline constexpr int kCellHeight = 16;
+inline constexpr int kCellHeight = 14;
 
 // One character cell, row by row from the top; bit 7 is the leftmost pixel.
 struct Glyph {

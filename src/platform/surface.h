@@ -52,7 +52,7 @@ class Surface {
   void SetPenMode(PenMode mode) { mode_ = mode; }
   void SetPenStyle(PenStyle style) { style_ = style; }
   void SetOpaque(bool opaque) { opaque_ = opaque; }
-  // Font codes: 8 is the fixed 8 x 16 screen font; 6, 14, 16, 20 and 24 are
+  // Font codes: 8 is the fixed 8 x 14 screen font; 6, 14, 16, 20 and 24 are
   // the other screen fonts of the program.
   void SetFont(int code) { font_ = code; }
 

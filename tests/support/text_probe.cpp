@@ -11,7 +11,7 @@ bool ShowsText(const platform::Surface& surface, int x, int y, std::string_view 
   expected.SetOpaque(true);
   const int width = expected.TextWidth(text);
   expected.Text(x, y, text);
-  for (int py = y; py < y + 16; ++py) {
+  for (int py = y; py < y + 14; ++py) {
     for (int px = x; px < x + width; ++px) {
       if (px < 0 || py < 0 || px >= surface.width() || py >= surface.height()) continue;
       if (!(surface.Pixel(px, py) == expected.Pixel(px, py))) return false;
