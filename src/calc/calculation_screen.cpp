@@ -8,6 +8,7 @@
 #include "calc/logic/row_figures.h"
 #include "calc/logic/tip_calculation.h"
 #include "calc/tip_picture.h"
+#include "platform/glyph_cache.h"
 #include "platform/platform.h"
 #include "shell/main_screen.h"
 #include "widgets/alert_box.h"
@@ -27,7 +28,7 @@ constexpr int kQualityX = 64;
 constexpr int kQualityY = 337;
 // Character cells of screen font 8.
 constexpr int kCell = 8;
-constexpr int kCellHeight = 16;
+constexpr int kCellHeight = 14;
 
 int MatchLine(int match) {
   return 66 + 16 * (match - 1);
@@ -111,7 +112,6 @@ void CalculationScreen::Flush() {
 }
 
 void CalculationScreen::RowAccepted(const AcceptedRow& row) {
-  Flush();
   const PoolData& pool = Pool();
   BlackOnGrey();
   const int x = RowColumn(row.row);
@@ -133,7 +133,7 @@ void CalculationScreen::RowAccepted(const AcceptedRow& row) {
 void ClearTipPicture() {
   BlackOnGrey();
   const auto blankLine = [](int x, int y, int cells) {
-    FillArea(x, y, x + kCell * cells - 1, y + kCellHeight - 1, kLightGrey);
+    FillArea(x, y, x + platform::kCellWidth * cells - 1, y + platform::kCellHeight - 1, kLightGrey);
   };
   for (int y = 66; y <= 258; y += 16) blankLine(160, y, StatusBlankWidth);
   for (int y = 280; y <= 352; y += 24) blankLine(160, y, StatusBlankWidth);

@@ -6,13 +6,14 @@
 // It also watches the keyboard and the mouse for a cancel.
 //
 // A calculation tries many thousand candidates a second. Their status texts
-// are only remembered as they come and put on the screen in batches, at
-// least every few milliseconds and always before anything else is drawn or
-// the platform gets a chance to repaint, so the screen always shows what
-// drawing every single text would have shown.
+// are only remembered as they come and put on the screen in batches, every
+// few milliseconds and always before the platform gets a chance to repaint
+// (it repaints only while it is asked for input) or the calculation ends, so
+// the screen always shows what drawing every single text would have shown.
+// The rows and figures drawn meanwhile share no pixel with the status texts,
+// so they need not wait for them.
 
 #include <chrono>
-#include <cstdint>
 
 #include "calc/logic/calculation_observer.h"
 
