@@ -26,9 +26,6 @@ constexpr int kStatusX = 7;
 constexpr int kDistanceX = 106;
 constexpr int kQualityX = 64;
 constexpr int kQualityY = 337;
-// Character cells of screen font 8.
-constexpr int kCell = 8;
-constexpr int kCellHeight = 14;
 
 int MatchLine(int match) {
   return 66 + 16 * (match - 1);
