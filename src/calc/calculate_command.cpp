@@ -15,9 +15,17 @@ void CalculateCommand() {
   PoolData& pool = Pool();
   DialogState& dialog = Dialog();
   dialog.LeaveFlag = false;
-  if (!IsSet(pool.OwnForecastReady)) EnterForecast(kOwnForecastTab);
-  if (!IsSet(pool.NormReady)) EnterSeries(kNormTab);
-  if (dialog.LeaveFlag) return;
+  // The entries leave LeaveFlag set however they end, so their own answer
+  // tells: confirmed, the calculation goes on; cancelled, the command ends.
+  if (!IsSet(pool.OwnForecastReady)) {
+    EnterForecast(kOwnForecastTab);
+    if (dialog.DialogKey != "O") return;
+  }
+  if (!IsSet(pool.NormReady)) {
+    EnterSeries(kNormTab);
+    if (dialog.DialogKey != "O") return;
+  }
+  dialog.LeaveFlag = false;
   // Asking for the System-Güte is pointless when nothing can be drawn.
   if (!CalculationInputsUsable()) return;
 

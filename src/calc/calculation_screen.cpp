@@ -49,7 +49,7 @@ RefreshRate& CalculationRefresh() {
 CalculationScreen::CalculationScreen(RefreshRate rate)
     : rate_(rate), countdown_(rate.candidates), nextVisit_(Clock::now() + rate.interval) {}
 
-bool CalculationScreen::CancelRequested(int row) {
+bool CalculationScreen::CancelRequested(int /*row*/) {
   if (--countdown_ > 0) return false;
   countdown_ = rate_.candidates;
   const Clock::time_point now = Clock::now();
@@ -57,8 +57,7 @@ bool CalculationScreen::CancelRequested(int row) {
   nextVisit_ = now + rate_.interval;
   // The platform may repaint while it is asked for input.
   Flush();
-  // The first row cannot be cancelled; a key pressed meanwhile stays pending.
-  return row > 1 && UserCancels();
+  return UserCancels();
 }
 
 bool CalculationScreen::UserCancels() {

@@ -1,5 +1,6 @@
 #include "calc/calculate_command.h"
 
+#include "analysis/logic/entry_fields.h"
 #include "calc/calculation_screen.h"
 #include "screen_calc_fixture.h"
 #include "support/text_probe.h"
@@ -12,7 +13,9 @@ namespace {
 using platform::vk::kEscape;
 using testing::ShowsText;
 
+constexpr int kConfirmForecastEntry = 450;
 constexpr int kCancelForecastEntry = 452;
+constexpr int kConfirmSeriesEntry = 420;
 constexpr int kCancelSeriesEntry = 422;
 
 class CalculateCommandTest : public testing::ScreenCalcTest {
@@ -58,14 +61,37 @@ TEST_F(CalculateCommandTest, ACancelledCalculationOpensNoWindow) {
   EXPECT_TRUE(os.ScriptDone());
 }
 
-TEST_F(CalculateCommandTest, WithoutInputsTheEntriesOpenAndTheCommandEnds) {
+TEST_F(CalculateCommandTest, ACancelledEntryEndsTheCommand) {
   ExpectWindow("Bitte Vorlanz eingeben");
   os.Command(kCancelForecastEntry);
+  CalculateCommand();
+  EXPECT_TRUE(os.ScriptDone());
+
+  GiveForecast(5, 4, 3);
+  Pool().NormReady = kFalse;
   ExpectWindow("Bitte Reihe eingeben");
   os.Command(kCancelSeriesEntry);
   CalculateCommand();
   EXPECT_TRUE(os.ScriptDone());
   EXPECT_EQ(Pool().SystemQuality, 0);  // the System-Güte was not asked for
+}
+
+TEST_F(CalculateCommandTest, ConfirmedEntriesGoOnToTheCalculation) {
+  GiveForecast(5, 4, 3);
+  Pool().OwnForecastReady = kFalse;  // typed before, never confirmed
+  Pool().NormReady = kFalse;
+  ExpectWindow("Bitte Vorlanz eingeben");
+  os.Command(kConfirmForecastEntry);
+  ExpectWindow("Bitte Reihe eingeben");
+  for (int m = 1; m <= kMatchCount; ++m) os.TypeIntoField(SeriesFieldId(m), "1");
+  os.Command(kConfirmSeriesEntry);
+  ExpectWindow("Eingabe der System-Güte:");
+  os.Key('4');
+  os.Then([&] { EXPECT_TRUE(RowsCalculated()); });
+  os.KeyUp('X');
+  CalculateCommand();
+  EXPECT_TRUE(os.ScriptDone());
+  EXPECT_EQ(Pool().SystemQuality, 4);
 }
 
 TEST_F(CalculateCommandTest, AMatchWithoutWeightsSendsTheUserToTheForecast) {

@@ -16,10 +16,13 @@ constexpr Rgb kLightGrey{192, 192, 192};
 constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kBlue{0, 0, 255};
 
-// The pixels of one 8 x 16 cell as a string, '#' for the colour.
+constexpr int kCellHeight = 14;
+constexpr std::size_t kCellArea = 8 * kCellHeight;
+
+// The pixels of one 8 x 14 cell as a string, '#' for the colour.
 std::string CellPicture(const Surface& surface, int x, int y, Rgb ink) {
   std::string picture;
-  for (int row = 0; row < 16; ++row) {
+  for (int row = 0; row < kCellHeight; ++row) {
     for (int col = 0; col < 8; ++col) picture += surface.Pixel(x + col, y + row) == ink ? '#' : '.';
   }
   return picture;
@@ -51,7 +54,7 @@ TEST(ScreenFont, OpaqueTextFillsWholeCellsFromTheTopLeftCorner) {
   // Every pixel of the two cells is text or back colour, nothing outside.
   for (int y = 0; y < 40; ++y) {
     for (int x = 0; x < 100; ++x) {
-      const bool in_cells = x >= 10 && x < 26 && y >= 5 && y < 21;
+      const bool in_cells = x >= 10 && x < 26 && y >= 5 && y < 5 + kCellHeight;
       const Rgb pixel = surface.Pixel(x, y);
       if (in_cells) {
         EXPECT_TRUE(pixel == kBlack || pixel == kWhite) << x << "," << y;
@@ -60,8 +63,8 @@ TEST(ScreenFont, OpaqueTextFillsWholeCellsFromTheTopLeftCorner) {
       }
     }
   }
-  EXPECT_NE(CellPicture(surface, 10, 5, kBlack), std::string(128, '.'));
-  EXPECT_NE(CellPicture(surface, 18, 5, kBlack), std::string(128, '.'));
+  EXPECT_NE(CellPicture(surface, 10, 5, kBlack), std::string(kCellArea, '.'));
+  EXPECT_NE(CellPicture(surface, 18, 5, kBlack), std::string(kCellArea, '.'));
   EXPECT_EQ(surface.TextWidth("ab"), 16);
 }
 
@@ -105,9 +108,9 @@ TEST(ScreenFont, IgnoresThePenMode) {
   surface.SetBackColour(kBlack);
   surface.Text(0, 0, "X");
   const std::string picture = CellPicture(surface, 0, 0, kWhite);
-  EXPECT_NE(picture, std::string(128, '.'));
-  EXPECT_EQ(picture.size(), 128u);
-  for (int row = 0; row < 16; ++row) {
+  EXPECT_NE(picture, std::string(kCellArea, '.'));
+  EXPECT_EQ(picture.size(), kCellArea);
+  for (int row = 0; row < kCellHeight; ++row) {
     for (int col = 0; col < 8; ++col) {
       const Rgb pixel = surface.Pixel(col, row);
       EXPECT_TRUE(pixel == kWhite || pixel == kBlack);
@@ -125,7 +128,7 @@ TEST(ScreenFont, GermanLettersHaveTheirOwnGlyphs) {
   for (std::size_t i = 0; i < letters.size(); ++i) {
     surface.Text(static_cast<int>(8 * i), 0, letters[i]);
     const std::string picture = CellPicture(surface, static_cast<int>(8 * i), 0, kBlack);
-    EXPECT_NE(picture, std::string(128, '.')) << letters[i];
+    EXPECT_NE(picture, std::string(kCellArea, '.')) << letters[i];
     pictures.insert(picture);
   }
   EXPECT_EQ(pictures.size(), letters.size());
@@ -133,8 +136,8 @@ TEST(ScreenFont, GermanLettersHaveTheirOwnGlyphs) {
   surface.FillRect(0, 0, 127, 15, kWhite);
   surface.Text(0, 0, "\u4e2d\u2603x");
   EXPECT_EQ(surface.TextWidth("\u4e2d\u2603x"), 24);
-  EXPECT_NE(CellPicture(surface, 0, 0, kBlack), std::string(128, '.'));
-  EXPECT_NE(CellPicture(surface, 16, 0, kBlack), std::string(128, '.'));
+  EXPECT_NE(CellPicture(surface, 0, 0, kBlack), std::string(kCellArea, '.'));
+  EXPECT_NE(CellPicture(surface, 16, 0, kBlack), std::string(kCellArea, '.'));
 }
 
 TEST(ScreenFont, AllPrintableAsciiIsDistinct) {
@@ -148,7 +151,7 @@ TEST(ScreenFont, AllPrintableAsciiIsDistinct) {
   }
   EXPECT_EQ(pictures.size(), 95u);
   surface.Text(0, 0, " ");
-  EXPECT_EQ(CellPicture(surface, 0, 0, kBlack), std::string(128, '.'));
+  EXPECT_EQ(CellPicture(surface, 0, 0, kBlack), std::string(kCellArea, '.'));
 }
 
 TEST(ScreenFont, CellsAcrossTheEdgesAreClipped) {
@@ -157,11 +160,11 @@ TEST(ScreenFont, CellsAcrossTheEdgesAreClipped) {
   surface.SetBackColour(kWhite);
   surface.Text(-4, -8, "HH");
   surface.Text(14, 10, "HH");
-  // The visible parts of the first text: cells at x -4..11, rows 0..7.
+  // The visible parts of the first text: cells at x -4..11, rows 0..5.
   EXPECT_EQ(InkExtent(surface, kLightGrey).left, 0);
-  EXPECT_EQ(surface.Pixel(11, 7) == kLightGrey, false);
-  EXPECT_EQ(surface.Pixel(12, 7), kLightGrey);
-  EXPECT_EQ(surface.Pixel(11, 8), kLightGrey);
+  EXPECT_EQ(surface.Pixel(11, 5) == kLightGrey, false);
+  EXPECT_EQ(surface.Pixel(12, 5), kLightGrey);
+  EXPECT_EQ(surface.Pixel(11, 6), kLightGrey);
   EXPECT_NE(surface.Pixel(19, 19), kLightGrey);
   EXPECT_EQ(surface.Pixel(13, 19), kLightGrey);
   // Wholly outside: nothing changes.
@@ -179,12 +182,12 @@ TEST(ScreenFont, ClippedCellsMatchTheSameCellsDrawnInside) {
   whole.Text(8, 8, "Q");
   Surface edge(12, 20);
   edge.SetTextColour(kRed);
-  edge.Text(4, 4, "Q");  // cell x 4..11, y 4..19: touches the right and bottom edge
+  edge.Text(4, 4, "Q");  // cell x 4..11, y 4..17: touches the right edge
   EXPECT_EQ(CellPicture(edge, 4, 4, kRed), CellPicture(whole, 8, 8, kRed));
   Surface cut(6, 20);
   cut.SetTextColour(kRed);
   cut.Text(-2, 0, "Q");
-  for (int row = 0; row < 16; ++row) {
+  for (int row = 0; row < kCellHeight; ++row) {
     for (int col = 2; col < 8; ++col) {
       EXPECT_EQ(cut.Pixel(col - 2, row) == kRed, whole.Pixel(8 + col, 8 + row) == kRed);
     }
