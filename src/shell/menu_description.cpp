@@ -67,7 +67,9 @@ std::string_view Read(std::span<const std::string_view> description, std::size_t
 
 }  // namespace
 
-std::span<const std::string_view> MainMenuDescription() { return kDescription; }
+std::span<const std::string_view> MainMenuDescription() {
+  return kDescription;
+}
 
 std::vector<platform::MenuEntry> BuildPullDown(std::span<const std::string_view> description,
                                                std::size_t& next) {

@@ -1,8 +1,8 @@
 #include "support/temp_dir.h"
 
+#include <unistd.h>
 #include <atomic>
 #include <string>
-#include <unistd.h>
 
 namespace vorlanz::testing {
 

@@ -14,7 +14,6 @@ bool ShowsText(const platform::Surface& surface, int x, int y, std::string_view 
                platform::Rgb ink = {0, 0, 0}, platform::Rgb paper = {192, 192, 192});
 
 // True when every pixel of the rectangle (corners included) has the colour.
-bool AreaIs(const platform::Surface& surface, int x1, int y1, int x2, int y2,
-            platform::Rgb colour);
+bool AreaIs(const platform::Surface& surface, int x1, int y1, int x2, int y2, platform::Rgb colour);
 
 }  // namespace vorlanz::testing

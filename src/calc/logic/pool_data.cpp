@@ -9,8 +9,12 @@ PoolData& Instance() {
 }
 }  // namespace
 
-PoolData& Pool() { return Instance(); }
+PoolData& Pool() {
+  return Instance();
+}
 
-void ResetPool() { Instance() = PoolData{}; }
+void ResetPool() {
+  Instance() = PoolData{};
+}
 
 }  // namespace vorlanz

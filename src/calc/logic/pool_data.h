@@ -21,8 +21,12 @@ inline constexpr int kLastCard = 9;
 using Flag = std::uint8_t;
 inline constexpr Flag kTrue = 255;
 inline constexpr Flag kFalse = 0;
-inline bool IsSet(Flag flag) { return (flag & 1) != 0; }
-inline Flag ToFlag(bool value) { return value ? kTrue : kFalse; }
+inline bool IsSet(Flag flag) {
+  return (flag & 1) != 0;
+}
+inline Flag ToFlag(bool value) {
+  return value ? kTrue : kFalse;
+}
 
 // Outcome codes and their quota columns.
 inline constexpr std::uint8_t kHomeWin = 1;

@@ -4,8 +4,8 @@ namespace vorlanz {
 
 std::array<std::uint8_t, kParameterFileSize> EncodeParameters(const Parameters& parameters) {
   const auto state = static_cast<std::uint16_t>(parameters.Bundesland);
-  return {parameters.PrintOffsetA, parameters.PrintOffsetB,
-          static_cast<std::uint8_t>(state & 0xFF), static_cast<std::uint8_t>(state >> 8)};
+  return {parameters.PrintOffsetA, parameters.PrintOffsetB, static_cast<std::uint8_t>(state & 0xFF),
+          static_cast<std::uint8_t>(state >> 8)};
 }
 
 Parameters DecodeParameters(std::span<const std::uint8_t> bytes, Parameters defaults) {
