@@ -71,17 +71,21 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {'B', Recalculate},                   // berechnen
-    {'N', Recalculate}, {'M', Remember},  // merken
-    {'H', OpenCard},                      // auswählen
-    {'C', OpenCard},    {'V', nullptr},   // vergleichen: CompareWithCard
-    {'D', nullptr},                       // drucken: the slip print dialog
-    {'G', EnterGame},   {'Z', nullptr},   // Zufall: LoadDrawWeights, TryRandomSeries
-    {'T', nullptr},                       // Testlauf: LoadDrawWeights, TestRun, RestoreGameSeries
-    {'A', nullptr},     {'S', nullptr},   // sichern: SaveData
-    {'L', nullptr},                       // laden: LoadData
-    {'W', nullptr},                       // Wettstreit: RunContest
-    {'P', nullptr},                       // Prüfung: CheckCalculation
+    {'B', Recalculate},  // berechnen
+    {'N', Recalculate},  // berechnen
+    {'M', Remember},     // merken
+    {'H', OpenCard},     // auswählen
+    {'C', OpenCard},     // auswählen
+    {'V', nullptr},      // vergleichen: CompareWithCard
+    {'D', nullptr},      // drucken: the slip print dialog
+    {'G', EnterGame},    // Game
+    {'Z', nullptr},      // Zufall: LoadDrawWeights, TryRandomSeries
+    {'T', nullptr},      // Testlauf: LoadDrawWeights, TestRun, RestoreGameSeries
+    {'A', nullptr},      // Testlauf
+    {'S', nullptr},      // sichern: SaveData
+    {'L', nullptr},      // laden: LoadData
+    {'W', nullptr},      // Wettstreit: RunContest
+    {'P', nullptr},      // Prüfung: CheckCalculation
 };
 
 void Dispatch(const std::string& calcKey) {
