@@ -147,16 +147,7 @@ EntryWindow OpenEntryWindow(const EntryLayout& layout, int kind) {
   dialog.TabItems = std::string(layout.tab_items);
   dialog.HelpTopic = std::string(layout.help_topics[kind == 2 ? 1 : 0]);
 
-  EtchedLine(10, height - 47, width - 14, height - 47);
-  const int half = RoundedQuotient(width, 2);
-  dialog.ButtonTop = height - 40;
-  dialog.ButtonChars = 7;
-  dialog.OkLeft = half - 79;
-  dialog.CancelLeft = half + 1;
-  DrawPushButton(0, dialog.OkLeft, dialog.ButtonTop, "_OK");
-  DrawPushButton(0, dialog.CancelLeft, dialog.ButtonTop, "_ABBRUCH");
-  DrawTabRow(dialog.TabIndex, dialog.TabItems);
-  SetColours(kBlack, kLightGrey);
+  DrawTabDialogFrame(width, height, 14, -79, 1);
   return entry;
 }
 

@@ -9,7 +9,6 @@
 #include "widgets/dialog_input.h"
 #include "widgets/dialog_state.h"
 #include "widgets/palette.h"
-#include "widgets/primitives.h"
 #include "widgets/push_button.h"
 #include "widgets/screen_text.h"
 #include "widgets/tab_row.h"
@@ -67,16 +66,7 @@ void ChooseCard() {
   dialog.CurrentTab = pool.ChosenCard + 1;
   dialog.TabIndex = dialog.CurrentTab;
   dialog.TabItems = kCardTabs;
-  dialog.ButtonTop = height - 40;
-  EtchedLine(10, height - 47, width - 12, height - 47);
-  dialog.ButtonChars = 7;
-  const int half = RoundedQuotient(width, 2);
-  dialog.OkLeft = half - 89;
-  dialog.CancelLeft = half + 11;
-  DrawPushButton(0, dialog.OkLeft, dialog.ButtonTop, "_OK");
-  DrawPushButton(0, dialog.CancelLeft, dialog.ButtonTop, "_ABBRUCH");
-  DrawTabRow(dialog.CurrentTab, dialog.TabItems);
-  SetColours(kBlack, kLightGrey);
+  DrawTabDialogFrame(width, height, 12, -89, 11);
   ShowCard();
 
   do {

@@ -5,8 +5,10 @@
 #include "platform/platform.h"
 #include "widgets/dialog_state.h"
 #include "widgets/hotkey_label.h"
+#include "widgets/logic/text_cells.h"
 #include "widgets/palette.h"
 #include "widgets/primitives.h"
+#include "widgets/push_button.h"
 #include "widgets/screen_text.h"
 
 namespace vorlanz {
@@ -71,6 +73,21 @@ void DrawPanelFrame(int x1, int y1, int x2, int y2) {
     DrawLine(x2 - k, y1 + k, x2 - k, y2, kBlack);
   }
   CurrentSurface().SetPenColour(PaletteColour(kBlack));
+}
+
+void DrawTabDialogFrame(int width, int height, int separator_margin, int ok_from_middle,
+                        int cancel_from_middle) {
+  DialogState& dialog = Dialog();
+  EtchedLine(10, height - 47, width - separator_margin, height - 47);
+  const int half = RoundedQuotient(width, 2);
+  dialog.ButtonTop = height - 40;
+  dialog.ButtonChars = 7;
+  dialog.OkLeft = half + ok_from_middle;
+  dialog.CancelLeft = half + cancel_from_middle;
+  DrawPushButton(0, dialog.OkLeft, dialog.ButtonTop, "_OK");
+  DrawPushButton(0, dialog.CancelLeft, dialog.ButtonTop, "_ABBRUCH");
+  DrawTabRow(dialog.CurrentTab, dialog.TabItems);
+  SetColours(kBlack, kLightGrey);
 }
 
 }  // namespace vorlanz

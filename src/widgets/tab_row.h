@@ -18,6 +18,14 @@ void DrawTabRow(int selected, std::string_view items);
 // open tab is one pixel taller and merges into the panel below.
 void DrawTab(bool selected, int x, int length);
 
+// Everything of a tab dialog in a window of the given client size but its
+// contents: the separator above the button row (ending separator_margin
+// pixels from the right edge), the "OK" and "ABBRUCH" buttons at the given
+// offsets from the middle, and the tab row of TabItems with CurrentTab open.
+// Sets ButtonTop, ButtonChars, OkLeft and CancelLeft of the dialog state.
+void DrawTabDialogFrame(int width, int height, int separator_margin, int ok_from_middle,
+                        int cancel_from_middle);
+
 // A raised frame: one light line top and left, two dark lines bottom and
 // right.
 void DrawPanelFrame(int x1, int y1, int x2, int y2);
