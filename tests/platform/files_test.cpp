@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "platform/files.h"
+#include "support/temp_dir.h"
 
 namespace vorlanz::platform {
 namespace {
@@ -12,16 +13,8 @@ namespace fs = std::filesystem;
 
 class FilesTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("vorlanz_files_" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  fs::path dir_;
+  vorlanz::testing::TempDir temp_;
+  const fs::path dir_ = temp_.path();
 };
 
 TEST_F(FilesTest, WriteThenReadGivesTheSameBytes) {

@@ -83,12 +83,10 @@ TEST_F(QtPlatformTest, FieldsKeepTheirTextAndTabInTheOrderTheyWereMade) {
 
   // The dialog's first field took the focus; Tab runs on and wraps around.
   EXPECT_EQ(platform_.FocusedField(), 401);
-  platform_.FocusNextField();
-  EXPECT_EQ(platform_.FocusedField(), 402);
-  platform_.FocusNextField();
-  EXPECT_EQ(platform_.FocusedField(), 403);
-  platform_.FocusNextField();
-  EXPECT_EQ(platform_.FocusedField(), 401);
+  for (const int next : {402, 403, 401}) {
+    platform_.FocusNextField();
+    EXPECT_EQ(platform_.FocusedField(), next);
+  }
   platform_.FocusField(403);
   EXPECT_EQ(platform_.FocusedField(), 403);
 }
@@ -152,15 +150,12 @@ TEST_F(QtPlatformTest, DisabledMenuBarTakesNoPicks) {
   EXPECT_EQ(platform_.WaitEvent().command, 50);
 }
 
-TEST_F(QtPlatformTest, IdleInputGivesNothing) {
+TEST_F(QtPlatformTest, IdleInputGivesNothingAndPendingKeyDropsOtherInput) {
   EXPECT_EQ(platform_.PollEvent().kind, EventKind::None);
   EXPECT_EQ(platform_.PendingKey(), 0);
   EXPECT_EQ(platform_.MouseButtons(), 0);
   platform_.Pause(5);
   EXPECT_EQ(platform_.PollEvent().kind, EventKind::None);
-}
-
-TEST_F(QtPlatformTest, PendingKeyDropsOtherInput) {
   platform_.SetMenuBar({Submenu("&Analyse", {Command(50, "&Wettstreit")})});
   platform_.PickMenuItem(50);
   EXPECT_EQ(platform_.PendingKey(), 0);
