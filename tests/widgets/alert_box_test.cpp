@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <string>
 
@@ -21,17 +22,14 @@ constexpr const char* kYesNo = "_JA|_NEIN";
 
 TEST(AlertLayout, QuitQuestionInTheMainWindow) {
   const AlertLayout box = LayOutAlert(true, 0, 0, kQuit, kYesNo, 788, 435);
-  EXPECT_EQ(box.button_chars, 4);
-  EXPECT_EQ(box.last, 1);
-  EXPECT_EQ(box.width, 184);  // 20 characters of text at least
-  EXPECT_EQ(box.x, 394 - 100);
-  EXPECT_EQ(box.y, 218 - 42);  // 435 / 2 rounds to the even 218
-  EXPECT_EQ(box.x2, box.x + 184 + 40);
-  EXPECT_EQ(box.y2, box.y + 84);
-  EXPECT_EQ(box.button_y, box.y2 - 39);
-  // Spacing 224 / 3 = 75: centres at x + 75 and x + 150.
-  EXPECT_EQ(box.button_x[0], box.x + 75 - 26);
-  EXPECT_EQ(box.button_x[1], box.x + 150 - 26);
+  // 20 characters of text at least; 435 / 2 rounds to the even 218; the
+  // button spacing 224 / 3 = 75 puts the centres at x + 75 and x + 150.
+  const int x = 394 - 100;
+  const int y = 218 - 42;
+  EXPECT_EQ((std::array{box.button_chars, box.last, box.width, box.x, box.y, box.x2, box.y2}),
+            (std::array{4, 1, 184, x, y, x + 184 + 40, y + 84}));
+  EXPECT_EQ((std::array{box.button_y, box.button_x[0], box.button_x[1]}),
+            (std::array{y + 84 - 39, x + 75 - 26, x + 150 - 26}));
   EXPECT_EQ(box.hotkeys[0], "J");
   EXPECT_EQ(box.hotkeys[1], "N");
   EXPECT_EQ(box.TextX(0), box.x + 112 - 4 * 17);

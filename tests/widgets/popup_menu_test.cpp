@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/screen_test.h"
+#include "support/text_probe.h"
 #include "widgets/dialog_state.h"
 #include "widgets/logic/popup_layout.h"
 #include "widgets/palette.h"
@@ -11,6 +12,7 @@ namespace vorlanz {
 namespace {
 
 namespace vk = platform::vk;
+using testing::ExpectPixels;
 
 constexpr const char* kCalcItems =
     "-TIPPS| _berechnen| _merken| auswä_hlen| _vergleichen| _drucken|-REIHE| _Game| _Zufall|"
@@ -116,12 +118,11 @@ TEST_F(PopupMenuTest, TheBarFollowsThePointer) {
   const platform::Surface& s = main_screen();
   os.MouseMove(350, RowY(3));
   os.Then([&] {
-    EXPECT_EQ(s.Pixel(kX + 50, kY + 5 + 19 * 3), ColBlack);  // bar on item 3
-    EXPECT_EQ(s.Pixel(kX + 50, kY + 24 + 19 * 3), ColWhite);
-    EXPECT_EQ(s.Pixel(kX + 50, kY + 24), ColLightGrey);  // gone from item 1
-    EXPECT_EQ(s.Pixel(kX + 1, kY + 30), ColWhite);       // bevel put back
-    EXPECT_EQ(s.Pixel(kX + 2, kY + 24), ColWhite);
-    EXPECT_EQ(s.Pixel(kX + 115, kY + 30), ColDarkGrey);
+    // The bar on item 3, gone from item 1 with the bevel put back.
+    ExpectPixels(s, ColBlack, {kX + 50, kY + 5 + 19 * 3});
+    ExpectPixels(s, ColWhite, {kX + 50, kY + 24 + 19 * 3, kX + 1, kY + 30, kX + 2, kY + 24});
+    ExpectPixels(s, ColLightGrey, {kX + 50, kY + 24});
+    ExpectPixels(s, ColDarkGrey, {kX + 115, kY + 30});
     SaveShot("popup_menu");
   });
   os.MouseMove(350, RowY(6));  // a heading: the bar stays

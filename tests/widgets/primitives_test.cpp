@@ -11,24 +11,10 @@ namespace {
 
 using platform::PenMode;
 using platform::Rgb;
+using testing::CountColour;
+using testing::ExpectPixels;
 
 constexpr Rgb kGroove{63, 63, 63};  // white XOR light grey
-
-int CountColour(const platform::Surface& s, Rgb colour, int x1, int y1, int x2, int y2) {
-  int count = 0;
-  for (int y = y1; y <= y2; ++y) {
-    for (int x = x1; x <= x2; ++x) count += s.Pixel(x, y) == colour ? 1 : 0;
-  }
-  return count;
-}
-
-TEST(Palette, SixteenColours) {
-  EXPECT_EQ(PaletteColour(kBlue), (Rgb{0, 0, 188}));
-  EXPECT_EQ(PaletteColour(kBrightBlue), ColBlue);
-  EXPECT_EQ(PaletteColour(kYellow), PaletteColour(kYellow2));
-  EXPECT_EQ(PaletteColour(kDarkGrey), ColDarkGrey);
-  EXPECT_EQ(PaletteColour(16), ColBlack);
-}
 
 class PrimitivesTest : public ScreenTest {};
 
@@ -36,15 +22,13 @@ TEST_F(PrimitivesTest, BevelBoxOfDepthZero) {
   const platform::Surface& s = main_screen();
   FillArea(0, 0, 100, 100, kRed);
   BevelBox(0, 0, 10, 10, 30, 20);
-  EXPECT_EQ(s.Pixel(15, 10), ColWhite);  // one light line at the top
-  EXPECT_EQ(s.Pixel(10, 15), ColWhite);  // and at the left
-  EXPECT_EQ(s.Pixel(15, 20), ColDarkGrey);
-  EXPECT_EQ(s.Pixel(30, 15), ColDarkGrey);
+  // One light line at the top and left, dark at the bottom and right,
+  // nothing outside the corners.
+  ExpectPixels(s, ColWhite, {15, 10, 10, 15});
+  ExpectPixels(s, ColDarkGrey, {15, 20, 30, 15});
+  ExpectPixels(s, ColRed, {31, 15, 15, 21});
   EXPECT_TRUE(testing::AreaIs(s, 11, 11, 29, 19, ColLightGrey));
   EXPECT_EQ(CountColour(s, ColWhite, 0, 0, 100, 100), 20 + 10 - 1);
-  EXPECT_EQ(s.Pixel(31, 15), ColRed);  // nothing outside the corners
-  EXPECT_EQ(s.Pixel(15, 21), ColRed);
-
   BevelBox(1, 0, 40, 10, 60, 20);  // sunken: no edge lines at all
   EXPECT_TRUE(testing::AreaIs(s, 40, 10, 60, 20, ColLightGrey));
   EXPECT_EQ(s.pen_colour(), ColBlack);
@@ -70,20 +54,15 @@ TEST_F(PrimitivesTest, BevelBoxRaisedAndSunkenEdges) {
 
 TEST_F(PrimitivesTest, EtchedShapes) {
   const platform::Surface& s = main_screen();
-  EtchedLine(10, 50, 60, 50);
-  EXPECT_EQ(s.Pixel(10, 50), kGroove);  // dark on the light-grey face
-  EXPECT_EQ(s.Pixel(60, 50), ColLightGrey);
-  EXPECT_EQ(s.Pixel(11, 51), ColWhite);
+  EtchedLine(10, 50, 60, 50);        // dark on the light-grey face, white below
+  AlertPanel(0, 100, 10, 300, 100);  // outline, then an etched frame
+  ExpectPixels(s, kGroove, {10, 50});
+  ExpectPixels(s, ColLightGrey, {60, 50});
+  ExpectPixels(s, ColWhite, {11, 51, 150, 11, 150, 18});
+  ExpectPixels(s, ColBlack, {150, 10, 299, 50, 150, 17});
+  ExpectPixels(s, ColDarkGrey, {300, 50});
   EXPECT_EQ(s.pen_mode(), PenMode::Copy);
   EXPECT_TRUE(s.opaque());
-
-  AlertPanel(0, 100, 10, 300, 100);
-  EXPECT_EQ(s.Pixel(150, 10), ColBlack);  // outline
-  EXPECT_EQ(s.Pixel(299, 50), ColBlack);
-  EXPECT_EQ(s.Pixel(300, 50), ColDarkGrey);
-  EXPECT_EQ(s.Pixel(150, 11), ColWhite);
-  EXPECT_EQ(s.Pixel(150, 17), ColBlack);  // etched frame
-  EXPECT_EQ(s.Pixel(150, 18), ColWhite);
 }
 
 TEST_F(PrimitivesTest, EngravedTextAndTheStateItLeaves) {

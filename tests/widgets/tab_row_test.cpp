@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "support/screen_test.h"
+#include "support/text_probe.h"
 #include "widgets/dialog_input.h"
 #include "widgets/dialog_state.h"
 #include "widgets/palette.h"
@@ -12,21 +15,7 @@
 namespace vorlanz {
 namespace {
 
-// True when rows y .. y + 14 at x show text in font 8, drawn opaque on light
-// grey (the last row of the cells is the tabs' bottom edge).
-bool ShowsLabel(const platform::Surface& s, int x, int y, std::string_view text,
-                platform::Rgb ink) {
-  platform::Surface expected(s.width(), s.height());
-  expected.SetTextColour(ink);
-  expected.SetBackColour(ColLightGrey);
-  expected.Text(x, y, text);
-  for (int py = y; py < y + 15; ++py) {
-    for (int px = x; px < x + 8 * CharCount(text); ++px) {
-      if (!(s.Pixel(px, py) == expected.Pixel(px, py))) return false;
-    }
-  }
-  return true;
-}
+using testing::ExpectPixels;
 
 class TabRowTest : public ScreenTest {
  protected:
@@ -55,29 +44,24 @@ TEST_F(TabRowTest, TwoTabsWithTheSecondOpen) {
   DrawTabRow(2, "_Eigene|_Amtliche|");
   const DialogState& dialog = Dialog();
   EXPECT_EQ(dialog.TabCount, 2);
-  EXPECT_EQ(dialog.TabRight[0], 8);
-  EXPECT_EQ(dialog.TabRight[1], 70);
-  EXPECT_EQ(dialog.TabRight[2], 149);
+  EXPECT_EQ((std::array{dialog.TabRight[0], dialog.TabRight[1], dialog.TabRight[2]}),
+            (std::array{8, 70, 149}));
   EXPECT_EQ(dialog.TabHotkey[1], "E");
   EXPECT_EQ(dialog.TabHotkey[2], "A");
 
+  // Closed tab 1 has its top at y = 10; open tab 2 is one pixel taller and
+  // merges into the panel, whose frame runs down the right.
   const platform::Surface& s = main_screen();
-  EXPECT_EQ(s.Pixel(40, 10), ColWhite);  // closed tab 1: top at y = 10
-  EXPECT_EQ(s.Pixel(40, 9), ColLightGrey);
-  EXPECT_EQ(s.Pixel(69, 20), ColBlack);
-  EXPECT_EQ(s.Pixel(40, 30), ColWhite);
-  EXPECT_EQ(s.Pixel(100, 9), ColWhite);  // open tab 2: one pixel taller
-  EXPECT_EQ(s.Pixel(100, 10), ColLightGrey);
-  EXPECT_EQ(s.Pixel(100, 30), ColLightGrey);  // merges into the panel
-  EXPECT_TRUE(ShowsLabel(s, 16, 15, "E", ColDarkRed));
-  EXPECT_TRUE(ShowsLabel(s, 24, 15, "igene", ColBlack));
-  EXPECT_TRUE(ShowsLabel(s, 79, 15, "A", ColDarkRed));
-  EXPECT_EQ(s.Pixel(kMainWidth - 7, 200), ColBlack);  // panel frame
+  ExpectPixels(s, ColWhite, {40, 10, 40, 30, 100, 9});
+  ExpectPixels(s, ColLightGrey, {40, 9, 100, 10, 100, 30});
+  ExpectPixels(s, ColBlack, {69, 20, kMainWidth - 7, 200});
+  EXPECT_TRUE(testing::ShowsText(s, 16, 15, "E", ColDarkRed));
+  EXPECT_TRUE(testing::ShowsText(s, 24, 15, "igene", ColBlack));
+  EXPECT_TRUE(testing::ShowsText(s, 79, 15, "A", ColDarkRed));
 
   DrawTabRow(1, "_Eigene|_Amtliche|");  // the old open tab closes again
-  EXPECT_EQ(s.Pixel(100, 9), ColLightGrey);
-  EXPECT_EQ(s.Pixel(100, 30), ColWhite);
-  EXPECT_EQ(s.Pixel(40, 9), ColWhite);
+  ExpectPixels(s, ColLightGrey, {100, 9});
+  ExpectPixels(s, ColWhite, {100, 30, 40, 9});
 }
 
 TEST_F(TabRowTest, ItemsNeedTheirClosingBar) {
