@@ -24,13 +24,8 @@ class CalculateCommandTest : public testing::ScreenCalcTest {
     os.Then([this, title] { EXPECT_EQ(os.WindowTitle(os.CurrentWindow()), title); });
   }
   bool RowsCalculated() {
-    // Every row takes one quota unit per match: none is left after row 12.
-    for (int m = 1; m <= kMatchCount; ++m) {
-      for (int o = 1; o <= kOutcomeCount; ++o) {
-        if (Pool().OutcomeQuota[m][o] != 0) return false;
-      }
-    }
-    return ShowsText(main_screen(), 40 * 12 + 129, 66, Cells(Pool().TipRows[1][12], 1));
+    return QuotaUsedUp() &&
+           ShowsText(main_screen(), 40 * 12 + 129, 66, Cells(Pool().TipRows[1][12], 1));
   }
 };
 

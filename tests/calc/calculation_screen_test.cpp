@@ -1,6 +1,8 @@
 #include "calc/calculation_screen.h"
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calc/logic/row_figures.h"
@@ -161,49 +163,53 @@ TEST_F(CalculationScreenTest, AFlushShowsWhatDrawingEveryTextWouldShow) {
   }
 }
 
-TEST_F(CalculationScreenTest, EscapeAsksEvenInTheFirstRowAndJaCancels) {
-  GiveForecast(5, 4, 3);
-  Pool().SystemQuality = 3;
-  CalculationRefresh() = testing::kEveryCandidate;
-  os.TypingAhead().KeyDown(kEscape).TypingAhead(false);
-  os.Then([&] {
-    // The question is up before any row is accepted.
-    EXPECT_TRUE(ColumnBlank(1));
-  });
-  os.KeyDown('J');
-  CalculateTips();
-  EXPECT_TRUE(Dialog().LeaveFlag);
-  EXPECT_TRUE(os.ScriptDone());
-  EXPECT_TRUE(ColumnBlank(1));
-  EXPECT_TRUE(ColumnBlank(12));
-}
-
-TEST_F(CalculationScreenTest, NeinContinuesToTheLastRow) {
-  GiveForecast(5, 4, 3);
-  Pool().SystemQuality = 3;
-  CalculationRefresh() = testing::kEveryCandidate;
-  os.TypingAhead().KeyDown(kEscape).TypingAhead(false).KeyDown('N');
-  CalculateTips();
-  EXPECT_FALSE(Dialog().LeaveFlag);
-  EXPECT_TRUE(os.ScriptDone());
-  EXPECT_TRUE(RowShown(12));
-}
-
-TEST_F(CalculationScreenTest, TheRightButtonAsksTheLeftDoesNot) {
-  GiveForecast(5, 4, 3);
-  Pool().SystemQuality = 3;
-  CalculationRefresh() = testing::kEveryCandidate;
-  os.TypingAhead().MouseDown(300, 200).MouseUp().TypingAhead(false);
-  CalculateTips();
-  EXPECT_FALSE(Dialog().LeaveFlag);
-  EXPECT_TRUE(RowShown(12));
-
-  os.TypingAhead().MouseDown(300, 200, platform::kRightButton).TypingAhead(false);
-  os.MouseUp().KeyDown('J');
-  CalculateTips();
-  EXPECT_TRUE(Dialog().LeaveFlag);
-  EXPECT_TRUE(os.ScriptDone());
-  EXPECT_TRUE(ColumnBlank(1));
+// Escape or the right button asks whether to cancel, even in the first row;
+// "JA" cancels, "NEIN" and the left button let the calculation run on.
+TEST_F(CalculationScreenTest, CancelQuestionByKeyAndButton) {
+  const auto ask = [&](bool mouse) {
+    if (mouse) {
+      os.TypingAhead().MouseDown(300, 200, platform::kRightButton).TypingAhead(false).MouseUp();
+    } else {
+      os.TypingAhead().KeyDown(kEscape).TypingAhead(false);
+    }
+  };
+  const std::pair<std::function<void()>, bool> cases[] = {
+      {[&] {
+         ask(false);
+         os.Then([&] { EXPECT_TRUE(ColumnBlank(1)); });  // the question comes before any row
+         os.KeyDown('J');
+       },
+       true},
+      {[&] {
+         ask(false);
+         os.KeyDown('N');
+       },
+       false},
+      {[&] { os.TypingAhead().MouseDown(300, 200).MouseUp().TypingAhead(false); }, false},
+      {[&] {
+         ask(true);
+         os.KeyDown('J');
+       },
+       true},
+  };
+  int run = 0;
+  for (const auto& [script, cancelled] : cases) {
+    SCOPED_TRACE(++run);
+    main_screen().FillRect(0, 0, kMainWidth - 1, kMainHeight - 1, ColLightGrey);
+    ResetPool();
+    GiveForecast(5, 4, 3);
+    Pool().SystemQuality = 3;
+    CalculationRefresh() = testing::kEveryCandidate;
+    os.Clear();
+    script();
+    CalculateTips();
+    EXPECT_EQ(Dialog().LeaveFlag, cancelled);
+    EXPECT_TRUE(os.ScriptDone());
+    EXPECT_EQ(RowShown(12), !cancelled);
+    if (cancelled) {
+      EXPECT_TRUE(ColumnBlank(1) && ColumnBlank(12));
+    }
+  }
 }
 
 }  // namespace

@@ -75,10 +75,13 @@ inline std::string RowText(const PoolData& pool, int row) {
   return text;
 }
 
-inline void SetRow(PoolData& pool, int row, const std::string& codes) {
+inline void SetRow(RowTable& rows, int row, const std::string& codes) {
   for (int match = 1; match <= kMatchCount; ++match) {
-    pool.TipRows[match][row] = static_cast<Byte>(codes[match - 1] - '0');
+    rows[match][row] = static_cast<Byte>(codes[match - 1] - '0');
   }
+}
+inline void SetRow(PoolData& pool, int row, const std::string& codes) {
+  SetRow(pool.TipRows, row, codes);
 }
 
 inline void SetSeries(Series& series, const std::string& codes) {

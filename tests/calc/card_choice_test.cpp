@@ -3,6 +3,8 @@
 #include "screen_calc_fixture.h"
 #include "support/text_probe.h"
 
+#include <array>
+
 namespace vorlanz {
 namespace {
 
@@ -33,10 +35,7 @@ TEST_F(CardChoiceTest, FirstOpensOnCardZeroUnderThePrompt) {
   os.Then([&] {
     EXPECT_EQ(os.WindowTitle(os.CurrentWindow()), "Bitte einen Tipp auswählen:");
     const auto g = os.WindowGeometry(os.CurrentWindow());
-    EXPECT_EQ(g.x, 138);
-    EXPECT_EQ(g.y, 10);
-    EXPECT_EQ(g.width, 430);
-    EXPECT_EQ(g.height, 384);
+    EXPECT_EQ((std::array{g.x, g.y, g.width, g.height}), (std::array{138, 10, 430, 384}));
     EXPECT_TRUE(ShowsText(os.Screen(), 64, 128, "   Diese Karteikarte ist noch frei!   "));
   });
   ExpectCardShown(0);

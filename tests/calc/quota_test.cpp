@@ -41,22 +41,20 @@ TEST(RoundHalfEvenTest, IntervalHoldsExactlyTheNumeratorsRoundingToTheQuotient) 
   }
 }
 
-TEST(ComputeQuotaTest, ScalesEachMatchToTwelfths) {
-  EXPECT_EQ(ScaledQuota(5, 4, 3), (Quota{5, 4, 3}));
-  EXPECT_EQ(ScaledQuota(12, 0, 0), (Quota{12, 0, 0}));
-  EXPECT_EQ(ScaledQuota(1, 1, 1), (Quota{4, 4, 4}));
-  EXPECT_EQ(ScaledQuota(2, 1, 0), (Quota{8, 4, 0}));
-  EXPECT_EQ(ScaledQuota(1, 2, 4), (Quota{2, 3, 7}));
-  EXPECT_EQ(ScaledQuota(1, 3, 4), (Quota{2, 4, 6}));  // 1.5 -> 2, 4.5 -> 4
-  EXPECT_EQ(ScaledQuota(0, 0, 7), (Quota{0, 0, 12}));
-}
-
-TEST(ComputeQuotaTest, LargeWeightsNeitherOverflowNorLoseTheTotal) {
-  EXPECT_EQ(ScaledQuota(255, 255, 255), (Quota{4, 4, 4}));
-  EXPECT_EQ(ScaledQuota(255, 0, 1), (Quota{12, 0, 0}));
-  EXPECT_EQ(ScaledQuota(1, 0, 255), (Quota{0, 0, 12}));
-  EXPECT_EQ(ScaledQuota(255, 255, 0), (Quota{6, 6, 0}));
-  EXPECT_EQ(ScaledQuota(200, 100, 100), (Quota{6, 3, 3}));
+TEST(ComputeQuotaTest, ScalesEachMatchToTwelfthsWithoutOverflow) {
+  struct Row {
+    Byte home, draw, away;
+    Quota expected;
+  };
+  const Row rows[] = {
+      {5, 4, 3, {5, 4, 3}},    {12, 0, 0, {12, 0, 0}},     {1, 1, 1, {4, 4, 4}},
+      {2, 1, 0, {8, 4, 0}},    {1, 2, 4, {2, 3, 7}},       {1, 3, 4, {2, 4, 6}},
+      {0, 0, 7, {0, 0, 12}},   {255, 255, 255, {4, 4, 4}}, {255, 0, 1, {12, 0, 0}},
+      {1, 0, 255, {0, 0, 12}}, {255, 255, 0, {6, 6, 0}},   {200, 100, 100, {6, 3, 3}}};
+  for (const Row& row : rows) {
+    EXPECT_EQ(ScaledQuota(row.home, row.draw, row.away), row.expected)
+        << int{row.home} << ":" << int{row.draw} << ":" << int{row.away};
+  }
 }
 
 TEST(ComputeQuotaTest, EveryWeightTripleAddsUpToTwelve) {

@@ -31,6 +31,16 @@ class ScreenCalcTest : public ScreenTest {
     ScreenTest::TearDown();
   }
 
+  // Every accepted row takes one quota unit per match: none is left after row 12.
+  static bool QuotaUsedUp() {
+    for (int m = 1; m <= kMatchCount; ++m) {
+      for (int o = 1; o <= kOutcomeCount; ++o) {
+        if (Pool().OutcomeQuota[m][o] != 0) return false;
+      }
+    }
+    return true;
+  }
+
   // The same weights for every match, the NORM series all home wins, both
   // entered.
   static void GiveForecast(int home, int draw, int away) {

@@ -6,6 +6,8 @@
 
 #include "support/text_probe.h"
 
+#include <array>
+
 namespace vorlanz {
 namespace {
 
@@ -38,10 +40,7 @@ TEST_F(SystemQualityInputTest, ProposesFourWhenNoneIsSetAndReturnKeepsIt) {
   os.Then([&] {
     EXPECT_EQ(os.WindowTitle(os.CurrentWindow()), "Eingabe der System-Güte:");
     const auto g = os.WindowGeometry(os.CurrentWindow());
-    EXPECT_EQ(g.x, 180);
-    EXPECT_EQ(g.y, 120);
-    EXPECT_EQ(g.width, 244);
-    EXPECT_EQ(g.height, 70);
+    EXPECT_EQ((std::array{g.x, g.y, g.width, g.height}), (std::array{180, 120, 244, 70}));
     EXPECT_TRUE(ShowsText(os.Screen(), 64, 16, "System-Güte:"));
     EXPECT_TRUE(FieldShows(os.Screen(), "4"));
   });

@@ -57,23 +57,6 @@ TEST_P(OnlyOneRowTest, EachRowWaitsForTheQualityToComeDownToZero) {
 
 INSTANTIATE_TEST_SUITE_P(Qualities, OnlyOneRowTest, ::testing::Values(1, 4, 9));
 
-TEST(TipCalculationTest, NoWinsAreCountedWithoutAGameSeries) {
-  PoolData pool;
-  SetAllWeights(pool, 12, 0, 0);
-  SetSeries(pool.NormSeries, "1111111111111");
-  SetSeries(pool.GameSeries, "1111111111111");
-  pool.GameReady = kFalse;
-  pool.SystemQuality = 1;
-  Random random(2);
-  CalculationTrace trace;
-  ASSERT_EQ(CalculateTips(pool, random, trace), CalculationResult::Complete);
-  EXPECT_EQ(pool.WinsRank1 + pool.WinsRank2 + pool.WinsRank3 + pool.WinsRank4, 0);
-  for (int row = 1; row <= kRowCount; ++row) {
-    EXPECT_EQ(pool.RowWinTally[row], (Table<Byte, 3>{0, 0, 0, 0}));
-    EXPECT_FALSE(trace.accepted[row - 1].gameErrors.has_value());
-  }
-}
-
 TEST(TipCalculationTest, WinsAddUpOverCalculationsAndStopAtTheirLimits) {
   PoolData pool;
   SetAllWeights(pool, 12, 0, 0);
