@@ -1,8 +1,8 @@
 #pragma once
 
 // Test observer of the tip calculation: counts candidates per row, keeps the
-// working-quality lowerings and the accepted rows, and can cancel at a chosen
-// candidate of a chosen row.
+// working-quality lowerings, the status figures and the accepted rows, and can
+// cancel at a chosen candidate of a chosen row.
 
 #include <array>
 #include <string>
@@ -17,7 +17,6 @@ struct RowTrace {
   long candidates = 0;  // cancel questions asked in the row
   std::vector<int> statuses;
   std::vector<int> lowerings;
-  std::vector<int> distances;
 };
 
 class CalculationTrace : public CalculationObserver {
@@ -38,7 +37,7 @@ class CalculationTrace : public CalculationObserver {
     rows[row_].lowerings.push_back(workingQuality);
     lastShownQuality = workingQuality;
   }
-  void Distance(int minDistance) override { rows[row_].distances.push_back(minDistance); }
+  void Distance(int) override {}
   void RowAccepted(const AcceptedRow& row) override { accepted.push_back(row); }
 
   // The working quality in force when the row was accepted.

@@ -173,11 +173,6 @@ TEST_F(CalculationWindowTest, MenuShowOpensAStoredCardInTheWindow) {
   Win_1_MenuEvent(command::kShow);
   EXPECT_TRUE(os.ScriptDone());
   EXPECT_TRUE(CardHoldsTipSet(2));
-
-  // A free card: no window follows the choice (it would wait for more).
-  os.Key('5').KeyDown('O');
-  Win_1_MenuEvent(command::kShow);
-  EXPECT_EQ(pool.ChosenCard, 5);
 }
 
 TEST_F(CalculationWindowTest, GOpensTheGameSeries) {
