@@ -12,12 +12,14 @@ namespace vorlanz {
 
 namespace {
 
-// The key of the next key release, or empty for a mouse press.
+// The key of the next key release, or empty for a mouse press or the close
+// box of the field's window. Keys without a key code are passed over.
 std::string NextFieldKey() {
   platform::Platform& os = platform::Current();
   for (;;) {
     const platform::Event event = os.WaitEvent();
-    if (event.message() == platform::kMsgKeyUp) return KeyCharacter(event.key);
+    if (event.message() == platform::kMsgKeyUp && event.key != 0) return KeyCharacter(event.key);
+    if (event.kind == platform::EventKind::Close) return {};
     if (os.MouseButtons() != 0) return {};
   }
 }
@@ -74,6 +76,9 @@ void DigitField(int& col, int& row) {
   // The cursor runs along the bottom row of the character cell's glyphs.
   DrawText(x, y, dialog.FieldText);
   SetColours(kBlack, kLightGrey);
+  // The key belongs to this field: a later dialog's input step must not take
+  // a leftover "O" for its OK.
+  dialog.FieldKey.clear();
 }
 
 }  // namespace vorlanz

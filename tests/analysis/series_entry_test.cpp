@@ -10,6 +10,7 @@
 #include "support/screen_test.h"
 #include "support/text_probe.h"
 #include "widgets/dialog_state.h"
+#include "widgets/digit_field.h"
 
 namespace vorlanz {
 namespace {
@@ -110,6 +111,20 @@ TEST_F(SeriesEntryTest, SwitchingTabsKeepsWhatWasTypedUnderEach) {
   EXPECT_EQ(Pool().GameReady, kTrue);
   EXPECT_EQ(Pool().GameSeries[1], 2);
   EXPECT_EQ(Pool().GameSeries[13], 0);
+}
+
+TEST_F(SeriesEntryTest, AnOThatEndedTheDigitFieldBeforeIsNoOkHere) {
+  Dialog().FieldText = "4";
+  int col = 21;
+  int row = 2;
+  os.Key('O');
+  DigitField(col, row);
+  TypeRow("1111111111111");
+  os.Click(80, 20);  // the tab "Game": runs the dialog input step
+  os.Command(kCancel);
+  EnterSeries(1);
+  EXPECT_FALSE(IsSet(Pool().NormReady));
+  EXPECT_NE(Pool().NormSeries[1], 1);
 }
 
 class SeriesCancelTest : public SeriesEntryTest,

@@ -46,6 +46,17 @@ TEST_F(DigitFieldTest, DigitsEndTheField) {
   EXPECT_EQ(Dialog().FieldText, "B");
 }
 
+TEST_F(DigitFieldTest, TheCloseBoxLeavesAndKeysWithoutCodeAreIgnored) {
+  const platform::WindowId window = os.OpenWindow("Eingabe der System-Güte:", 180, 120, 244, 70);
+  os.KeyUp(0).Key('6');  // a key the program has no code for, then a digit
+  Run();
+  EXPECT_EQ(Dialog().FieldText, "6");
+  os.CloseRequest(window);
+  Run();
+  EXPECT_TRUE(Dialog().LeaveFlag);
+  EXPECT_EQ(Dialog().FieldText, "6");
+}
+
 TEST_F(DigitFieldTest, KeysThatKeepTheText) {
   for (int key : {int{vk::kReturn}, int{vk::kDown}, int{vk::kUp}, int{'O'}}) {
     os.Key(key);
