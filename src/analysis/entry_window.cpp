@@ -86,10 +86,6 @@ void HandleKeyDown(const EntryLayout& layout, int key) {
   }
 }
 
-void WaitForMouseRelease() {
-  while (Os().MouseButtons() != 0) Os().WaitEvent();
-}
-
 // A held left button on the tab row or on one of the two buttons. The hit
 // areas follow the buttons: OK spans OkLeft .. OkLeft + 78, ABBRUCH
 // CancelLeft + 1 .. CancelLeft + 79, both ButtonTop .. ButtonTop + 30.
@@ -159,6 +155,9 @@ void RunEntryDialog(EntryWindow& entry, const EntryLayout& layout, const EntryFi
   dialog.OkFlag = false;
   dialog.TabChanged = false;
   BuildPanel(entry, layout, fields);
+  // A press still held from what opened the dialog (the OK of the entry
+  // before it, say) is no click in it.
+  WaitForMouseRelease();
 
   for (;;) {
     dialog.DialogKey.clear();

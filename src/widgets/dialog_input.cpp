@@ -76,6 +76,11 @@ void FlushInput() {
   platform::Platform& os = platform::Current();
   while (os.PollEvent().kind != platform::EventKind::None) {
   }
+  WaitForMouseRelease();
+}
+
+void WaitForMouseRelease() {
+  platform::Platform& os = platform::Current();
   while (os.MouseButtons() != 0) os.WaitEvent();
 }
 

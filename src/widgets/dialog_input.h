@@ -17,6 +17,9 @@ void DialogInputStep();
 // Discards every pending event, then waits until no mouse button is held.
 void FlushInput();
 
+// Waits until no mouse button is held.
+void WaitForMouseRelease();
+
 // Opens the user guide at keyword.
 void ShowHelpTopic(std::string_view keyword);
 

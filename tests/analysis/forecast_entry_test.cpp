@@ -145,6 +145,15 @@ TEST_P(ForecastCancelTest, DiscardsEverything) {
 INSTANTIATE_TEST_SUITE_P(Ways, ForecastCancelTest,
                          ::testing::Values("escape", "close box", "hidden command", "button"));
 
+TEST_F(ForecastEntryTest, APressHeldFromBeforeIsNoClickOnOk) {
+  os.MouseDown(50, 290);
+  platform::Current().WaitEvent();  // the press that opened the dialog, still held
+  os.MouseMove(50, 290).MouseUp().KeyDown(platform::vk::kEscape);
+  EnterForecast(1);
+  EXPECT_TRUE(os.ScriptDone());
+  EXPECT_FALSE(IsSet(Pool().OwnForecastReady));
+}
+
 TEST_F(ForecastEntryTest, OnlyAClickOnOkConfirms) {
   Type(3, 3, "11");
   os.Click(94, 290);  // between the two buttons
