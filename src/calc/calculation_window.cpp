@@ -119,8 +119,12 @@ void CalculationWindow() {
   platform::Platform& os = platform::Current();
   DialogState& dialog = Dialog();
   dialog.HelpTopic = kHelpTopic;
+  // A key counts when it is released, but only if this window saw it go
+  // down: the release of a key that answered a dialog is no command.
+  int pressed = 0;
   for (;;) {
     const platform::Event event = os.WaitEvent();
+    if (event.kind == platform::EventKind::KeyDown) pressed = event.key;
     if (event.kind == platform::EventKind::KeyDown && event.key == platform::vk::kF1) {
       ShowHelpTopic(kHelpTopic);
     }
@@ -129,8 +133,10 @@ void CalculationWindow() {
       DrawTipSet();
     }
     std::string calcKey;
-    if (event.message() == platform::kMsgKeyUp)
+    if (event.message() == platform::kMsgKeyUp && event.key == pressed && pressed != 0) {
       calcKey = std::string(1, static_cast<char>(event.key));
+      pressed = 0;
+    }
     const int buttons = os.MouseButtons();
     if (calcKey.empty() && buttons == 0) continue;
     if (buttons != 0) {
@@ -139,6 +145,7 @@ void CalculationWindow() {
       calcKey = ClickedCommand(mouse);
     }
     Dispatch(calcKey);
+    pressed = 0;
     FlushInput();
     if (calcKey.empty() || calcKey == "X") break;
   }

@@ -38,7 +38,7 @@ TEST_F(CalculateCommandTest, AsksForTheGueteCalculatesAndOpensTheWindow) {
     EXPECT_EQ(os.CurrentWindow(), platform::kMainWindow);
     EXPECT_TRUE(RowsCalculated());
   });
-  os.KeyUp('X');
+  os.Key('X');
   CalculateCommand();
   EXPECT_TRUE(os.ScriptDone());
   EXPECT_EQ(Pool().SystemQuality, 3);
@@ -83,7 +83,7 @@ TEST_F(CalculateCommandTest, ConfirmedEntriesGoOnToTheCalculation) {
   ExpectWindow("Eingabe der System-Güte:");
   os.Key('4');
   os.Then([&] { EXPECT_TRUE(RowsCalculated()); });
-  os.KeyUp('X');
+  os.Key('X');
   CalculateCommand();
   EXPECT_TRUE(os.ScriptDone());
   EXPECT_EQ(Pool().SystemQuality, 4);

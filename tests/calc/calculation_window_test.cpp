@@ -66,6 +66,17 @@ TEST_F(CalculationWindowTest, LeavesOnReleasingX) {
   EXPECT_TRUE(os.ScriptDone());
 }
 
+TEST_F(CalculationWindowTest, TheReleaseOfAKeyThatAnsweredADialogIsNoCommand) {
+  os.Key('M');
+  os.KeyDown('X');  // cancels the card choice
+  os.KeyUp('X');    // reaches the window, which never saw it go down
+  os.Then([&] { EXPECT_FALSE(os.ScriptDone()) << "the window is still open"; });
+  os.Key('X');
+  CalculationWindow();
+  EXPECT_TRUE(os.ScriptDone());
+  EXPECT_FALSE(IsSet(Pool().CardOccupied[0]));
+}
+
 TEST_F(CalculationWindowTest, LeavesOnClicksThatChooseNoCommand) {
   os.Click(300, 200, platform::kRightButton);
   CalculationWindow();
@@ -78,7 +89,7 @@ TEST_F(CalculationWindowTest, LeavesOnClicksThatChooseNoCommand) {
   EXPECT_TRUE(os.help_requests().empty());
   os.Click(600, 410);  // bottom right: the help first
   CalculationWindow();
-  os.Key(kF1).KeyUp('X');  // F1: the help, and the window stays
+  os.Key(kF1).Key('X');  // F1: the help, and the window stays
   CalculationWindow();
   EXPECT_TRUE(os.ScriptDone());
   EXPECT_EQ(os.help_requests(), (std::vector<std::string>{"Berechnung", "Berechnung"}));
@@ -106,7 +117,7 @@ TEST_F(CalculationWindowTest, TheMenuChoosesACommand) {
   Pool().WorkingQuality = 1;
   os.Click(300, 200).KeyDown('B');
   os.Then([&] { EXPECT_TRUE(QuotaUsedUp()); });
-  os.KeyUp('X');
+  os.Key('X');
   CalculationWindow();
   EXPECT_TRUE(os.ScriptDone());
   EXPECT_EQ(Pool().RowQuality[1], 2) << "recalculated from the System-Güte";
@@ -121,14 +132,14 @@ TEST_F(CalculationWindowTest, MStoresOnTheChosenCard) {
   Dialog().DialogKey = "O";
   StoreCard();
   FillTipSet(0);  // stored again over the old set
-  os.KeyUp('M');
+  os.Key('M');
   os.Then([&] { EXPECT_EQ(os.WindowTitle(os.CurrentWindow()), "In welche Ablage abspeichern?"); });
   os.Key('3').KeyDown('O');
   os.Then([&] {
     // Back in the window: the tip set is drawn again.
     EXPECT_TRUE(ShowsText(main_screen(), 169, 66, Cells(pool.TipRows[1][1], 1)));
   });
-  os.KeyUp('X');
+  os.Key('X');
   CalculationWindow();
   EXPECT_TRUE(os.ScriptDone());
   EXPECT_TRUE(IsSet(pool.CardOccupied[3]));
@@ -146,10 +157,10 @@ TEST_F(CalculationWindowTest, HOpensAStoredCardAndAFreeOneChangesNothing) {
   FillTipSet(0);
   pool.ChosenCard = 0;
 
-  os.KeyUp('H').Key('4').KeyDown('O');  // free
+  os.Key('H').Key('4').KeyDown('O');  // free
   os.Then([&] { EXPECT_EQ(pool.TipRows[1][1], 2); });
-  os.KeyUp('H').Key('6').KeyDown('O');
-  os.KeyUp('X');
+  os.Key('H').Key('6').KeyDown('O');
+  os.Key('X');
   CalculationWindow();
   EXPECT_TRUE(os.ScriptDone());
   EXPECT_TRUE(CardHoldsTipSet(6));
@@ -169,7 +180,7 @@ TEST_F(CalculationWindowTest, MenuShowOpensAStoredCardInTheWindow) {
   os.Then([&] { EXPECT_EQ(os.WindowTitle(os.CurrentWindow()), "Bitte einen Tipp auswählen:"); });
   os.KeyDown('O');
   os.Then([&] { EXPECT_TRUE(ShowsText(main_screen(), 64, 380, "TippNr: 2")); });
-  os.KeyUp('X');
+  os.Key('X');
   Win_1_MenuEvent(command::kShow);
   EXPECT_TRUE(os.ScriptDone());
   EXPECT_TRUE(CardHoldsTipSet(2));
@@ -178,13 +189,13 @@ TEST_F(CalculationWindowTest, MenuShowOpensAStoredCardInTheWindow) {
 TEST_F(CalculationWindowTest, GOpensTheGameSeries) {
   Pool().SystemQuality = 6;
   Pool().WorkingQuality = 2;
-  os.KeyUp('G');
+  os.Key('G');
   os.Then([&] {
     EXPECT_EQ(os.WindowTitle(os.CurrentWindow()), "Bitte Reihe eingeben");
     EXPECT_EQ(Dialog().CurrentTab, 2);
   });
   os.Command(kCancelSeriesEntry);
-  os.KeyUp('X');
+  os.Key('X');
   CalculationWindow();
   EXPECT_TRUE(os.ScriptDone());
   EXPECT_EQ(Pool().WorkingQuality, 6);
