@@ -26,6 +26,8 @@ constexpr int kStatusX = 7;
 constexpr int kDistanceX = 106;
 constexpr int kQualityX = 64;
 constexpr int kQualityY = 337;
+constexpr int kPictureLeft = 160;
+constexpr int kCellBottom = platform::kCellHeight - 1;
 
 int MatchLine(int match) {
   return 66 + 16 * (match - 1);
@@ -124,16 +126,15 @@ void CalculationScreen::RowAccepted(const AcceptedRow& row) {
   }
 }
 
-// Blanks drawn black on light grey leave their cells light grey, so each
-// line of blanks is filled as one area.
+// Wipes the match lines of rows 1 to 8 (as far as StatusBlankWidth cells
+// reach), their figure lines from 288 down to the comparison at 362, and the
+// status line.
 void ClearTipPicture() {
   BlackOnGrey();
-  const auto blankLine = [](int x, int y, int cells) {
-    FillArea(x, y, x + platform::kCellWidth * cells - 1, y + platform::kCellHeight - 1, kLightGrey);
-  };
-  for (int y = 66; y <= 258; y += 16) blankLine(160, y, StatusBlankWidth);
-  for (int y = 280; y <= 352; y += 24) blankLine(160, y, StatusBlankWidth);
-  blankLine(64, kStatusY, 71);
+  const int right = kPictureLeft + platform::kCellWidth * StatusBlankWidth - 1;
+  FillArea(kPictureLeft, MatchLine(1), right, MatchLine(kMatchCount) + kCellBottom, kLightGrey);
+  FillArea(kPictureLeft, 280, right, 362 + kCellBottom, kLightGrey);
+  FillArea(64, kStatusY, 64 + platform::kCellWidth * 71 - 1, kStatusY + kCellBottom, kLightGrey);
 }
 
 void CalculateTips() {

@@ -108,22 +108,18 @@ TEST_F(CalculationScreenTest, BatchedStatusTextsLeaveTheScreenAsDrawingEachOne) 
   EXPECT_EQ(run(testing::kNoVisits), each);
 }
 
-TEST_F(CalculationScreenTest, ClearingLeavesWhatLinesOfBlanksWouldLeave) {
+TEST_F(CalculationScreenTest, ClearingWipesRowsFiguresAndStatusWhole) {
   platform::Surface& s = main_screen();
-  const auto scribble = [&] {
-    SelectFont(8);
-    SetColours(kWhite, kBlack);
-    for (int y = 0; y < s.height(); y += 13) DrawText(0, y, std::string(99, 'W'));
-  };
-  scribble();
+  SelectFont(8);
   SetColours(kBlack, kLightGrey);
-  for (int y = 66; y <= 258; y += 16) DrawText(160, y, Blanks(41));
-  for (int y = 280; y <= 352; y += 24) DrawText(160, y, Blanks(41));
-  DrawText(64, 380, Blanks(71));
-  const std::uint64_t blanks = Checksum(s);
-  scribble();
+  for (const int y : {66, 258, 288, 314, 337, 362}) DrawText(161, y, "99");
+  DrawText(7, 380, "STATUS: F=9 D=9  Win!");
+  DrawText(489, 66, "2");  // row 9 lies beyond the cleared width
   ClearTipPicture();
-  EXPECT_EQ(Checksum(s), blanks);
+  EXPECT_TRUE(AreaIs(s, 160, 66, 487, 271, ColLightGrey));
+  EXPECT_TRUE(AreaIs(s, 160, 280, 487, 375, ColLightGrey)) << "no torn figures";
+  EXPECT_TRUE(AreaIs(s, 64, 380, 631, 393, ColLightGrey));
+  EXPECT_TRUE(ShowsText(s, 489, 66, "2"));
 }
 
 // The status texts overlap by a few pixels when F has two digits, so the
