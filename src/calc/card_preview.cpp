@@ -65,9 +65,9 @@ void ShowCard() {
   SelectFont(8);
   SetColours(kBlack, kLightGrey);
   const int card = Dialog().CurrentTab - 1;
-  pool.LoadedCard = static_cast<std::int16_t>(card);
   DrawText(282, 15, "Tipp-Nr.: " + Cells(card, 1));
   if (card < 0 || card > kLastCard) return;
+  pool.LoadedCard = static_cast<std::int16_t>(card);
 
   if (IsSet(pool.CardOccupied[card])) {
     DrawStoredRows(pool, card);
