@@ -102,7 +102,9 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
   typed.window = router_.KeyWindow(widget);
   typed.key = VirtualKeyOf(key);
   if (type == QEvent::KeyPress) typed.ch = CharacterOf(key, typed.key);
-  router_.Push(typed);
+  // A key the program has no code for (an umlaut's release, a dead key)
+  // would only look like an empty key to its loops.
+  if (typed.key != 0 || typed.ch != 0) router_.Push(typed);
 
   if (IsTab(key)) {
     if (type == QEvent::KeyPress) {

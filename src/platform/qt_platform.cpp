@@ -441,10 +441,19 @@ Event QtPlatform::NextEvent(bool wait) {
     impl_->Pump();
     return impl_->input.Take(Clock::now());
   }
+  // A button can go down and up over parts that report nothing (a window's
+  // frame); whoever waits for its release still hears of it.
+  const int held_when_called = LiveButtons();
   for (;;) {
     impl_->RefreshChanged();
     if (!impl_->input.empty()) return impl_->input.Take(Clock::now());
     if (impl_->input.ReleaseLostPresses(LiveButtons(), impl_->current)) continue;
+    if (held_when_called != 0 && LiveButtons() == 0) {
+      Event release;
+      release.kind = EventKind::MouseUp;
+      release.window = impl_->current;
+      return release;
+    }
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     impl_->last_pump = Clock::now();
   }
