@@ -68,12 +68,6 @@ void HandleCommand(const EntryLayout& layout, int command) {
   }
 }
 
-bool MovesOn(int key) {
-  return key == platform::vk::kNumpad0 || key == platform::vk::kNumpad0 + 1 ||
-         key == platform::vk::kNumpad0 + 2 || key == platform::vk::kReturn ||
-         key == platform::vk::kDown;
-}
-
 void HandleKeyDown(const EntryLayout& layout, int key) {
   DialogState& dialog = Dialog();
   if (key == platform::vk::kEscape) {
@@ -81,8 +75,6 @@ void HandleKeyDown(const EntryLayout& layout, int key) {
   } else if (key == platform::vk::kF1) {
     dialog.HelpTopic = std::string(layout.help_topics[dialog.TabIndex == 2 ? 1 : 0]);
     ShowHelpTopic(dialog.HelpTopic);
-  } else if (layout.keys_move_on && MovesOn(key)) {
-    Os().FocusNextField();
   }
 }
 
@@ -121,6 +113,13 @@ void BuildPanel(EntryWindow& entry, const EntryLayout& layout, const EntryFields
   fields.create(entry.panel, Dialog().TabIndex);
   for (const EntryLayout::Accelerator& accelerator : layout.accelerators) {
     os.AddAccelerator(entry.window, accelerator.letter, accelerator.command);
+  }
+  // Keypad 0..2, Enter and Down move on to the next field (NextField), in
+  // step with the keys however fast they are typed.
+  if (layout.keys_move_on) {
+    os.SetFieldAdvanceKeys(
+        entry.panel, {platform::vk::kNumpad0, platform::vk::kNumpad0 + 1,
+                      platform::vk::kNumpad0 + 2, platform::vk::kReturn, platform::vk::kDown});
   }
   os.FocusField(layout.first_field);
   os.SelectWindow(entry.window);

@@ -157,6 +157,7 @@ bool HeadlessPlatform::TakeStep(Event& event) {
     case Step::Kind::Event:
       event = step.event;
       if (step.to_current_window) event.window = current_;
+      if (event.kind == EventKind::KeyDown) AdvanceAfterKey(event.key);
       break;
     case Step::Kind::MouseMove:
       mouse_ = step.at;
@@ -264,6 +265,7 @@ void HeadlessPlatform::CloseWindow(WindowId window) {
       }
     }
     std::erase_if(accelerators_, [id](const auto& entry) { return entry.first.first == id; });
+    advance_keys_.erase(id);
     windows_.erase(id);
     if (current_ == id) current_ = kMainWindow;
   }
@@ -343,6 +345,20 @@ void HeadlessPlatform::FocusNextField() {
     if (++next == field_order_.end()) next = field_order_.begin();
   } while (fields_.at(*next).panel != panel);
   focused_field_ = *next;
+}
+
+void HeadlessPlatform::SetFieldAdvanceKeys(WindowId panel, std::vector<int> virtual_keys) {
+  advance_keys_[panel] = std::move(virtual_keys);
+}
+
+void HeadlessPlatform::AdvanceAfterKey(int virtual_key) {
+  const auto field = fields_.find(focused_field_);
+  if (field == fields_.end()) return;
+  const auto keys = advance_keys_.find(field->second.panel);
+  if (keys == advance_keys_.end()) return;
+  if (std::find(keys->second.begin(), keys->second.end(), virtual_key) != keys->second.end()) {
+    FocusNextField();
+  }
 }
 
 void HeadlessPlatform::AddAccelerator(WindowId window, char letter, int command_id) {

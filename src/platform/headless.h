@@ -100,6 +100,7 @@ class HeadlessPlatform : public Platform {
   void FocusField(int id) override;
   void FocusNextField() override;
   void AddAccelerator(WindowId window, char letter, int command_id) override;
+  void SetFieldAdvanceKeys(WindowId panel, std::vector<int> virtual_keys) override;
   int PendingKey() override;
   int MouseButtons() override { return buttons_; }
   Point MousePosition() override { return mouse_; }
@@ -143,11 +144,14 @@ class HeadlessPlatform : public Platform {
   // Takes the next step: actions run, mouse steps update the mouse state.
   // Returns false when the script is used up.
   bool TakeStep(Event& event);
+  // A key typed into a field whose panel moves on with that key.
+  void AdvanceAfterKey(int virtual_key);
 
   std::deque<Step> script_;
   std::map<WindowId, std::unique_ptr<Window>> windows_;
   std::map<int, Field> fields_;
   std::vector<int> field_order_;
+  std::map<WindowId, std::vector<int>> advance_keys_;
   WindowId current_ = kMainWindow;
   WindowId next_window_ = 2;
   int buttons_ = 0;

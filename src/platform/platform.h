@@ -115,6 +115,11 @@ class Platform {
   virtual void FocusNextField() = 0;
   // Alt+letter in the window sends a Command event with the id.
   virtual void AddAccelerator(WindowId window, char letter, int command_id) = 0;
+  // In the panel's fields a press of one of these keys is typed as usual and
+  // then moves the focus on to the next field at once, before any later key
+  // is handled, however fast the keys come. The press still arrives as a
+  // KeyDown event.
+  virtual void SetFieldAdvanceKeys(WindowId panel, std::vector<int> virtual_keys) = 0;
 
   // --- Events --------------------------------------------------------------
   // The next event, waiting for one. A close request for the main window

@@ -106,6 +106,14 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
   // would only look like an empty key to its loops.
   if (typed.key != 0 || typed.ch != 0) router_.Push(typed);
 
+  if (type == QEvent::KeyPress && router_.AdvancesFocus(widget, typed.key)) {
+    // The field takes the key now, and the focus moves on before the next
+    // key is read, however fast they come.
+    watched->event(event);
+    router_.MoveFieldFocus(widget, false);
+    return true;
+  }
+
   if (IsTab(key)) {
     if (type == QEvent::KeyPress) {
       router_.MoveFieldFocus(widget, key.key() == Qt::Key_Backtab);

@@ -22,6 +22,8 @@ class KeyRouter {
   virtual int AcceleratorCommand(const QWidget* focus, int letter) const = 0;
   // Moves the focus from `focus` to the next (or previous) edit field.
   virtual void MoveFieldFocus(const QWidget* focus, bool backwards) = 0;
+  // Whether the key, typed into the edit field `focus`, moves on to the next.
+  virtual bool AdvancesFocus(const QWidget* focus, int virtual_key) const = 0;
   virtual void Push(const Event& event) = 0;
 };
 

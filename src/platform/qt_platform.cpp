@@ -108,6 +108,7 @@ struct QtPlatform::Impl final : KeyRouter {
   WindowId KeyWindow(const QWidget* focus) const override;
   int AcceleratorCommand(const QWidget* focus, int letter) const override;
   void MoveFieldFocus(const QWidget* focus, bool backwards) override;
+  bool AdvancesFocus(const QWidget* focus, int virtual_key) const override;
   void Push(const Event& event) override { input.Push(event); }
 
   Window& At(WindowId id, const char* caller);
@@ -126,6 +127,7 @@ struct QtPlatform::Impl final : KeyRouter {
   std::map<WindowId, Window> windows;
   std::vector<Field> fields;  // in the order they were made
   std::vector<Accelerator> accelerators;
+  std::map<WindowId, std::vector<int>> advance_keys;  // per panel
   InputQueue input;
   WindowId current = kMainWindow;
   WindowId next_window = 2;
@@ -191,6 +193,13 @@ int QtPlatform::Impl::AcceleratorCommand(const QWidget* focus, int letter) const
     }
   }
   return 0;
+}
+
+bool QtPlatform::Impl::AdvancesFocus(const QWidget* focus, int virtual_key) const {
+  if (!IsField(focus)) return false;
+  const auto keys = advance_keys.find(KeyWindow(focus));
+  return keys != advance_keys.end() &&
+         std::find(keys->second.begin(), keys->second.end(), virtual_key) != keys->second.end();
 }
 
 // Tab cycles through the edit fields of the window the focus is in, in the
@@ -354,6 +363,7 @@ void QtPlatform::CloseWindow(WindowId window) {
     std::erase_if(impl_->fields, [id](const Impl::Field& field) { return field.panel == id; });
     std::erase_if(impl_->accelerators,
                   [id](const Impl::Accelerator& accelerator) { return accelerator.window == id; });
+    impl_->advance_keys.erase(id);
     impl_->input.DropWindow(id);
     impl_->windows.erase(id);
     if (impl_->current == id) impl_->current = kMainWindow;
@@ -424,6 +434,10 @@ void QtPlatform::FocusField(int id) {
 
 void QtPlatform::FocusNextField() {
   impl_->MoveFieldFocus(impl_->FocusWidget(), false);
+}
+
+void QtPlatform::SetFieldAdvanceKeys(WindowId panel, std::vector<int> virtual_keys) {
+  impl_->advance_keys[panel] = std::move(virtual_keys);
 }
 
 void QtPlatform::AddAccelerator(WindowId window, char letter, int command_id) {

@@ -35,6 +35,7 @@ class QtPlatform : public Platform {
   void FocusField(int id) override;
   void FocusNextField() override;
   void AddAccelerator(WindowId window, char letter, int command_id) override;
+  void SetFieldAdvanceKeys(WindowId panel, std::vector<int> virtual_keys) override;
 
   int PendingKey() override;
   int MouseButtons() override;
