@@ -49,16 +49,16 @@ void RunCommand(int id) {
   }
   switch (id) {
     case command::kNorm:
-      EnterSeries(1);
+      EnterSeries(kNormTab);
       break;
     case command::kGame:
-      EnterSeries(2);
+      EnterSeries(kGameTab);
       break;
     case command::kOwnForecast:
-      EnterForecast(1);
+      EnterForecast(kOwnForecastTab);
       break;
     case command::kOfficialForecast:
-      EnterForecast(2);
+      EnterForecast(kOfficialForecastTab);
       break;
     case command::kCalculate:
       CalculateCommand();
