@@ -7,6 +7,7 @@
 #include "calc/logic/random.h"
 #include "calc/logic/row_figures.h"
 #include "calc/logic/tip_calculation.h"
+#include "calc/system_quality_input.h"
 #include "calc/tip_picture.h"
 #include "platform/glyph_cache.h"
 #include "platform/platform.h"
@@ -21,20 +22,10 @@ namespace vorlanz {
 
 namespace {
 
-constexpr int kStatusY = 380;
 constexpr int kStatusX = 7;
 constexpr int kDistanceX = 106;
-constexpr int kQualityX = 64;
-constexpr int kQualityY = 337;
 constexpr int kPictureLeft = 160;
 constexpr int kCellBottom = platform::kCellHeight - 1;
-
-int MatchLine(int match) {
-  return 66 + 16 * (match - 1);
-}
-int RowColumn(int row) {
-  return 40 * row + 129;
-}
 
 void BlackOnGrey() {
   SelectFont(8);
@@ -104,7 +95,7 @@ void CalculationScreen::Flush() {
     drawStatus();
   }
   if (quality_ != kNone) {
-    DrawText(kQualityX, kQualityY, "GÜTE:   " + Cells(quality_, 1));
+    ShowQualityFigure(quality_);
     quality_ = kNone;
   }
 }

@@ -16,20 +16,13 @@ namespace vorlanz {
 
 namespace {
 
-// Screen lines of the tip picture.
-int MatchLine(int match) {
-  return 66 + 16 * (match - 1);
-}
+// The line of a match's number and forecast.
 int ForecastLine(int match) {
   return 48 + 16 * match;
-}
-int RowColumn(int row) {
-  return 129 + 40 * row;
 }
 
 constexpr int kNormX = 669;
 constexpr int kGameX = 725;
-constexpr int kStatusY = 380;
 
 void BlackOnGrey() {
   SelectFont(8);

@@ -8,6 +8,16 @@
 
 namespace vorlanz {
 
+// Where the picture's texts stand: the line of a match's outcome codes, the
+// column of a row's digits, and the line of the "Win!" marks and status texts.
+constexpr int MatchLine(int match) {
+  return 66 + 16 * (match - 1);
+}
+constexpr int RowColumn(int row) {
+  return 129 + 40 * row;
+}
+inline constexpr int kStatusY = 380;
+
 // Match numbers and the own forecast; then the quota figure if NORM is set.
 void DrawForecastColumns();
 // The NORM series with its counts, then the quota figure.
