@@ -7,9 +7,9 @@
 #include <cstdint>
 
 #include "calc/logic/calculation_observer.h"
-#include "calc/logic/pool_data.h"
-#include "calc/logic/random.h"
 #include "calc/logic/tip_calculation.h"
+#include "model/pool_data.h"
+#include "model/random.h"
 
 namespace vorlanz {
 namespace {

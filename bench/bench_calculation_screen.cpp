@@ -8,9 +8,9 @@
 #include <cstdlib>
 
 #include "calc/calculation_screen.h"
-#include "calc/logic/pool_data.h"
-#include "calc/logic/random.h"
 #include "calc/logic/tip_calculation.h"
+#include "model/pool_data.h"
+#include "model/random.h"
 #include "platform/application.h"
 #include "platform/headless.h"
 

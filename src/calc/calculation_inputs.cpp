@@ -1,9 +1,9 @@
 #include "calc/calculation_inputs.h"
 
-#include "analysis/forecast_entry.h"
-#include "analysis/series_entry.h"
-#include "calc/logic/pool_data.h"
-#include "calc/logic/quota.h"
+#include "entry/forecast_entry.h"
+#include "entry/series_entry.h"
+#include "model/pool_data.h"
+#include "model/quota.h"
 #include "widgets/alert_box.h"
 
 namespace vorlanz {

@@ -2,16 +2,15 @@
 
 #include <string>
 
+#include "board/main_screen.h"
+#include "board/tip_picture.h"
 #include "calc/calculation_inputs.h"
-#include "calc/logic/pool_data.h"
-#include "calc/logic/random.h"
-#include "calc/logic/row_figures.h"
 #include "calc/logic/tip_calculation.h"
 #include "calc/system_quality_input.h"
-#include "calc/tip_picture.h"
-#include "platform/glyph_cache.h"
+#include "model/pool_data.h"
+#include "model/random.h"
+#include "model/row_figures.h"
 #include "platform/platform.h"
-#include "shell/main_screen.h"
 #include "widgets/alert_box.h"
 #include "widgets/dialog_state.h"
 #include "widgets/palette.h"

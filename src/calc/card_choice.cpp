@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "board/main_screen.h"
 #include "calc/card_preview.h"
-#include "calc/logic/pool_data.h"
+#include "model/pool_data.h"
 #include "platform/platform.h"
-#include "shell/main_screen.h"
 #include "widgets/dialog_input.h"
 #include "widgets/dialog_state.h"
 #include "widgets/palette.h"

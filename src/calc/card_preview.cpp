@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "calc/logic/pool_data.h"
-#include "calc/logic/row_figures.h"
-#include "shell/main_screen.h"
+#include "board/main_screen.h"
+#include "model/pool_data.h"
+#include "model/row_figures.h"
 #include "widgets/dialog_state.h"
 #include "widgets/palette.h"
 #include "widgets/primitives.h"

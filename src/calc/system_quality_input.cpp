@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "calc/logic/pool_data.h"
+#include "board/main_screen.h"
+#include "model/pool_data.h"
 #include "platform/platform.h"
-#include "shell/main_screen.h"
 #include "widgets/dialog_input.h"
 #include "widgets/dialog_state.h"
 #include "widgets/digit_field.h"

@@ -1,6 +1,6 @@
 #include "output/parameter_file.h"
 
-#include "calc/logic/pool_data.h"
+#include "model/pool_data.h"
 #include "output/logic/parameter_codec.h"
 #include "platform/files.h"
 #include "widgets/alert_box.h"

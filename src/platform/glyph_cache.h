@@ -8,10 +8,9 @@
 #include <array>
 #include <cstdint>
 
-namespace vorlanz::platform {
+#include "platform/surface.h"
 
-inline constexpr int kCellWidth = 8;
-inline constexpr int kCellHeight = 14;
+namespace vorlanz::platform {
 
 // One character cell, row by row from the top; bit 7 is the leftmost pixel.
 struct Glyph {

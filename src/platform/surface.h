@@ -13,6 +13,10 @@
 
 namespace vorlanz::platform {
 
+// The character cell of screen font 8, the font of every fixed-pitch text.
+inline constexpr int kCellWidth = 8;
+inline constexpr int kCellHeight = 14;
+
 struct Rgb {
   std::uint8_t r = 0, g = 0, b = 0;
   friend bool operator==(Rgb, Rgb) = default;

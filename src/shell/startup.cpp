@@ -2,13 +2,13 @@
 
 #include <cstdlib>
 
-#include "calc/logic/pool_data.h"
-#include "calc/logic/random.h"
+#include "board/main_screen.h"
+#include "model/pool_data.h"
+#include "model/random.h"
 #include "output/parameter_file.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "shell/main_menu.h"
-#include "shell/main_screen.h"
 #include "widgets/alert_box.h"
 #include "widgets/dialog_input.h"
 #include "widgets/dialog_state.h"

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "calc/logic/row_figures.h"
-#include "screen_calc_fixture.h"
+#include "calc/screen_calc_fixture.h"
+#include "model/row_figures.h"
 #include "support/text_probe.h"
 #include "widgets/palette.h"
 #include "widgets/primitives.h"

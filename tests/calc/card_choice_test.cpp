@@ -1,6 +1,6 @@
 #include "calc/card_choice.h"
 
-#include "screen_calc_fixture.h"
+#include "calc/screen_calc_fixture.h"
 #include "support/text_probe.h"
 
 #include <array>

@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "calc/calculation_screen.h"
-#include "calc/logic/pool_data.h"
-#include "calc/logic/random.h"
+#include "model/pool_data.h"
+#include "model/random.h"
 #include "support/screen_test.h"
 #include "widgets/dialog_state.h"
 

@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "calc/logic/tip_calculation.h"
-#include "calculation_trace.h"
+#include "support/calculation_trace.h"
 
 namespace vorlanz {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "screen_calc_fixture.h"
+#include "calc/screen_calc_fixture.h"
 
 #include "support/text_probe.h"
 

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "calc/logic/quota.h"
 #include "calc/logic/tip_calculation.h"
-#include "calculation_trace.h"
+#include "model/quota.h"
+#include "support/calculation_trace.h"
 
 namespace vorlanz {
 namespace {

@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <random>
 
-#include "calc/logic/quota.h"
-#include "calc/logic/rounding.h"
 #include "calc/logic/tip_calculation.h"
-#include "calculation_trace.h"
+#include "model/quota.h"
+#include "model/rounding.h"
+#include "support/calculation_trace.h"
 
 namespace vorlanz {
 namespace {

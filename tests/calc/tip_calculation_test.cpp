@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "calculation_trace.h"
+#include "support/calculation_trace.h"
 
 namespace vorlanz {
 namespace {

@@ -7,7 +7,7 @@
 #include <iterator>
 #include <vector>
 
-#include "calc/logic/pool_data.h"
+#include "model/pool_data.h"
 #include "output/parameter_file.h"
 #include "platform/files.h"
 #include "platform/headless.h"

@@ -1,6 +1,6 @@
 #include "support/screen_test.h"
 
-#include "calc/logic/pool_data.h"
+#include "model/pool_data.h"
 #include "widgets/dialog_state.h"
 
 namespace vorlanz {

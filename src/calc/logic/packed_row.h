@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "calc/logic/pool_data.h"
+#include "model/pool_data.h"
 
 namespace vorlanz {
 

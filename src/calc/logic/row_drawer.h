@@ -10,8 +10,8 @@
 #include <cstdint>
 
 #include "calc/logic/packed_row.h"
-#include "calc/logic/pool_data.h"
-#include "calc/logic/random.h"
+#include "model/pool_data.h"
+#include "model/random.h"
 
 namespace vorlanz {
 

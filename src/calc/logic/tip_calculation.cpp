@@ -5,9 +5,9 @@
 #include <cstdint>
 
 #include "calc/logic/packed_row.h"
-#include "calc/logic/quota.h"
-#include "calc/logic/rounding.h"
 #include "calc/logic/row_drawer.h"
+#include "model/quota.h"
+#include "model/rounding.h"
 
 namespace vorlanz {
 

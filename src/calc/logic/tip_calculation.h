@@ -6,8 +6,8 @@
 // match exactly as often as the quota says.
 
 #include "calc/logic/calculation_observer.h"
-#include "calc/logic/pool_data.h"
-#include "calc/logic/random.h"
+#include "model/pool_data.h"
+#include "model/random.h"
 
 namespace vorlanz {
 

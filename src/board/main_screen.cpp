@@ -1,0 +1,65 @@
+#include "board/main_screen.h"
+
+#include "board/tip_picture.h"
+#include "model/pool_data.h"
+#include "widgets/palette.h"
+#include "widgets/primitives.h"
+#include "widgets/screen_text.h"
+
+namespace vorlanz {
+
+namespace {
+
+constexpr const char* kHeader =
+    "#    G  U  V     1    2    3    4    5    6    7    8    9   10   11   12     NORM   GAME";
+
+struct GridLine {
+  int x1, y1, x2, y2;
+};
+constexpr GridLine kGrid[] = {
+    {16, 56, 758, 56},    // under the header
+    {16, 278, 758, 278},  // under the match rows
+    {52, 30, 52, 392},    // after the match numbers
+    {144, 30, 144, 392},  // after the forecast columns
+    {643, 30, 643, 392},  // after the tip rows
+    {701, 30, 701, 392},  // between NORM and GAME
+};
+
+}  // namespace
+
+void ClearArea(int x1, int y1, int x2, int y2) {
+  SetColours(kBlack, kLightGrey);
+  FillArea(x1, y1, x2, y2, kLightGrey);
+}
+
+void DrawStatusLine() {
+  SelectFont(8);
+  BevelBox(0, 2, 0, 395, 787, 416);
+  SetColours(kBlack, kLightGrey);
+  DrawText(10, 400, "VORLANZ V5.0 by Zemko");
+  DrawText(710, 400, "F1=HILFE");
+}
+
+void DrawMainScreen() {
+  SetColours(kBlack, kLightGrey);
+  ClearArea(0, 0, 787, 455);
+  DrawStatusLine();
+
+  SelectFont(8);
+  SetColours(kBlack, kLightGrey);
+  DrawText(32, 39, kHeader);
+  for (const GridLine& line : kGrid) DrawLine(line.x1, line.y1, line.x2, line.y2, kBlack);
+
+  const PoolData& pool = Pool();
+  SetColours(kBlack, kLightGrey);
+  DrawText(64, 314, "TIPP-BILD");
+  DrawText(64, 337, "GÜTE:   ");
+  if (pool.SystemQuality != 0) DrawText(128, 337, Cells(pool.SystemQuality, 1));
+  DrawText(64, 362, "VERGLEICH");
+
+  if (IsSet(pool.OwnForecastReady)) DrawForecastColumns();
+  if (IsSet(pool.NormReady)) DrawNormColumn();
+  if (IsSet(pool.GameReady)) DrawGameColumn();
+}
+
+}  // namespace vorlanz

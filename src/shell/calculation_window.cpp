@@ -1,0 +1,156 @@
+#include "shell/calculation_window.h"
+
+#include <algorithm>
+#include <string>
+
+#include "board/main_screen.h"
+#include "board/tip_picture.h"
+#include "calc/calculation_screen.h"
+#include "calc/card_choice.h"
+#include "calc/card_store.h"
+#include "calc/system_quality_input.h"
+#include "entry/series_entry.h"
+#include "model/pool_data.h"
+#include "platform/platform.h"
+#include "widgets/dialog_input.h"
+#include "widgets/dialog_state.h"
+#include "widgets/popup_menu.h"
+
+namespace vorlanz {
+
+namespace {
+
+constexpr const char* kHelpTopic = "Berechnung";
+constexpr int kMenuY = 80;
+constexpr int kMenuMaxX = 550;
+// Clicks above this line leave the window; clicks below the picture open no
+// menu.
+constexpr int kTopRows = 20;
+constexpr int kBottomLine = 400;
+constexpr int kHelpCornerX = 555;
+// Pop-up results from here on mean that nothing was chosen.
+constexpr int kNothingChosen = 20;
+
+// The working quality starts again from the System-Güte.
+void ResetWorkingQuality() {
+  PoolData& pool = Pool();
+  pool.WorkingQuality = pool.SystemQuality;
+  ShowQualityFigure(pool.WorkingQuality);
+}
+
+void Recalculate() {
+  ResetWorkingQuality();
+  CalculateTips();
+}
+
+void Remember() {
+  Pool().CardPrompt = "In welche Ablage abspeichern?";
+  ChooseCard();
+  StoreCard();
+  FlushInput();
+  DrawMainScreen();
+  DrawTipSet();
+}
+
+void OpenCard() {
+  PoolData& pool = Pool();
+  pool.CardPrompt = "Bitte einen Tipp auswählen:";
+  ChooseCard();
+  if (IsSet(pool.CardOccupied[pool.ChosenCard])) ShowStoredCard();
+}
+
+void EnterGame() {
+  ResetWorkingQuality();
+  EnterSeries(kGameTab);
+}
+
+// One command of the window. A key without an action is recognised but has
+// nothing to run yet.
+struct Command {
+  char key;
+  void (*run)();
+};
+
+constexpr Command kCommands[] = {
+    {'B', Recalculate},  // berechnen
+    {'N', Recalculate},  // berechnen
+    {'M', Remember},     // merken
+    {'H', OpenCard},     // auswählen
+    {'C', OpenCard},     // auswählen
+    {'V', nullptr},      // vergleichen: CompareWithCard
+    {'D', nullptr},      // drucken: the slip print dialog
+    {'G', EnterGame},    // Game
+    {'Z', nullptr},      // Zufall: LoadDrawWeights, TryRandomSeries
+    {'T', nullptr},      // Testlauf: LoadDrawWeights, TestRun, RestoreGameSeries
+    {'A', nullptr},      // Testlauf
+    {'S', nullptr},      // sichern: SaveData
+    {'L', nullptr},      // laden: LoadData
+    {'W', nullptr},      // Wettstreit: RunContest
+    {'P', nullptr},      // Prüfung: CheckCalculation
+};
+
+void Dispatch(const std::string& calcKey) {
+  if (calcKey.empty()) return;
+  for (const Command& command : kCommands) {
+    if (command.key != calcKey[0]) continue;
+    if (command.run != nullptr) command.run();
+    return;
+  }
+}
+
+// The key of a left click: the hot key of the command chosen from the menu,
+// or nothing. A click at the bottom right opens the help first.
+std::string ClickedCommand(platform::Point mouse) {
+  DialogState& dialog = Dialog();
+  if (mouse.y < kBottomLine) {
+    const int x = std::clamp(mouse.x - 50, 0, kMenuMaxX);
+    const int chosen = PopupMenu(x, kMenuY, kCalculationMenu);
+    if (chosen >= 0 && chosen < kNothingChosen) {
+      return dialog.PopupHotkeys[static_cast<std::size_t>(chosen)];
+    }
+    return {};
+  }
+  if (mouse.x > kHelpCornerX) ShowHelpTopic(dialog.HelpTopic);
+  return {};
+}
+
+}  // namespace
+
+void CalculationWindow() {
+  platform::Platform& os = platform::Current();
+  DialogState& dialog = Dialog();
+  dialog.HelpTopic = kHelpTopic;
+  // A key counts when it is released, but only if this window saw it go
+  // down: the release of a key that answered a dialog is no command.
+  int pressed = 0;
+  for (;;) {
+    const platform::Event event = os.WaitEvent();
+    if (event.kind == platform::EventKind::KeyDown) pressed = event.key;
+    if (event.kind == platform::EventKind::KeyDown && event.key == platform::vk::kF1) {
+      ShowHelpTopic(kHelpTopic);
+    }
+    if (event.kind == platform::EventKind::Repaint) {
+      DrawMainScreen();
+      DrawTipSet();
+    }
+    std::string calcKey;
+    if (event.message() == platform::kMsgKeyUp && event.key == pressed && pressed != 0) {
+      calcKey = std::string(1, static_cast<char>(event.key));
+      pressed = 0;
+    }
+    const int buttons = os.MouseButtons();
+    if (calcKey.empty() && buttons == 0) continue;
+    if (buttons != 0) {
+      const platform::Point mouse = os.MousePosition();
+      if (buttons > platform::kLeftButton || mouse.y < kTopRows) break;
+      calcKey = ClickedCommand(mouse);
+    }
+    Dispatch(calcKey);
+    pressed = 0;
+    FlushInput();
+    if (calcKey.empty() || calcKey == "X") break;
+  }
+  FlushInput();
+}
+
+}  // namespace vorlanz

@@ -1,0 +1,206 @@
+#include "shell/calculation_window.h"
+#include "calc/card_store.h"
+
+#include <string>
+#include <vector>
+
+#include "calc/screen_calc_fixture.h"
+#include "shell/main_menu.h"
+#include "support/text_probe.h"
+#include "widgets/palette.h"
+#include "widgets/screen_text.h"
+
+namespace vorlanz {
+namespace {
+
+using platform::vk::kF1;
+using testing::ShowsText;
+
+constexpr int kCancelSeriesEntry = 422;
+
+// A tip set of recognisable rows: row r has outcome (r + m) % 3 in match m.
+void FillTipSet(int shift) {
+  PoolData& pool = Pool();
+  for (int m = 1; m <= kMatchCount; ++m) {
+    for (int r = 1; r <= kRowCount; ++r)
+      pool.TipRows[m][r] = static_cast<Byte>((r + m + shift) % 3);
+  }
+  for (int r = 1; r <= kRowCount; ++r) {
+    pool.RowMinDistance[r] = static_cast<Byte>(r % 5);
+    pool.RowQuality[r] = static_cast<Byte>(r % 7);
+  }
+}
+
+bool CardHoldsTipSet(int card) {
+  const PoolData& pool = Pool();
+  for (int m = 1; m <= kMatchCount; ++m) {
+    for (int r = 1; r <= kRowCount; ++r) {
+      if (pool.CardTips[card][m][r] != pool.TipRows[m][r]) return false;
+    }
+  }
+  for (int r = 1; r <= kRowCount; ++r) {
+    if (pool.CardTips[card][0][r] != pool.RowQuality[r]) return false;
+    if (pool.CardRowDistance[card][r] != pool.RowMinDistance[r]) return false;
+  }
+  return true;
+}
+
+class CalculationWindowTest : public testing::ScreenCalcTest {};
+
+using StoreCardTest = CalculationWindowTest;
+
+TEST_F(StoreCardTest, ACancelledChoiceStoresNothing) {
+  PoolData& pool = Pool();
+  pool.ChosenCard = 5;
+  FillTipSet(0);
+  Dialog().DialogKey = "X";
+  StoreCard();
+  EXPECT_FALSE(IsSet(pool.CardOccupied[5]));
+  EXPECT_EQ(pool.CardTips[5][1][1], 0);
+}
+
+TEST_F(CalculationWindowTest, LeavesOnReleasingX) {
+  os.KeyDown('X');  // a press alone does nothing
+  os.Then([&] { EXPECT_FALSE(os.ScriptDone()); });
+  os.KeyUp('X');
+  CalculationWindow();
+  EXPECT_TRUE(os.ScriptDone());
+}
+
+TEST_F(CalculationWindowTest, TheReleaseOfAKeyThatAnsweredADialogIsNoCommand) {
+  os.Key('M');
+  os.KeyDown('X');  // cancels the card choice
+  os.KeyUp('X');    // reaches the window, which never saw it go down
+  os.Then([&] { EXPECT_FALSE(os.ScriptDone()) << "the window is still open"; });
+  os.Key('X');
+  CalculationWindow();
+  EXPECT_TRUE(os.ScriptDone());
+  EXPECT_FALSE(IsSet(Pool().CardOccupied[0]));
+}
+
+TEST_F(CalculationWindowTest, LeavesOnClicksThatChooseNoCommand) {
+  os.Click(300, 200, platform::kRightButton);
+  CalculationWindow();
+  os.Click(300, 10);  // the top rows
+  CalculationWindow();
+  os.Click(300, 200).Click(5, 300);  // the menu opens and is clicked away
+  CalculationWindow();
+  os.Click(100, 410);  // under the picture, left
+  CalculationWindow();
+  EXPECT_TRUE(os.help_requests().empty());
+  os.Click(600, 410);  // bottom right: the help first
+  CalculationWindow();
+  os.Key(kF1).Key('X');  // F1: the help, and the window stays
+  CalculationWindow();
+  EXPECT_TRUE(os.ScriptDone());
+  EXPECT_EQ(os.help_requests(), (std::vector<std::string>{"Berechnung", "Berechnung"}));
+}
+
+TEST_F(CalculationWindowTest, TheMenuStaysWithinTheScreen) {
+  const platform::Surface& s = main_screen();
+  os.Click(20, 200);
+  os.Then([&] { EXPECT_EQ(s.Pixel(0, 110), ColWhite); });  // the box's left edge
+  os.KeyDown(platform::vk::kRight);
+  CalculationWindow();
+  os.Click(780, 200);
+  os.Then([&] {
+    EXPECT_EQ(s.Pixel(550, 110), ColWhite);
+    EXPECT_EQ(s.Pixel(549, 110), ColLightGrey);
+  });
+  os.KeyDown(platform::vk::kRight);
+  CalculationWindow();
+  EXPECT_TRUE(os.ScriptDone());
+}
+
+TEST_F(CalculationWindowTest, TheMenuChoosesACommand) {
+  GiveForecast(5, 4, 3);
+  Pool().SystemQuality = 2;
+  Pool().WorkingQuality = 1;
+  os.Click(300, 200).KeyDown('B');
+  os.Then([&] { EXPECT_TRUE(QuotaUsedUp()); });
+  os.Key('X');
+  CalculationWindow();
+  EXPECT_TRUE(os.ScriptDone());
+  EXPECT_EQ(Pool().RowQuality[1], 2) << "recalculated from the System-Güte";
+}
+
+TEST_F(CalculationWindowTest, MStoresOnTheChosenCard) {
+  PoolData& pool = Pool();
+  pool.SystemQuality = 5;
+  pool.WorkingQuality = 3;  // lowered during the calculation: the card keeps 5
+  FillTipSet(1);
+  pool.ChosenCard = 3;
+  Dialog().DialogKey = "O";
+  StoreCard();
+  FillTipSet(0);  // stored again over the old set
+  os.Key('M');
+  os.Then([&] { EXPECT_EQ(os.WindowTitle(os.CurrentWindow()), "In welche Ablage abspeichern?"); });
+  os.Key('3').KeyDown('O');
+  os.Then([&] {
+    // Back in the window: the tip set is drawn again.
+    EXPECT_TRUE(ShowsText(main_screen(), 169, 66, Cells(pool.TipRows[1][1], 1)));
+  });
+  os.Key('X');
+  CalculationWindow();
+  EXPECT_TRUE(os.ScriptDone());
+  EXPECT_TRUE(IsSet(pool.CardOccupied[3]));
+  EXPECT_TRUE(CardHoldsTipSet(3));
+  EXPECT_EQ(pool.CardQuality[3], 5);
+  EXPECT_EQ(pool.ChosenCard, 3);
+}
+
+TEST_F(CalculationWindowTest, HOpensAStoredCardAndAFreeOneChangesNothing) {
+  PoolData& pool = Pool();
+  FillTipSet(2);
+  pool.ChosenCard = 6;
+  Dialog().DialogKey = "O";
+  StoreCard();
+  FillTipSet(0);
+  pool.ChosenCard = 0;
+
+  os.Key('H').Key('4').KeyDown('O');  // free
+  os.Then([&] { EXPECT_EQ(pool.TipRows[1][1], 2); });
+  os.Key('H').Key('6').KeyDown('O');
+  os.Key('X');
+  CalculationWindow();
+  EXPECT_TRUE(os.ScriptDone());
+  EXPECT_TRUE(CardHoldsTipSet(6));
+  EXPECT_EQ(pool.LoadedCard, 6);
+  EXPECT_TRUE(ShowsText(main_screen(), 64, 380, "TippNr: 6"));
+  EXPECT_FALSE(IsSet(pool.CardOccupied[5]));
+}
+
+TEST_F(CalculationWindowTest, MenuShowOpensAStoredCardInTheWindow) {
+  PoolData& pool = Pool();
+  FillTipSet(1);
+  pool.ChosenCard = 2;
+  Dialog().DialogKey = "O";
+  StoreCard();
+  FillTipSet(0);
+
+  os.Then([&] { EXPECT_EQ(os.WindowTitle(os.CurrentWindow()), "Bitte einen Tipp auswählen:"); });
+  os.KeyDown('O');
+  os.Then([&] { EXPECT_TRUE(ShowsText(main_screen(), 64, 380, "TippNr: 2")); });
+  os.Key('X');
+  Win_1_MenuEvent(command::kShow);
+  EXPECT_TRUE(os.ScriptDone());
+  EXPECT_TRUE(CardHoldsTipSet(2));
+}
+
+TEST_F(CalculationWindowTest, GOpensTheGameSeries) {
+  Pool().SystemQuality = 6;
+  Pool().WorkingQuality = 2;
+  os.Key('G');
+  os.Then([&] {
+    EXPECT_EQ(os.WindowTitle(os.CurrentWindow()), "Bitte Reihe eingeben");
+    EXPECT_EQ(Dialog().CurrentTab, 2);
+  });
+  os.Command(kCancelSeriesEntry);
+  os.Key('X');
+  CalculationWindow();
+  EXPECT_TRUE(os.ScriptDone());
+  EXPECT_EQ(Pool().WorkingQuality, 6);
+}
+
+}  // namespace
+}  // namespace vorlanz
