@@ -99,6 +99,17 @@ struct PoolData {
   std::string CardPrompt;
   Flag CompareMode = kFalse;
 
+  // The contest, per card. The standings (totals, run, average, order) carry
+  // over from one contest to the next until a data file is loaded.
+  Table<std::int32_t, kLastCard> ContestHits1{};
+  Table<std::int32_t, kLastCard> ContestHits2{};
+  Table<std::int32_t, kLastCard> ContestHits3{};
+  Table<std::int32_t, kLastCard> ContestHits4{};
+  Table<std::int32_t, kLastCard> ContestPoints{};
+  Table<std::int32_t, kLastCard> ContestTotal{};
+  std::int16_t ContestRun = 0;
+  float ContestAverage = 0;
+
   // Start-up tables.
   Table<Byte, kLastCard> ContestOrder{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
   Table<std::int16_t, kLastCard> CardColour{1, 12, 14, 4, 5, 6, 8, 9, 10, 11};
