@@ -4,6 +4,7 @@
 
 #include "board/main_screen.h"
 #include "calc/card_preview.h"
+#include "model/help_topics.h"
 #include "model/pool_data.h"
 #include "platform/platform.h"
 #include "widgets/dialog_input.h"
@@ -62,7 +63,7 @@ void ChooseCard() {
   const int height = surface.height();
   FillArea(0, 0, width, height, kLightGrey);
 
-  dialog.HelpTopic = "Scheine auswählen";
+  dialog.HelpTopic = help::kCardChoice;
   dialog.CurrentTab = pool.ChosenCard + 1;
   dialog.TabIndex = dialog.CurrentTab;
   dialog.TabItems = kCardTabs;

@@ -5,6 +5,7 @@
 #include "entry/logic/entry_fields.h"
 #include "entry/logic/forecast_edit.h"
 #include "entry/series_entry.h"
+#include "model/help_topics.h"
 #include "model/pool_data.h"
 #include "widgets/dialog_state.h"
 
@@ -20,7 +21,7 @@ const EntryLayout& ForecastLayout() {
       .tab_items = "_Eigene|_Amtliche|",
       .command_base = 450,
       .accelerators = {{'O', 450}, {'E', 454}, {'A', 456}},
-      .help_topics = {"eigene Vorlanz", "amtliche Vorlanz"},
+      .help_topics = {help::kOwnForecast, help::kOfficialForecast},
       .keys_move_on = false,
       .first_field = WeightFieldId(1, 1),
   };

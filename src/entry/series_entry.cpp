@@ -4,6 +4,7 @@
 #include "entry/entry_window.h"
 #include "entry/logic/entry_fields.h"
 #include "entry/logic/series_edit.h"
+#include "model/help_topics.h"
 #include "model/pool_data.h"
 #include "widgets/dialog_input.h"
 #include "widgets/dialog_state.h"
@@ -20,7 +21,7 @@ const EntryLayout& SeriesLayout() {
       .tab_items = "_Norm|_Game|",
       .command_base = 420,
       .accelerators = {{'O', 420}, {'A', 422}, {'N', 424}, {'G', 426}},
-      .help_topics = {"NORM-Reihe", "GAME-Reihe"},
+      .help_topics = {help::kNormSeries, help::kGameSeries},
       .keys_move_on = true,
       .first_field = SeriesFieldId(1),
   };

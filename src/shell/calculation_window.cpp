@@ -10,6 +10,7 @@
 #include "calc/card_store.h"
 #include "calc/system_quality_input.h"
 #include "entry/series_entry.h"
+#include "model/help_topics.h"
 #include "model/pool_data.h"
 #include "platform/platform.h"
 #include "widgets/dialog_input.h"
@@ -20,7 +21,6 @@ namespace vorlanz {
 
 namespace {
 
-constexpr const char* kHelpTopic = "Berechnung";
 constexpr int kMenuY = 80;
 constexpr int kMenuMaxX = 550;
 // Clicks above this line leave the window; clicks below the picture open no
@@ -119,7 +119,7 @@ std::string ClickedCommand(platform::Point mouse) {
 void CalculationWindow() {
   platform::Platform& os = platform::Current();
   DialogState& dialog = Dialog();
-  dialog.HelpTopic = kHelpTopic;
+  dialog.HelpTopic = help::kCalculation;
   // A key counts when it is released, but only if this window saw it go
   // down: the release of a key that answered a dialog is no command.
   int pressed = 0;
@@ -127,7 +127,7 @@ void CalculationWindow() {
     const platform::Event event = os.WaitEvent();
     if (event.kind == platform::EventKind::KeyDown) pressed = event.key;
     if (event.kind == platform::EventKind::KeyDown && event.key == platform::vk::kF1) {
-      ShowHelpTopic(kHelpTopic);
+      ShowHelpTopic(help::kCalculation);
     }
     if (event.kind == platform::EventKind::Repaint) {
       DrawMainScreen();

@@ -5,6 +5,7 @@
 #include "calc/card_choice.h"
 #include "entry/forecast_entry.h"
 #include "entry/series_entry.h"
+#include "model/help_topics.h"
 #include "model/pool_data.h"
 #include "output/parameter_file.h"
 #include "platform/platform.h"
@@ -70,7 +71,7 @@ void RunCommand(int id) {
       ClearCards();
       break;
     case command::kGuide:
-      platform::Current().ShowHelp("Menupunkte");
+      platform::Current().ShowHelp(help::kMenuItems);
       break;
     case command::kQuit:
       ConfirmQuit();

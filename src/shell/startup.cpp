@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "board/main_screen.h"
+#include "model/help_topics.h"
 #include "model/pool_data.h"
 #include "model/random.h"
 #include "output/parameter_file.h"
@@ -18,7 +19,6 @@ namespace vorlanz {
 
 namespace {
 constexpr const char* kMainTitle = "Vorlanz für die 13er Ergebniswette";
-constexpr const char* kGuideKeyword = "Menupunkte";
 }  // namespace
 
 void StartProgram() {
@@ -44,7 +44,7 @@ void MainLoop() {
     if (event.kind == platform::EventKind::Command && event.window == platform::kMainWindow) {
       Win_1_MenuEvent(event.command);
     } else if (event.kind == platform::EventKind::KeyDown && event.key == platform::vk::kF1) {
-      os.ShowHelp(kGuideKeyword);
+      os.ShowHelp(help::kMenuItems);
     }
   }
 }

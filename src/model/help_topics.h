@@ -1,0 +1,28 @@
+#pragma once
+
+// The keywords at which the program opens its help: every topic the help
+// must have.
+
+#include <array>
+#include <string_view>
+
+namespace vorlanz::help {
+
+inline constexpr std::string_view kMenuItems = "Menupunkte";
+inline constexpr std::string_view kInfo = "Info";
+inline constexpr std::string_view kSlipPrint = "Scheindruck";
+inline constexpr std::string_view kCalculation = "Berechnung";
+inline constexpr std::string_view kOwnForecast = "eigene Vorlanz";
+inline constexpr std::string_view kOfficialForecast = "amtliche Vorlanz";
+inline constexpr std::string_view kNormSeries = "NORM-Reihe";
+inline constexpr std::string_view kGameSeries = "GAME-Reihe";
+inline constexpr std::string_view kContest = "Wettstreit";
+inline constexpr std::string_view kCardChoice = "Scheine auswählen";
+inline constexpr std::string_view kWinChances = "Gewinnchancen";
+
+inline constexpr std::array kAllTopics = {
+    kMenuItems,  kInfo,       kSlipPrint, kCalculation, kOwnForecast, kOfficialForecast,
+    kNormSeries, kGameSeries, kContest,   kCardChoice,  kWinChances,
+};
+
+}  // namespace vorlanz::help
