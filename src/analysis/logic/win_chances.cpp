@@ -1,0 +1,237 @@
+#include "analysis/logic/win_chances.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "calc/logic/packed_row.h"
+
+// How the figures are found
+//
+// A result series S has the probability P(S) = product over the matches of
+// the chance of S's outcome, since the matches are drawn independently.
+//
+// Expected rows and points are sums over single rows: a row's number of
+// differences from S is a sum of independent yes/no events (match m differs
+// with the chance 1 - p_m(row's code)), so its distribution over 0..3
+// follows from a small dynamic programme over the matches.
+//
+// The best row's rank needs the rows together, but only series within 3
+// differences of some row count. Each row's neighbourhood (the row itself,
+// and the series that differ from it in 1, 2 or 3 matches: at most
+// 1 + 26 + 312 + 2,288 = 2,627 series) is walked by choosing the changed
+// matches a < b < c and their outcomes in nested loops. The probability is
+// built along the way: the product of the row's own chances before a, the
+// chosen chance at a, the row's chances between a and b, and so on, with the
+// product of the row's chances after the last change taken from a table; so
+// each series costs two multiplications and no division, and a subtree
+// whose product is already 0 is left out.
+//
+// A series is counted only in the neighbourhood of the first row it lies
+// within 3 differences of: it is skipped for row r if an earlier row is that
+// close. Its best rank also needs the later rows. Both tests look only at
+// rows that can be close: a series k differences from row r is at least
+// d(r, j) - k from row j, so an earlier row matters only if d(r, j) <= k + 3,
+// and a later one can only be closer than k if d(r, j) < 2k. Distances are
+// XORs of rows packed two bits per match. A tip set of well spread rows thus
+// needs few distance tests at all, and a row equal to an earlier one is
+// skipped whole.
+
+namespace vorlanz {
+
+namespace {
+
+constexpr int kReach = kPrizeRanks - 1;  // the most differences that still win
+
+// One other outcome of a match: its chance and the bits that turn the row's
+// code into it.
+struct Alternative {
+  double chance = 0;
+  PackedRow flip = 0;
+};
+
+struct MatchView {
+  double keep = 0;  // chance that the result equals the row's code
+  int alternativeCount = 0;
+  std::array<Alternative, kOutcomeCount> alternatives{};
+};
+
+struct NearRow {
+  PackedRow row = 0;
+  int distance = 0;
+};
+
+struct RowPlan {
+  PackedRow row = 0;
+  std::array<MatchView, kMatchCount> matches{};
+  std::array<double, kMatchCount + 1> keepBefore{};  // [i]: product of keep of matches 0..i-1
+  std::array<double, kMatchCount + 1> keepFrom{};    // [i]: product of keep of matches i..end
+  std::vector<NearRow> earlier;                      // by distance, at most 2 × kReach
+  std::vector<NearRow> later;                        // by distance, below 2 × kReach
+};
+
+PackedRow PackRow(const RowTable& rows, int row, int matchCount) {
+  PackedRow packed = 0;
+  for (int match = 1; match <= matchCount; ++match) {
+    packed |= PackedCode(rows[match][row]) << MatchShift(match);
+  }
+  return packed;
+}
+
+RowPlan PlanRow(const RowTable& rows, int row, const OutcomeChances& chances, int matchCount) {
+  RowPlan plan;
+  plan.row = PackRow(rows, row, matchCount);
+  for (int i = 0; i < matchCount; ++i) {
+    const int match = i + 1;
+    const PackedRow own = PackedCode(rows[match][row]);
+    MatchView& view = plan.matches[i];
+    for (Byte code = 0; code < kOutcomeCount; ++code) {
+      const double chance = chances[match][code];
+      if (code == own) {
+        view.keep = chance;
+      } else {
+        view.alternatives[view.alternativeCount++] = {chance, (own ^ code) << MatchShift(match)};
+      }
+    }
+  }
+  plan.keepBefore[0] = 1;
+  for (int i = 0; i < matchCount; ++i) {
+    plan.keepBefore[i + 1] = plan.keepBefore[i] * plan.matches[i].keep;
+  }
+  plan.keepFrom[matchCount] = 1;
+  for (int i = matchCount - 1; i >= 0; --i) {
+    plan.keepFrom[i] = plan.keepFrom[i + 1] * plan.matches[i].keep;
+  }
+  return plan;
+}
+
+void FindNearRows(std::vector<RowPlan>& plans) {
+  const auto byDistance = [](const NearRow& a, const NearRow& b) {
+    return a.distance < b.distance;
+  };
+  for (std::size_t r = 0; r < plans.size(); ++r) {
+    for (std::size_t j = 0; j < plans.size(); ++j) {
+      const int distance = Distance(plans[r].row, plans[j].row);
+      if (j < r && distance <= 2 * kReach) plans[r].earlier.push_back({plans[j].row, distance});
+      if (j > r && distance < 2 * kReach) plans[r].later.push_back({plans[j].row, distance});
+    }
+    std::sort(plans[r].earlier.begin(), plans[r].earlier.end(), byDistance);
+    std::sort(plans[r].later.begin(), plans[r].later.end(), byDistance);
+  }
+}
+
+// The probabilities of the series walked so far, by the best row's distance.
+struct BestRowTally {
+  std::array<double, kPrizeRanks> byDistance{};
+  std::int32_t walked = 0;
+
+  // Series `series`, `differences` away from the plan's row, with
+  // probability `chance`.
+  void Add(const RowPlan& plan, PackedRow series, int differences, double chance) {
+    ++walked;
+    for (const NearRow& near : plan.earlier) {
+      if (near.distance > differences + kReach) break;
+      if (Distance(series, near.row) <= kReach) return;
+    }
+    int best = differences;
+    for (const NearRow& near : plan.later) {
+      if (near.distance >= 2 * differences) break;
+      best = std::min(best, Distance(series, near.row));
+    }
+    byDistance[best] += chance;
+  }
+};
+
+void WalkNeighbourhood(const RowPlan& plan, int matchCount, BestRowTally& tally) {
+  const auto& matches = plan.matches;
+  tally.Add(plan, plan.row, 0, plan.keepFrom[0]);
+  for (int a = 0; a < matchCount && plan.keepBefore[a] != 0; ++a) {
+    for (int x = 0; x < matches[a].alternativeCount; ++x) {
+      const Alternative& first = matches[a].alternatives[x];
+      const double upToA = plan.keepBefore[a] * first.chance;
+      if (upToA == 0) continue;
+      const PackedRow once = plan.row ^ first.flip;
+      tally.Add(plan, once, 1, upToA * plan.keepFrom[a + 1]);
+      double beforeB = upToA;  // times the keep of the matches between a and b
+      for (int b = a + 1; b < matchCount && beforeB != 0; ++b) {
+        for (int y = 0; y < matches[b].alternativeCount; ++y) {
+          const Alternative& second = matches[b].alternatives[y];
+          const double upToB = beforeB * second.chance;
+          if (upToB == 0) continue;
+          const PackedRow twice = once ^ second.flip;
+          tally.Add(plan, twice, 2, upToB * plan.keepFrom[b + 1]);
+          double beforeC = upToB;
+          for (int c = b + 1; c < matchCount && beforeC != 0; ++c) {
+            for (int z = 0; z < matches[c].alternativeCount; ++z) {
+              const Alternative& third = matches[c].alternatives[z];
+              const double chance = beforeC * third.chance * plan.keepFrom[c + 1];
+              if (chance != 0) tally.Add(plan, twice ^ third.flip, 3, chance);
+            }
+            beforeC *= matches[c].keep;
+          }
+        }
+        beforeB *= matches[b].keep;
+      }
+    }
+  }
+}
+
+// The distribution of the row's differences over 0..kReach.
+std::array<double, kPrizeRanks> DifferenceChances(const RowPlan& plan, int matchCount) {
+  std::array<double, kPrizeRanks> chance{1};
+  for (int i = 0; i < matchCount; ++i) {
+    const MatchView& view = plan.matches[i];
+    double differ = 0;
+    for (int x = 0; x < view.alternativeCount; ++x) differ += view.alternatives[x].chance;
+    for (int k = kReach; k > 0; --k) chance[k] = chance[k] * view.keep + chance[k - 1] * differ;
+    chance[0] *= view.keep;
+  }
+  return chance;
+}
+
+}  // namespace
+
+OutcomeChances ChancesFromWeights(const MatchTable& weights) {
+  OutcomeChances chances{};
+  for (int match = 1; match <= kMatchCount; ++match) {
+    const auto& w = weights[match];
+    const int sum = w[kHomeColumn] + w[kDrawColumn] + w[kAwayColumn];
+    for (Byte code = 0; code < kOutcomeCount; ++code) {
+      chances[match][code] =
+          sum == 0 ? 1.0 / kOutcomeCount : static_cast<double>(w[QuotaColumn(code)]) / sum;
+    }
+  }
+  return chances;
+}
+
+WinChances ComputeWinChances(const RowTable& rows, const OutcomeChances& chances, int rowCount,
+                             int matchCount) {
+  rowCount = std::clamp(rowCount, 0, kRowCount);
+  matchCount = std::clamp(matchCount, 0, kMatchCount);
+  std::vector<RowPlan> plans;
+  plans.reserve(rowCount);
+  for (int row = 1; row <= rowCount; ++row) {
+    plans.push_back(PlanRow(rows, row, chances, matchCount));
+  }
+  FindNearRows(plans);
+
+  WinChances result;
+  BestRowTally tally;
+  for (const RowPlan& plan : plans) {
+    const std::array<double, kPrizeRanks> own = DifferenceChances(plan, matchCount);
+    for (int k = 0; k < kPrizeRanks; ++k) result.expectedRows[k] += own[k];
+    const bool repeatsAnEarlierRow = !plan.earlier.empty() && plan.earlier.front().distance == 0;
+    if (!repeatsAnEarlierRow) WalkNeighbourhood(plan, matchCount, tally);
+  }
+
+  double atMost = 0;
+  for (int k = 0; k < kPrizeRanks; ++k) {
+    atMost += tally.byDistance[k];
+    result.bestRankAtLeast[k] = atMost;
+    result.expectedPoints += RankPoints(k) * result.expectedRows[k];
+  }
+  result.expectedPointsPerRun = kSeriesPerRun * result.expectedPoints;
+  result.seriesWalked = tally.walked;
+  return result;
+}
+
+}  // namespace vorlanz

@@ -1,0 +1,51 @@
+#pragma once
+
+// The exact win chances of a tip set: with every match's outcome drawn
+// independently by fixed probabilities, the chance that the best of the rows
+// reaches each prize rank, the expected number of rows per rank and the
+// expected points, taken over all 3^13 result series at once instead of
+// sampled as the contest does.
+
+#include <array>
+#include <cstdint>
+
+#include "model/pool_data.h"
+
+namespace vorlanz {
+
+inline constexpr int kPrizeRanks = 4;      // ranks I..IV: 0..3 differences
+inline constexpr int kSeriesPerRun = 100;  // series drawn per contest run
+
+// Points of a row with 0..3 differences from the drawn series (rank I..IV).
+constexpr int RankPoints(int differences) {
+  return differences < kPrizeRanks ? kPrizeRanks - differences : 0;
+}
+
+// The probability of each outcome code per match: [match 1..13][code], code 0
+// a draw, 1 a home win, 2 an away win. Each match's three add up to 1.
+using OutcomeChances = Table<std::array<double, kOutcomeCount>, kMatchCount>;
+
+// Draw weights [match][column 1..3] (home win, draw, away win) as
+// probabilities: each weight divided by its match's sum; a match whose weights
+// are all 0 gets three equally likely outcomes.
+OutcomeChances ChancesFromWeights(const MatchTable& weights);
+
+struct WinChances {
+  // [k]: probability that the best row has at most k differences, so [0] is
+  // rank I, [1] at least rank II, [2] at least III, [3] at least IV.
+  std::array<double, kPrizeRanks> bestRankAtLeast{};
+  // [k]: expected number of rows with exactly k differences (rank I + k).
+  std::array<double, kPrizeRanks> expectedRows{};
+  double expectedPoints = 0;        // per drawn series, all rows together
+  double expectedPointsPerRun = 0;  // per run of kSeriesPerRun series
+  std::int32_t seriesWalked = 0;    // result series looked at for the best-row chances
+};
+
+// The figures of rows 1..rowCount of `rows` ([match][row], as TipRows and
+// each card of CardTips hold them) over matches 1..matchCount; the matches
+// after matchCount take no part (tests compare small cases with a full walk).
+// A code outside 0..2 never matches.
+WinChances ComputeWinChances(const RowTable& rows, const OutcomeChances& chances,
+                             int rowCount = kRowCount, int matchCount = kMatchCount);
+
+}  // namespace vorlanz

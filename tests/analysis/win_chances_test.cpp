@@ -1,0 +1,286 @@
+#include "analysis/logic/win_chances.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <random>
+
+#include "calc/logic/calculation_observer.h"
+#include "calc/logic/tip_calculation.h"
+#include "model/random.h"
+#include "model/row_figures.h"
+
+namespace vorlanz {
+namespace {
+
+constexpr double kExact = 1e-12;
+
+// The figures by a plain walk over all 3^matchCount result series.
+WinChances WalkAllSeries(const RowTable& rows, const OutcomeChances& chances, int rowCount,
+                         int matchCount) {
+  WinChances walked;
+  Series series{};
+  int total = 1;
+  for (int m = 0; m < matchCount; ++m) total *= 3;
+  for (int index = 0; index < total; ++index) {
+    double chance = 1;
+    for (int match = 1, rest = index; match <= matchCount; ++match, rest /= 3) {
+      series[match] = static_cast<Byte>(rest % 3);
+      chance *= chances[match][series[match]];
+    }
+    int best = kPrizeRanks;
+    for (int row = 1; row <= rowCount; ++row) {
+      int differences = 0;
+      for (int match = 1; match <= matchCount; ++match) {
+        differences += rows[match][row] != series[match] ? 1 : 0;
+      }
+      best = std::min(best, differences);
+      if (differences < kPrizeRanks) {
+        walked.expectedRows[differences] += chance;
+        walked.expectedPoints += RankPoints(differences) * chance;
+      }
+    }
+    for (int k = best; k < kPrizeRanks; ++k) walked.bestRankAtLeast[k] += chance;
+  }
+  return walked;
+}
+
+void ExpectSameFigures(const WinChances& actual, const WinChances& expected, double tolerance) {
+  for (int k = 0; k < kPrizeRanks; ++k) {
+    EXPECT_NEAR(actual.bestRankAtLeast[k], expected.bestRankAtLeast[k], tolerance) << "rank " << k;
+    EXPECT_NEAR(actual.expectedRows[k], expected.expectedRows[k], tolerance) << "rank " << k;
+  }
+  EXPECT_NEAR(actual.expectedPoints, expected.expectedPoints, tolerance);
+}
+
+MatchTable RandomWeights(std::mt19937& maker) {
+  MatchTable weights{};
+  std::uniform_int_distribution<int> weight(0, 12);
+  for (int match = 1; match <= kMatchCount; ++match) {
+    // Some matches without weight, some with outcomes ruled out.
+    const int kind = weight(maker);
+    if (kind == 0) continue;
+    for (int column = 1; column <= 3; ++column) {
+      weights[match][column] = static_cast<Byte>(kind < 3 ? weight(maker) % 2 * 7 : weight(maker));
+    }
+  }
+  return weights;
+}
+
+// Rows around a few centres, so that they overlap in every way.
+RowTable ClusteredRows(std::mt19937& maker, int matchCount) {
+  RowTable rows{};
+  std::uniform_int_distribution<int> code(0, 2);
+  std::uniform_int_distribution<int> spread(0, matchCount);
+  std::uniform_int_distribution<int> match(1, matchCount);
+  for (int row = 1; row <= kRowCount; ++row) {
+    const int centre = row <= 6 ? row % 2 : row;  // repeats start from the same two rows
+    for (int m = 1; m <= kMatchCount; ++m) {
+      rows[m][row] =
+          centre < 2 ? static_cast<Byte>((m * (centre + 1)) % 3) : static_cast<Byte>(code(maker));
+    }
+    const int changes = row == 3 || row == 5 ? 0 : spread(maker) / 2;
+    for (int c = 0; c < changes; ++c) rows[match(maker)][row] = static_cast<Byte>(code(maker));
+  }
+  return rows;
+}
+
+TEST(WinChancesTest, AgreesWithAWalkOverEverySeriesOfFewMatches) {
+  std::mt19937 maker(2024);
+  for (int matchCount = 1; matchCount <= 9; ++matchCount) {
+    for (int trial = 0; trial < 12; ++trial) {
+      const OutcomeChances chances = ChancesFromWeights(RandomWeights(maker));
+      RowTable rows = ClusteredRows(maker, matchCount);
+      if (trial == 0) rows[1][2] = kNoEntry;  // a code that never matches
+      const int rowCount = 1 + trial % kRowCount;
+      SCOPED_TRACE(::testing::Message() << matchCount << " matches, " << rowCount << " rows");
+      ExpectSameFigures(ComputeWinChances(rows, chances, rowCount, matchCount),
+                        WalkAllSeries(rows, chances, rowCount, matchCount), kExact);
+    }
+  }
+}
+
+TEST(WinChancesTest, AgreesWithAWalkOverAllSeriesOfAFullMatchday) {
+  std::mt19937 maker(7);
+  const OutcomeChances chances = ChancesFromWeights(RandomWeights(maker));
+  const RowTable rows = ClusteredRows(maker, kMatchCount);
+  ExpectSameFigures(ComputeWinChances(rows, chances),
+                    WalkAllSeries(rows, chances, kRowCount, kMatchCount), kExact);
+}
+
+TEST(WinChancesTest, ConvertsWeightsColumnByColumnAndTreatsNoWeightAsEvenChances) {
+  MatchTable weights{};
+  weights[1] = {0, 6, 4, 2};
+  weights[2] = {0, 0, 0, 0};
+  const OutcomeChances chances = ChancesFromWeights(weights);
+  EXPECT_DOUBLE_EQ(chances[1][kHomeWin], 0.5);
+  EXPECT_DOUBLE_EQ(chances[1][kDraw], 1.0 / 3);
+  EXPECT_DOUBLE_EQ(chances[1][kAwayWin], 1.0 / 6);
+  for (Byte code = 0; code < 3; ++code) EXPECT_DOUBLE_EQ(chances[2][code], 1.0 / 3);
+}
+
+double Binomial(int n, int k) {
+  double value = 1;
+  for (int i = 1; i <= k; ++i) value = value * (n - k + i) / i;
+  return value;
+}
+
+TEST(WinChancesTest, OneRowUnderEvenChancesFollowsTheBinomialLaw) {
+  RowTable rows{};
+  for (int match = 1; match <= kMatchCount; ++match) rows[match][1] = static_cast<Byte>(match % 3);
+  const WinChances figures = ComputeWinChances(rows, ChancesFromWeights(MatchTable{}), 1);
+  const double all = std::pow(3.0, kMatchCount);
+  EXPECT_NEAR(figures.bestRankAtLeast[0], 1 / all, 1e-20);
+  double atMost = 0;
+  double points = 0;
+  for (int k = 0; k < kPrizeRanks; ++k) {
+    const double exactly = Binomial(kMatchCount, k) * std::pow(2.0, k) / all;
+    atMost += exactly;
+    points += RankPoints(k) * exactly;
+    EXPECT_NEAR(figures.expectedRows[k], exactly, 1e-15);
+    EXPECT_NEAR(figures.bestRankAtLeast[k], atMost, 1e-15);
+  }
+  EXPECT_NEAR(figures.expectedPointsPerRun, kSeriesPerRun * points, 1e-12);
+  EXPECT_EQ(figures.seriesWalked, 2627);
+}
+
+TEST(WinChancesTest, OneRowFollowsItsBernoulliSum) {
+  MatchTable weights{};
+  RowTable rows{};
+  for (int match = 1; match <= kMatchCount; ++match) {
+    weights[match] = {0, static_cast<Byte>(match), static_cast<Byte>(14 - match), 3};
+    rows[match][1] = match % 2 == 0 ? kHomeWin : kDraw;
+  }
+  const OutcomeChances chances = ChancesFromWeights(weights);
+  // Exactly k differences: the sum over k-sets of changed matches.
+  std::array<double, kPrizeRanks> exactly{};
+  for (int changed = 0; changed < (1 << kMatchCount); ++changed) {
+    const int k = std::popcount(static_cast<unsigned>(changed));
+    if (k >= kPrizeRanks) continue;
+    double chance = 1;
+    for (int match = 1; match <= kMatchCount; ++match) {
+      const double hit = chances[match][rows[match][1]];
+      chance *= (changed >> (match - 1) & 1) != 0 ? 1 - hit : hit;
+    }
+    exactly[k] += chance;
+  }
+  const WinChances figures = ComputeWinChances(rows, chances, 1);
+  double atMost = 0;
+  for (int k = 0; k < kPrizeRanks; ++k) {
+    atMost += exactly[k];
+    EXPECT_NEAR(figures.expectedRows[k], exactly[k], kExact);
+    EXPECT_NEAR(figures.bestRankAtLeast[k], atMost, kExact);
+  }
+}
+
+TEST(WinChancesTest, TwelveEqualRowsHaveOneRowsChancesAndTwelveTimesItsPoints) {
+  std::mt19937 maker(99);
+  const OutcomeChances chances = ChancesFromWeights(RandomWeights(maker));
+  RowTable rows = ClusteredRows(maker, kMatchCount);
+  for (int match = 1; match <= kMatchCount; ++match) rows[match].fill(rows[match][5]);
+  const WinChances one = ComputeWinChances(rows, chances, 1);
+  const WinChances twelve = ComputeWinChances(rows, chances);
+  for (int k = 0; k < kPrizeRanks; ++k) {
+    EXPECT_NEAR(twelve.bestRankAtLeast[k], one.bestRankAtLeast[k], kExact);
+    EXPECT_NEAR(twelve.expectedRows[k], 12 * one.expectedRows[k], kExact);
+  }
+  EXPECT_NEAR(twelve.expectedPointsPerRun, 12 * one.expectedPointsPerRun, 1e-9);
+  EXPECT_EQ(twelve.seriesWalked, one.seriesWalked);
+}
+
+TEST(WinChancesTest, RowsSevenApartShareNoWinningSeries) {
+  // Pairwise 7 differences: no series is within 3 of two rows, so the best
+  // row's chances are the sums of the rows' own ones. At 6 apart they are not.
+  RowTable rows{};
+  for (int match = 1; match <= kMatchCount; ++match) {
+    rows[match][2] = match <= 7 ? kHomeWin : kDraw;
+    rows[match][3] = match <= 7 ? kAwayWin : kDraw;
+  }
+  const OutcomeChances chances = ChancesFromWeights(MatchTable{});
+  const WinChances single = ComputeWinChances(rows, chances, 1);
+  const WinChances apart = ComputeWinChances(rows, chances, 3);
+  for (int k = 0; k < kPrizeRanks; ++k) {
+    EXPECT_NEAR(apart.bestRankAtLeast[k], 3 * single.bestRankAtLeast[k], kExact);
+  }
+  rows[7][2] = kDraw;
+  const WinChances close = ComputeWinChances(rows, chances, 3);
+  EXPECT_LT(close.bestRankAtLeast[3], 3 * single.bestRankAtLeast[3] - 1e-6);
+  EXPECT_NEAR(close.bestRankAtLeast[2], 3 * single.bestRankAtLeast[2], kExact);
+}
+
+// The contest's draw: each match by the weighted draw, a match without weight
+// with even chances.
+Series DrawSeries(const MatchTable& weights, Random& random) {
+  Series series{};
+  for (int match = 1; match <= kMatchCount; ++match) {
+    const auto& w = weights[match];
+    series[match] = DrawOutcome(w[kHomeColumn], w[kDrawColumn], w[kAwayColumn], random);
+    if (series[match] == kNoEntry) series[match] = static_cast<Byte>(random.Below(3));
+  }
+  return series;
+}
+
+TEST(WinChancesTest, AgreesWithManyDrawnRunsWithinTheirStandardError) {
+  // A tip set calculated from a forecast with clear favourites, and one match
+  // without weight.
+  PoolData pool;
+  const Byte forecast[kMatchCount][3] = {{8, 3, 1}, {7, 3, 2}, {2, 3, 7}, {6, 4, 2}, {9, 2, 1},
+                                         {1, 3, 8}, {5, 4, 3}, {8, 2, 2}, {3, 6, 3}, {7, 4, 1},
+                                         {6, 3, 3}, {2, 2, 8}, {10, 1, 1}};
+  for (int match = 1; match <= kMatchCount; ++match) {
+    const auto* w = forecast[match - 1];
+    pool.OwnForecast[match] = {0, w[0], w[1], w[2]};
+    pool.NormSeries[match] = kHomeWin;
+  }
+  pool.SystemQuality = 4;
+  Random random(31);
+  SilentObserver silent;
+  ASSERT_EQ(CalculateTips(pool, random, silent), CalculationResult::Complete);
+  MatchTable weights = pool.OwnForecast;
+  weights[9] = {0, 0, 0, 0};
+  const WinChances exact = ComputeWinChances(pool.TipRows, ChancesFromWeights(weights));
+
+  constexpr int kRuns = 2000;
+  constexpr int kSeries = kRuns * kSeriesPerRun;
+  std::array<int, kPrizeRanks> bestHits{};
+  std::array<int, kPrizeRanks> rowHits{};
+  double runSum = 0;
+  double runSquares = 0;
+  for (int run = 0; run < kRuns; ++run) {
+    int points = 0;
+    for (int s = 0; s < kSeriesPerRun; ++s) {
+      const Series series = DrawSeries(weights, random);
+      int best = kPrizeRanks;
+      for (int row = 1; row <= kRowCount; ++row) {
+        const int differences = ColumnDifferences(pool.TipRows, row, series);
+        best = std::min(best, differences);
+        if (differences < kPrizeRanks) ++rowHits[differences];
+        points += RankPoints(differences);
+      }
+      for (int k = best; k < kPrizeRanks; ++k) ++bestHits[k];
+    }
+    runSum += points;
+    runSquares += static_cast<double>(points) * points;
+  }
+  // Five standard errors of the sample, plus one hit for the rare ranks.
+  const auto proportionTolerance = [](double p, double per) {
+    return 5 * std::sqrt(p * (1 - p) / kSeries) * per + per / kSeries;
+  };
+  for (int k = 0; k < kPrizeRanks; ++k) {
+    const double p = exact.bestRankAtLeast[k];
+    EXPECT_NEAR(bestHits[k] / double{kSeries}, p, proportionTolerance(p, 1)) << "rank " << k;
+    const double rows = exact.expectedRows[k];
+    EXPECT_NEAR(rowHits[k] / double{kSeries}, rows,
+                proportionTolerance(rows / kRowCount, kRowCount))
+        << "rank " << k;
+  }
+  const double runMean = runSum / kRuns;
+  const double runSpread = std::sqrt((runSquares - kRuns * runMean * runMean) / (kRuns - 1));
+  EXPECT_NEAR(runMean, exact.expectedPointsPerRun, 5 * runSpread / std::sqrt(double{kRuns}));
+  EXPECT_GT(exact.bestRankAtLeast[0] * kSeries, 3);  // rank I is seen, not only bounded
+}
+
+}  // namespace
+}  // namespace vorlanz
