@@ -5,25 +5,22 @@
 #include <algorithm>
 #include <deque>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 
 #include "model/help_topics.h"
+#include "platform/files.h"
 
 namespace vorlanz::platform {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+std::string ReadText(const fs::path& path) {
+  const std::optional<std::vector<std::uint8_t>> bytes = ReadFile(path);
+  return bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
 }
 
 std::vector<std::string> Matches(const std::string& text, const std::regex& pattern) {
@@ -42,7 +39,7 @@ std::set<std::string> KeywordsOfTheProgram() {
   const fs::path src(VORLANZ_SOURCE_DIR);
   std::map<std::string, std::string> constants;
   const std::regex constant(R"re(std::string_view\s+(k\w+)\s*=\s*"([^"]*)")re");
-  const std::string list = ReadFile(src / "model" / "help_topics.h");
+  const std::string list = ReadText(src / "model" / "help_topics.h");
   for (std::sregex_iterator it(list.begin(), list.end(), constant), end; it != end; ++it) {
     constants[(*it)[1].str()] = (*it)[2].str();
   }
@@ -55,7 +52,7 @@ std::set<std::string> KeywordsOfTheProgram() {
   for (const auto& entry : fs::recursive_directory_iterator(src)) {
     const std::string ext = entry.path().extension().string();
     if (ext != ".cpp" && ext != ".h") continue;
-    const std::string code = ReadFile(entry.path());
+    const std::string code = ReadText(entry.path());
     for (const std::string& name : Matches(code, named)) {
       if (name == "kAllTopics") continue;
       const auto found = constants.find(name);
