@@ -88,7 +88,6 @@ QString HelpWindow::PageShown() const {
 void HelpWindow::Open(const QString& file) {
   const QUrl page(QStringLiteral("qrc") + QString::fromLatin1(kHelpResourceDir) + file);
   if (browser_->source() == page) {
-    browser_->scrollToAnchor(QString());
     browser_->verticalScrollBar()->setValue(0);
     return;
   }
