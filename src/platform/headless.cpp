@@ -389,6 +389,18 @@ void HeadlessPlatform::ShowHelp(std::string_view keyword) {
   help_requests_.emplace_back(keyword);
 }
 
+WindowId HeadlessPlatform::OpenInfoBox(int x, int y, const InfoBoxForm& form) {
+  const WindowId id =
+      OpenWindow(form.title, x, y, 1 + 2 * kFrameSide, 1 + kFrameTop + kFrameBottom);
+  info_boxes_[id] = form;
+  return id;
+}
+
+const InfoBoxForm* HeadlessPlatform::InfoBox(WindowId window) const {
+  const auto found = info_boxes_.find(window);
+  return found != info_boxes_.end() ? &found->second : nullptr;
+}
+
 void HeadlessPlatform::Quit() {
   quit_called_ = true;
   throw ProgramEnded{};

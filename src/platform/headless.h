@@ -66,6 +66,8 @@ class HeadlessPlatform : public Platform {
 
   // --- What the program did ----------------------------------------------
   const std::vector<std::string>& help_requests() const { return help_requests_; }
+  // The form of an information box that was opened as this window, or null.
+  const InfoBoxForm* InfoBox(WindowId window) const;
   const MenuBar& menu_bar() const { return menu_bar_; }
   bool IsChecked(int id) const;
   bool menu_enabled() const { return menu_enabled_; }
@@ -109,6 +111,7 @@ class HeadlessPlatform : public Platform {
   void CheckMenuItem(int id, bool checked) override;
   void EnableMenuBar(bool enabled) override { menu_enabled_ = enabled; }
   void ShowHelp(std::string_view keyword) override;
+  WindowId OpenInfoBox(int x, int y, const InfoBoxForm& form) override;
   [[noreturn]] void Quit() override;
 
  protected:
@@ -165,6 +168,7 @@ class HeadlessPlatform : public Platform {
   std::map<int, bool> checked_;
   std::map<std::pair<WindowId, char>, int> accelerators_;
   std::vector<std::string> help_requests_;
+  std::map<WindowId, InfoBoxForm> info_boxes_;
 };
 
 }  // namespace vorlanz::platform

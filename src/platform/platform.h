@@ -77,6 +77,21 @@ struct MenuEntry {
 };
 using MenuBar = std::vector<MenuEntry>;  // the pull-downs, each a Submenu
 
+// A control of a small form: its name and its caption.
+struct FormControl {
+  std::string name;
+  std::string text;
+};
+
+// The information box: labels one under the other, the first a heading, and
+// one button.
+struct InfoBoxForm {
+  std::string title;
+  std::vector<FormControl> labels;
+  FormControl button;
+  int button_id = 0;
+};
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -147,6 +162,15 @@ class Platform {
   // --- Help ----------------------------------------------------------------
   // Opens the user guide at a keyword; does not wait for the viewer.
   virtual void ShowHelp(std::string_view keyword) = 0;
+
+  // --- Information box -----------------------------------------------------
+  // Opens the box as a small dialog with a close box over the main window,
+  // its outer top left corner (x, y) pixels from the main window's outer top
+  // left corner; while it is open the main window takes no input. The button
+  // sends a Command event with the form's button_id, the close box (and
+  // Escape) a Close event, both for the returned window, which becomes the
+  // current window. It stays open until CloseWindow; it takes no drawing.
+  virtual WindowId OpenInfoBox(int x, int y, const InfoBoxForm& form) = 0;
 
   // --- Lifecycle -----------------------------------------------------------
   // Ends the program. The headless backend throws ProgramEnded instead.

@@ -1,29 +1,111 @@
 #include "platform/qt_help_window.h"
 
+#include <QCloseEvent>
+#include <QFile>
+#include <QHBoxLayout>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QString>
+#include <QUrl>
 #include <QVBoxLayout>
+#include <string>
+
+#include "platform/help_pages.h"
+#include "platform/qt_help_resources.h"
+#include "platform/qt_window_stacking.h"
 
 namespace vorlanz::platform {
+namespace {
 
-HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window | Qt::Dialog) {
-  setWindowTitle(QStringLiteral("Vorlanz – Hilfe"));
+const QString kTitle = QStringLiteral("Vorlanz – Hilfe");
+
+QString StyleSheet() {
+  QFile css(QString::fromLatin1(kHelpResourceDir) + QStringLiteral("stil.css"));
+  return css.open(QIODevice::ReadOnly) ? QString::fromUtf8(css.readAll()) : QString();
+}
+
+QPushButton* AddButton(QHBoxLayout* row, const QString& label, QWidget* parent) {
+  auto* button = new QPushButton(label, parent);
+  button->setAutoDefault(false);
+  button->setFocusPolicy(Qt::TabFocus);
+  row->addWidget(button);
+  return button;
+}
+
+}  // namespace
+
+HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
+  InitHelpResources();
+  setWindowTitle(kTitle);
+  setObjectName(QStringLiteral("HelpWindow"));
+
   auto* layout = new QVBoxLayout(this);
-  label_ = new QLabel(this);
-  label_->setWordWrap(true);
-  layout->addWidget(label_);
-  auto* close = new QPushButton(QStringLiteral("Schließen"), this);
-  connect(close, &QPushButton::clicked, this, &QWidget::close);
-  layout->addWidget(close, 0, Qt::AlignRight);
-  setMinimumWidth(320);
+  auto* buttons = new QHBoxLayout;
+  QPushButton* contents = AddButton(buttons, QStringLiteral("&Inhalt"), this);
+  QPushButton* back = AddButton(buttons, QStringLiteral("◀ &Zurück"), this);
+  QPushButton* forward = AddButton(buttons, QStringLiteral("&Vor ▶"), this);
+  buttons->addStretch();
+  QPushButton* close_button = AddButton(buttons, QStringLiteral("&Schließen"), this);
+  layout->addLayout(buttons);
+
+  browser_ = new QTextBrowser(this);
+  browser_->setOpenLinks(true);
+  browser_->setOpenExternalLinks(false);
+  browser_->document()->setDefaultStyleSheet(StyleSheet());
+  layout->addWidget(browser_);
+
+  back->setEnabled(false);
+  forward->setEnabled(false);
+  connect(contents, &QPushButton::clicked, this, [this] {
+    Open(QString::fromUtf8(kHelpContentsPage.data(),
+                           static_cast<qsizetype>(kHelpContentsPage.size())));
+  });
+  connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+  connect(forward, &QPushButton::clicked, browser_, &QTextBrowser::forward);
+  connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+  connect(browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
+  connect(close_button, &QPushButton::clicked, this, &QWidget::close);
+  connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
+    const QString title = browser_->documentTitle();
+    setWindowTitle(title.isEmpty() ? kTitle : kTitle + QStringLiteral(": ") + title);
+  });
+  resize(560, 520);
 }
 
 void HelpWindow::ShowTopic(std::string_view keyword) {
-  label_->setText(QStringLiteral("Hilfe zum Thema: ") +
-                  QString::fromUtf8(keyword.data(), static_cast<qsizetype>(keyword.size())));
+  std::string file = HelpPageFile(keyword);
+  if (!HelpPageText(file)) file = std::string(kHelpContentsPage);
+  Open(QString::fromStdString(file));
   show();
-  raise();
-  activateWindow();
+  BringToFront(*this);
+  browser_->setFocus();
+}
+
+QString HelpWindow::PageShown() const {
+  return browser_->source().fileName();
+}
+
+void HelpWindow::Open(const QString& file) {
+  const QUrl page(QStringLiteral("qrc") + QString::fromLatin1(kHelpResourceDir) + file);
+  if (browser_->source() == page) {
+    browser_->verticalScrollBar()->setValue(0);
+    return;
+  }
+  browser_->setSource(page);
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+// The program's window takes the keyboard again.
+void HelpWindow::closeEvent(QCloseEvent* event) {
+  QWidget::closeEvent(event);
+  if (QWidget* owner = parentWidget()) BringToFront(*owner);
 }
 
 }  // namespace vorlanz::platform

@@ -1,9 +1,11 @@
 #pragma once
 
-// The help viewer: a small window beside the program naming the topic asked
-// for. It does not block the program.
+// The help viewer: a window of its own beside the program, owned by the main
+// window, showing the user guide's pages with their links. It does not block
+// the program; Escape closes it.
 
-#include <QLabel>
+#include <QKeyEvent>
+#include <QTextBrowser>
 #include <QWidget>
 #include <string_view>
 
@@ -13,10 +15,21 @@ class HelpWindow : public QWidget {
  public:
   explicit HelpWindow(QWidget* owner);
 
+  // Shows the page of the keyword, or the contents page when the guide has
+  // none, and brings the window to the front.
   void ShowTopic(std::string_view keyword);
+  // The file name of the page shown.
+  QString PageShown() const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  // Escape reaches the window from whichever of its parts has the focus.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  QLabel* label_;
+  void Open(const QString& file);
+
+  QTextBrowser* browser_;
 };
 
 }  // namespace vorlanz::platform

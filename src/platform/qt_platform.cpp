@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPointer>
+#include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QTimer>
@@ -22,11 +24,13 @@
 #include <vector>
 
 #include "platform/qt_help_window.h"
+#include "platform/qt_info_box.h"
 #include "platform/qt_input_queue.h"
 #include "platform/qt_key_filter.h"
 #include "platform/qt_menu.h"
 #include "platform/qt_screen_widget.h"
 #include "platform/qt_sub_window.h"
+#include "platform/qt_window_stacking.h"
 
 namespace vorlanz::platform {
 namespace {
@@ -304,11 +308,7 @@ void QtPlatform::ShowMainWindow(std::string_view title) {
   window.setWindowTitle(ToQString(title));
   impl_->CentreMainWindow();
   window.show();
-  // The off-screen platform of the tests cannot stack windows.
-  if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
-    window.raise();
-    window.activateWindow();
-  }
+  BringToFront(window);
 }
 
 WindowId QtPlatform::OpenWindow(std::string_view title, int x, int y, int outer_width,
@@ -356,6 +356,7 @@ void QtPlatform::CloseWindow(WindowId window) {
   }
   const WindowId parent = impl_->windows.at(window).parent;
   QWidget* outer = impl_->windows.at(window).outer;
+  const bool own_window = outer != nullptr && outer->isWindow();
   const QWidget* focus = impl_->main_window->focusWidget();
   const bool had_focus = outer != nullptr && (focus == outer || outer->isAncestorOf(focus));
   delete outer;
@@ -369,6 +370,7 @@ void QtPlatform::CloseWindow(WindowId window) {
     if (impl_->current == id) impl_->current = kMainWindow;
   }
   if (had_focus || impl_->main_window->focusWidget() == nullptr) impl_->FocusTopWindow(parent);
+  if (own_window) BringToFront(*impl_->main_window);
 }
 
 void QtPlatform::SelectWindow(WindowId window) {
@@ -535,11 +537,33 @@ void QtPlatform::EnableMenuBar(bool enabled) {
 void QtPlatform::ShowHelp(std::string_view keyword) {
   if (!impl_->help) {
     impl_->help = new HelpWindow(impl_->main_window.get());
-    impl_->help->adjustSize();
+    // Beside the main window where the screen has room, else over its right
+    // part, so the picture the help explains stays in view.
     const QRect main = impl_->main_window->frameGeometry();
-    impl_->help->move(main.center() - impl_->help->rect().center());
+    const QScreen* screen = impl_->main_window->screen();
+    const QRect desk = screen != nullptr ? screen->availableGeometry() : main;
+    const int x =
+        std::max(desk.left(), std::min(main.right() + 8, desk.right() - impl_->help->width()));
+    const int y =
+        std::max(desk.top(), std::min(main.top() + 24, desk.bottom() - impl_->help->height()));
+    impl_->help->move(x, y);
   }
   impl_->help->ShowTopic(keyword);
+}
+
+// --- Information box ---------------------------------------------------------
+
+WindowId QtPlatform::OpenInfoBox(int x, int y, const InfoBoxForm& form) {
+  const WindowId id = impl_->next_window++;
+  Impl::Window& window = impl_->windows[id];
+  window.surface = std::make_unique<Surface>(1, 1);
+  auto* box = new InfoBox(form, id, impl_->Sink(), impl_->main_window.get());
+  box->move(impl_->main_window->frameGeometry().topLeft() + QPoint(x, y));
+  box->show();
+  BringToFront(*box);
+  window.outer = box;
+  impl_->current = id;
+  return id;
 }
 
 void QtPlatform::Quit() {
@@ -564,6 +588,36 @@ bool QtPlatform::MenuItemTicked(int id) const {
 
 bool QtPlatform::PickMenuItem(int id) {
   return impl_->menu->Pick(id);
+}
+
+std::string QtPlatform::HelpPageShown() const {
+  if (!impl_->help || !impl_->help->isVisible()) return {};
+  return impl_->help->PageShown().toStdString();
+}
+
+bool QtPlatform::PressKeyInHelp(int qt_key) {
+  if (!impl_->help || !impl_->help->isVisible()) return false;
+  QWidget* focus = impl_->help->focusWidget();
+  QWidget* target = focus != nullptr ? focus : impl_->help.data();
+  QKeyEvent press(QEvent::KeyPress, qt_key, Qt::NoModifier);
+  QKeyEvent release(QEvent::KeyRelease, qt_key, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &press);
+  if (impl_->help && impl_->help->isVisible()) QCoreApplication::sendEvent(target, &release);
+  return true;
+}
+
+bool QtPlatform::ClickDialogButton(WindowId window, std::string_view name) {
+  const auto found = impl_->windows.find(window);
+  if (found == impl_->windows.end() || !found->second.outer) return false;
+  auto* button = found->second.outer->findChild<QPushButton*>(ToQString(name));
+  if (button == nullptr) return false;
+  button->click();
+  return true;
+}
+
+void QtPlatform::CloseDialogByCloseBox(WindowId window) {
+  const auto found = impl_->windows.find(window);
+  if (found != impl_->windows.end() && found->second.outer) found->second.outer->close();
 }
 
 std::unique_ptr<Platform> MakeQtPlatform(int client_width, int client_height) {

@@ -47,6 +47,7 @@ class QtPlatform : public Platform {
   void EnableMenuBar(bool enabled) override;
 
   void ShowHelp(std::string_view keyword) override;
+  WindowId OpenInfoBox(int x, int y, const InfoBoxForm& form) override;
   [[noreturn]] void Quit() override;
 
   // --- For tests and scripted runs -----------------------------------------
@@ -57,6 +58,15 @@ class QtPlatform : public Platform {
   // Picks a menu item as the user would; false when the menu bar is
   // disabled or has no such item.
   bool PickMenuItem(int id);
+  // The file name of the help page on view; empty while the help is closed.
+  std::string HelpPageShown() const;
+  // Presses and releases a key (a Qt::Key value) in the help window, as the
+  // keyboard would; false while the help is closed.
+  bool PressKeyInHelp(int qt_key);
+  // Clicks the button of that name in a dialog window (the information box),
+  // or uses the dialog's close box; false when there is no such button.
+  bool ClickDialogButton(WindowId window, std::string_view name);
+  void CloseDialogByCloseBox(WindowId window);
 
  protected:
   Event NextEvent(bool wait) override;

@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 #include "shell/calculate_command.h"
 #include "shell/calculation_window.h"
+#include "shell/info_box.h"
 #include "shell/menu_description.h"
 #include "shell/startup.h"
 #include "widgets/alert_box.h"
@@ -72,6 +73,10 @@ void RunCommand(int id) {
       break;
     case command::kGuide:
       platform::Current().ShowHelp(help::kMenuItems);
+      break;
+    case command::kAbout:
+      ShowInfoBox();
+      ShowHelpTopic(help::kInfo);
       break;
     case command::kQuit:
       ConfirmQuit();

@@ -152,6 +152,7 @@ TEST_F(AlertBoxTest, KeypadDigitsAndF1ActAsLetters) {
   EXPECT_EQ(AlertBox(1, 0, 0, "Eingabe abbrechen?", 3, "_ABBRUCH|_PAUSE"), 1);
   os.Key(vk::kF1);
   EXPECT_EQ(AlertBox(1, 0, 0, "Eingabe abbrechen?", 3, "_ABBRUCH|_PAUSE"), 2);
+  EXPECT_TRUE(os.help_requests().empty()) << "F1 is a letter here, not the help";
   os.Key(vk::kNumpad0 + 9);
   EXPECT_EQ(AlertBox(1, 0, 0, "x", 3, "_Ich|_Du"), 1);
   EXPECT_TRUE(ScreenRestored());
