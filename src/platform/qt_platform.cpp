@@ -21,6 +21,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "platform/qt_file_dialog.h"
 #include "platform/qt_help_window.h"
 #include "platform/qt_input_queue.h"
 #include "platform/qt_key_filter.h"
@@ -540,6 +541,17 @@ void QtPlatform::ShowHelp(std::string_view keyword) {
     impl_->help->move(main.center() - impl_->help->rect().center());
   }
   impl_->help->ShowTopic(keyword);
+}
+
+// --- File selector -----------------------------------------------------------
+
+std::string QtPlatform::ChooseFile(const FileChoice& choice) {
+  impl_->RefreshChanged();
+  std::string path = RunFileDialog(impl_->main_window.get(), choice);
+  // The main screen takes the keys again.
+  impl_->main_window->activateWindow();
+  impl_->FocusTopWindow(impl_->current);
+  return path;
 }
 
 void QtPlatform::Quit() {

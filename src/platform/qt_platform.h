@@ -47,6 +47,7 @@ class QtPlatform : public Platform {
   void EnableMenuBar(bool enabled) override;
 
   void ShowHelp(std::string_view keyword) override;
+  std::string ChooseFile(const FileChoice& choice) override;
   [[noreturn]] void Quit() override;
 
   // --- For tests and scripted runs -----------------------------------------
