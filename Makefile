@@ -6,7 +6,7 @@ JOBS      ?= $(shell nproc)
 DEB_PACKAGES := cmake g++ make qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev \
                 libbenchmark-dev fonts-dejavu-core
 
-.PHONY: all deps build run test test-asan bench format clean
+.PHONY: all deps build run test test-asan bench format clean example-data
 
 all: build
 
@@ -30,9 +30,17 @@ $(BUILD)/CMakeCache.txt:
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
+EXAMPLE_DATA := examples/BEISPIEL.T13
+
+# A new working folder gets the example matchday to load.
 run: build
-	@mkdir -p run
+	@mkdir -p run/MEMORY
+	@[ -e run/MEMORY/$(notdir $(EXAMPLE_DATA)) ] || cp $(EXAMPLE_DATA) run/MEMORY/
 	cd run && ../$(BUILD)/vorlanz
+
+# Calculates the example matchday again and writes it over the shipped file.
+example-data: build
+	$(BUILD)/tools/make_example_data $(EXAMPLE_DATA)
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
