@@ -169,7 +169,7 @@ TEST(DataFileMessages, NameTheFileAndTheReason) {
 
   DataFileProblem bad{DataFileProblem::Kind::BadValue, 2386, 1979, 10, "Tipp 2, System-Güte"};
   EXPECT_EQ(LoadProblemText(bad),
-            "enthält einen ungültigen Wert:|Tipp 2, System-Güte = 10 (Byte 1979).|Sie wurde "
+            "enthält einen ungültigen Wert:|Tipp 2, System-Güte: Wert 10 (Byte 1979).|Sie wurde "
             "nicht geladen.");
   const DataFileProblem short_file{DataFileProblem::Kind::TooShort, 100, 0, 0, {}};
   EXPECT_EQ(LoadProblemText(short_file),

@@ -15,8 +15,9 @@ std::string LoadProblemText(const DataFileProblem& problem) {
     return "ist zu kurz: " + std::to_string(problem.size) + " statt " +
            std::to_string(data_file::kReadSize) + " Bytes." + kNotLoaded;
   }
-  return "enthält einen ungültigen Wert:|" + problem.field + " = " + std::to_string(problem.value) +
-         " (Byte " + std::to_string(problem.offset) + ")." + kNotLoaded;
+  return "enthält einen ungültigen Wert:|" + problem.field + ": Wert " +
+         std::to_string(problem.value) + " (Byte " + std::to_string(problem.offset) + ")." +
+         kNotLoaded;
 }
 
 }  // namespace vorlanz
