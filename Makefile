@@ -6,7 +6,7 @@ JOBS      ?= $(shell nproc)
 DEB_PACKAGES := cmake g++ make qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev \
                 libbenchmark-dev fonts-dejavu-core
 
-.PHONY: all deps build run test test-asan bench format clean example-data
+.PHONY: all deps build run test test-asan bench format clean example-data fuzz
 
 all: build
 
@@ -53,6 +53,14 @@ test-asan: deps
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do QT_QPA_PLATFORM=offscreen $$b; done
+
+# A minute of libFuzzer on the data file reader (clang only).
+FUZZ_FLAGS := -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -Isrc
+fuzz:
+	@mkdir -p $(BUILD)/fuzz-corpus
+	clang++ $(FUZZ_FLAGS) tools/fuzz_data_codec.cpp src/output/logic/data_codec.cpp \
+	  -o $(BUILD)/fuzz_data_codec
+	$(BUILD)/fuzz_data_codec -max_total_time=60 -max_len=2600 $(BUILD)/fuzz-corpus examples
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -11,26 +11,22 @@ namespace {
 constexpr int kWidth = 620;
 constexpr int kHeight = 380;
 
-QString FromUtf8(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 std::string RunFileDialog(QWidget* owner, const FileChoice& choice) {
-  QFileDialog dialog(owner, FromUtf8(choice.title),
-                     QDir::current().absoluteFilePath(FromUtf8(choice.folder)));
+  QFileDialog dialog(owner, QString::fromStdString(choice.title),
+                     QDir::current().absoluteFilePath(QString::fromStdString(choice.folder)));
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   const bool saving = choice.purpose == FileChoice::Purpose::Save;
   dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  const QString pattern = FromUtf8(choice.pattern);
+  const QString pattern = QString::fromStdString(choice.pattern);
   dialog.setNameFilter(pattern);
   // A name typed without its extension gets the pattern's.
   const qsizetype dot = pattern.lastIndexOf('.');
   if (dot >= 0 && !pattern.mid(dot + 1).contains('*'))
     dialog.setDefaultSuffix(pattern.mid(dot + 1));
-  dialog.selectFile(FromUtf8(choice.proposed));
+  dialog.selectFile(QString::fromStdString(choice.proposed));
   dialog.resize(kWidth, kHeight);
   if (owner != nullptr) {
     const QWidget* window = owner->window();
