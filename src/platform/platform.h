@@ -75,6 +75,8 @@ struct FileChoice {
   std::string folder;    // relative to the working directory
   std::string pattern;   // such as "*.T13"
   std::string proposed;  // the file name put into the name field
+
+  bool operator==(const FileChoice&) const = default;
 };
 
 // A menu bar: pull-downs of commands, separators and submenus.

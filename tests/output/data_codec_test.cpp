@@ -20,41 +20,25 @@ std::vector<Byte> SampleFile(std::uint64_t seed = 7) {
   return EncodeDataFile(pool);
 }
 
-TEST(DataCodec, SaveThenLoadRestoresEveryField) {
+// Together with the layout test below: every field comes back.
+TEST(DataCodec, SaveThenLoadRestoresEveryFieldAndWritesTheSameBytesAgain) {
   PoolData saved;
   FillDataFields(saved, 1);
+  const std::vector<Byte> file = EncodeDataFile(saved);
   PoolData loaded;
   FillDataFields(loaded, 2);
   const auto before = loaded.CardRowDistance;
 
-  ASSERT_FALSE(DecodeDataFile(EncodeDataFile(saved), loaded));
-  EXPECT_EQ(loaded.OwnForecastReady, saved.OwnForecastReady);
-  EXPECT_EQ(loaded.OfficialForecastReady, saved.OfficialForecastReady);
-  EXPECT_EQ(loaded.NormReady, saved.NormReady);
-  EXPECT_EQ(loaded.GameReady, saved.GameReady);
-  EXPECT_EQ(loaded.OwnForecast, saved.OwnForecast);
-  EXPECT_EQ(loaded.OfficialForecast, saved.OfficialForecast);
-  EXPECT_EQ(loaded.NormSeries, saved.NormSeries);
-  EXPECT_EQ(loaded.GameSeriesEdit, saved.GameSeriesEdit);
+  ASSERT_FALSE(DecodeDataFile(file, loaded));
+  EXPECT_EQ(EncodeDataFile(loaded), file);
   EXPECT_EQ(loaded.GameSeries, saved.GameSeriesEdit) << "the GAME series is its edit copy";
-  EXPECT_EQ(loaded.CardOccupied, saved.CardOccupied);
-  EXPECT_EQ(loaded.CardTips, saved.CardTips);
-  EXPECT_EQ(loaded.CardQuality, saved.CardQuality);
   EXPECT_EQ(loaded.SystemQuality, saved.CardQuality[0]);
   for (int c = 0; c <= kLastCard; ++c) {
     for (int r = 0; r <= kRowCount; ++r) {
-      EXPECT_EQ(loaded.CardRowDistance[c][r],
-                r <= kLastStoredDistanceRow ? saved.CardRowDistance[c][r] : before[c][r])
+      EXPECT_EQ(loaded.CardRowDistance[c][r], r <= 10 ? saved.CardRowDistance[c][r] : before[c][r])
           << "card " << c << " row " << r;
     }
   }
-}
-
-TEST(DataCodec, AFileWrittenAndLoadedIsWrittenAgainByteForByte) {
-  const std::vector<Byte> first = SampleFile();
-  PoolData pool;
-  ASSERT_FALSE(DecodeDataFile(first, pool));
-  EXPECT_EQ(EncodeDataFile(pool), first);
 }
 
 TEST(DataCodec, FieldsStandWhereTheLayoutPutsThem) {
