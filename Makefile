@@ -6,7 +6,7 @@ JOBS      ?= $(shell nproc)
 DEB_PACKAGES := cmake g++ make qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev \
                 libbenchmark-dev fonts-dejavu-core
 
-.PHONY: all deps build run test test-asan bench format clean
+.PHONY: all deps build run test test-asan bench format clean example-data fuzz
 
 all: build
 
@@ -30,9 +30,17 @@ $(BUILD)/CMakeCache.txt:
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
+EXAMPLE_DATA := examples/BEISPIEL.T13
+
+# A new working folder gets the example matchday to load.
 run: build
-	@mkdir -p run
+	@mkdir -p run/MEMORY
+	@[ -e run/MEMORY/$(notdir $(EXAMPLE_DATA)) ] || cp $(EXAMPLE_DATA) run/MEMORY/
 	cd run && ../$(BUILD)/vorlanz
+
+# Calculates the example matchday again and writes it over the shipped file.
+example-data: build
+	$(BUILD)/tools/make_example_data $(EXAMPLE_DATA)
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
@@ -45,6 +53,14 @@ test-asan: deps
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do QT_QPA_PLATFORM=offscreen $$b; done
+
+# A minute of libFuzzer on the data file reader (clang only).
+FUZZ_FLAGS := -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -Isrc
+fuzz:
+	@mkdir -p $(BUILD)/fuzz-corpus
+	clang++ $(FUZZ_FLAGS) tools/fuzz_data_codec.cpp src/output/logic/data_codec.cpp \
+	  -o $(BUILD)/fuzz_data_codec
+	$(BUILD)/fuzz_data_codec -max_total_time=60 -max_len=2600 $(BUILD)/fuzz-corpus examples
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -17,4 +17,12 @@ void ResetPool() {
   Instance() = PoolData{};
 }
 
+void ResetContestStandings(PoolData& pool) {
+  const PoolData start;
+  pool.ContestTotal = start.ContestTotal;
+  pool.ContestRun = start.ContestRun;
+  pool.ContestAverage = start.ContestAverage;
+  pool.ContestOrder = start.ContestOrder;
+}
+
 }  // namespace vorlanz

@@ -127,6 +127,10 @@ PoolData& Pool();
 // Back to the start-up state (for tests).
 void ResetPool();
 
+// The contest standings as at start-up: no totals, no run, no average, the
+// cards in their own order.
+void ResetContestStandings(PoolData& pool);
+
 // Quota column of an outcome code: 1 -> 1, 0 -> 2, 2 -> 3.
 inline int QuotaColumn(Byte code) {
   return code == kHomeWin ? kHomeColumn : (code == kDraw ? kDrawColumn : kAwayColumn);

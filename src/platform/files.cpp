@@ -46,4 +46,10 @@ bool WriteFileAtomic(const std::filesystem::path& path, const std::vector<std::u
   return false;
 }
 
+bool EnsureDirectory(const std::filesystem::path& path) {
+  std::error_code error;
+  std::filesystem::create_directories(path, error);
+  return std::filesystem::is_directory(path, error);
+}
+
 }  // namespace vorlanz::platform

@@ -19,4 +19,7 @@ std::optional<std::vector<std::uint8_t>> ReadFile(const std::filesystem::path& p
 // is removed, an existing file keeps its content, and the result is false.
 bool WriteFileAtomic(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
 
+// Makes the folder if it is missing; true when it exists afterwards.
+bool EnsureDirectory(const std::filesystem::path& path);
+
 }  // namespace vorlanz::platform

@@ -401,6 +401,23 @@ const InfoBoxForm* HeadlessPlatform::InfoBox(WindowId window) const {
   return found != info_boxes_.end() ? &found->second : nullptr;
 }
 
+// --- File selector ---------------------------------------------------------
+
+HeadlessPlatform& HeadlessPlatform::AnswerFileChoice(std::string path) {
+  file_answers_.push_back(std::move(path));
+  return *this;
+}
+
+std::string HeadlessPlatform::ChooseFile(const FileChoice& choice) {
+  file_choices_.push_back(choice);
+  if (file_answers_.empty()) {
+    throw ScriptExhausted("the test gave no answer for the file selector \"" + choice.title + "\"");
+  }
+  std::string answer = std::move(file_answers_.front());
+  file_answers_.pop_front();
+  return answer;
+}
+
 void HeadlessPlatform::Quit() {
   quit_called_ = true;
   throw ProgramEnded{};

@@ -59,6 +59,10 @@ class HeadlessPlatform : public Platform {
     typing_ahead_ = on;
     return *this;
   }
+  // The answer of the next file selector: a path, or "" for a cancel. The
+  // answers are taken in order, apart from the rest of the script; a
+  // selector with no answer left throws ScriptExhausted.
+  HeadlessPlatform& AnswerFileChoice(std::string path);
   // Drops what is left of the script.
   void Clear() { script_.clear(); }
   bool ScriptDone() const { return script_.empty(); }
@@ -85,6 +89,8 @@ class HeadlessPlatform : public Platform {
   int focused_field() const { return focused_field_; }
   long paused_milliseconds() const { return paused_ms_; }
   bool quit_called() const { return quit_called_; }
+  // Every file selector opened, in order.
+  const std::vector<FileChoice>& file_choices() const { return file_choices_; }
 
   // --- Platform ------------------------------------------------------------
   void ShowMainWindow(std::string_view title) override;
@@ -112,6 +118,7 @@ class HeadlessPlatform : public Platform {
   void EnableMenuBar(bool enabled) override { menu_enabled_ = enabled; }
   void ShowHelp(std::string_view keyword) override;
   WindowId OpenInfoBox(int x, int y, const InfoBoxForm& form) override;
+  std::string ChooseFile(const FileChoice& choice) override;
   [[noreturn]] void Quit() override;
 
  protected:
@@ -169,6 +176,8 @@ class HeadlessPlatform : public Platform {
   std::map<std::pair<WindowId, char>, int> accelerators_;
   std::vector<std::string> help_requests_;
   std::map<WindowId, InfoBoxForm> info_boxes_;
+  std::deque<std::string> file_answers_;
+  std::vector<FileChoice> file_choices_;
 };
 
 }  // namespace vorlanz::platform

@@ -67,6 +67,18 @@ struct Point {
   int x = 0, y = 0;
 };
 
+// What the file selector shows and proposes.
+struct FileChoice {
+  enum class Purpose { Open, Save };
+  Purpose purpose = Purpose::Open;
+  std::string title;
+  std::string folder;    // relative to the working directory
+  std::string pattern;   // such as "*.T13"
+  std::string proposed;  // the file name put into the name field
+
+  bool operator==(const FileChoice&) const = default;
+};
+
 // A menu bar: pull-downs of commands, separators and submenus.
 struct MenuEntry {
   enum class Kind { Command, Separator, Submenu };
@@ -171,6 +183,12 @@ class Platform {
   // Escape) a Close event, both for the returned window, which becomes the
   // current window. It stays open until CloseWindow; it takes no drawing.
   virtual WindowId OpenInfoBox(int x, int y, const InfoBoxForm& form) = 0;
+
+  // --- File selector -------------------------------------------------------
+  // Lets the user pick a file and returns its path, or the empty string when
+  // the selector is cancelled. An open choice returns only files that exist.
+  // The working directory stays as it is.
+  virtual std::string ChooseFile(const FileChoice& choice) = 0;
 
   // --- Lifecycle -----------------------------------------------------------
   // Ends the program. The headless backend throws ProgramEnded instead.

@@ -23,6 +23,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "platform/qt_file_dialog.h"
 #include "platform/qt_help_window.h"
 #include "platform/qt_info_box.h"
 #include "platform/qt_input_queue.h"
@@ -564,6 +565,17 @@ WindowId QtPlatform::OpenInfoBox(int x, int y, const InfoBoxForm& form) {
   window.outer = box;
   impl_->current = id;
   return id;
+}
+
+// --- File selector -----------------------------------------------------------
+
+std::string QtPlatform::ChooseFile(const FileChoice& choice) {
+  impl_->RefreshChanged();
+  std::string path = RunFileDialog(impl_->main_window.get(), choice);
+  // The main screen takes the keys again.
+  impl_->main_window->activateWindow();
+  impl_->FocusTopWindow(impl_->current);
+  return path;
 }
 
 void QtPlatform::Quit() {

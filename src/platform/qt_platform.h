@@ -48,6 +48,7 @@ class QtPlatform : public Platform {
 
   void ShowHelp(std::string_view keyword) override;
   WindowId OpenInfoBox(int x, int y, const InfoBoxForm& form) override;
+  std::string ChooseFile(const FileChoice& choice) override;
   [[noreturn]] void Quit() override;
 
   // --- For tests and scripted runs -----------------------------------------

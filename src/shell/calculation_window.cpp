@@ -12,6 +12,7 @@
 #include "entry/series_entry.h"
 #include "model/help_topics.h"
 #include "model/pool_data.h"
+#include "output/data_file.h"
 #include "platform/platform.h"
 #include "widgets/dialog_input.h"
 #include "widgets/dialog_state.h"
@@ -83,8 +84,8 @@ constexpr Command kCommands[] = {
     {'Z', nullptr},      // Zufall: LoadDrawWeights, TryRandomSeries
     {'T', nullptr},      // Testlauf: LoadDrawWeights, TestRun, RestoreGameSeries
     {'A', nullptr},      // Testlauf
-    {'S', nullptr},      // sichern: SaveData
-    {'L', nullptr},      // laden: LoadData
+    {'S', SaveData},     // sichern
+    {'L', LoadData},     // laden
     {'W', nullptr},      // Wettstreit: RunContest
     {'P', nullptr},      // Prüfung: CheckCalculation
 };

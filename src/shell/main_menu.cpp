@@ -7,6 +7,7 @@
 #include "entry/series_entry.h"
 #include "model/help_topics.h"
 #include "model/pool_data.h"
+#include "output/data_file.h"
 #include "output/parameter_file.h"
 #include "platform/platform.h"
 #include "shell/calculate_command.h"
@@ -61,6 +62,12 @@ void RunCommand(int id) {
       break;
     case command::kOfficialForecast:
       EnterForecast(kOfficialForecastTab);
+      break;
+    case command::kLoad:
+      LoadData();
+      break;
+    case command::kSave:
+      SaveData();
       break;
     case command::kCalculate:
       CalculateCommand();

@@ -1,0 +1,25 @@
+#pragma once
+
+// The texts of the alert boxes that report a data file which cannot be
+// written or loaded.
+
+#include <string>
+#include <string_view>
+
+#include "output/logic/data_codec.h"
+
+namespace vorlanz {
+
+// Characters of a file name in a message; the box stays inside the window.
+inline constexpr std::size_t kShownPathWidth = 60;
+
+// "Die Datei|<path>|<reason>", the path shortened at its front if it is long.
+std::string FileAlertText(std::string_view path, std::string_view reason);
+
+// Why a file was not loaded, in "|"-separated lines.
+std::string LoadProblemText(const DataFileProblem& problem);
+
+inline constexpr const char* kCannotRead = "kann nicht gelesen werden!";
+inline constexpr const char* kCannotWrite = "kann nicht geschrieben werden!";
+
+}  // namespace vorlanz
