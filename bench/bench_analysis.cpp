@@ -4,8 +4,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-
 #include "analysis/check.h"
 #include "analysis/contest.h"
 #include "analysis/logic/check_figures.h"
@@ -13,10 +11,9 @@
 #include "analysis/logic/draw_weights.h"
 #include "calc/logic/tip_calculation.h"
 #include "calc/logic/win_count.h"
+#include "headless_main.h"
 #include "model/pool_data.h"
 #include "model/random.h"
-#include "platform/application.h"
-#include "platform/headless.h"
 
 namespace vorlanz {
 namespace {
@@ -144,14 +141,5 @@ BENCHMARK(BM_TestRunOnScreen)->Unit(benchmark::kMicrosecond);
 }  // namespace vorlanz
 
 int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  vorlanz::platform::Application application(argc, argv);
-  vorlanz::platform::HeadlessPlatform headless;
-  vorlanz::platform::Install(&headless);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  vorlanz::platform::Install(nullptr);
-  return 0;
+  return vorlanz::RunHeadlessBenchmarks(argc, argv);
 }

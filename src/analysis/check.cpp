@@ -32,6 +32,16 @@ constexpr int kErrorsLine = 362;
 // While the pointer rests right of this, the check and the test run go on.
 constexpr int kGoOnX = 635;
 
+// Figures under row r of the tip picture: its "Win!" mark starts 9 pixels
+// left of the row's digits, the figures of the rank table and of the
+// comparison 6 pixels left of them.
+int MarkX(int row) {
+  return RowColumn(row) - 9;
+}
+int FigureX(int row) {
+  return RowColumn(row) - 6;
+}
+
 void SmallFont() {
   SelectFont(6);
   SetColours(kBlack, kLightGrey);
@@ -63,9 +73,8 @@ void DrawRowErrors(const RowFigures& errors) {
   DrawGameColumn();
   SetColours(kBlack, kLightGrey);
   for (int row = 1; row <= kRowCount; ++row) {
-    const int x = 40 * row + 120;
-    DrawText(x + 2, kErrorsLine, Cells(errors[row], 2));
-    DrawText(x, kStatusY, Wins(errors[row]) ? "Win!" : Blanks(4));
+    DrawText(MarkX(row) + 2, kErrorsLine, Cells(errors[row], 2));
+    DrawText(MarkX(row), kStatusY, Wins(errors[row]) ? "Win!" : Blanks(4));
   }
 }
 
@@ -131,7 +140,7 @@ void DrawRankTable() {
   for (int rank = 0; rank < kPrizeRanks; ++rank) {
     DrawText(kTableLabelX, kRankLines[rank], kLabels[rank]);
     for (int row = 1; row <= kRowCount; ++row) {
-      DrawText(40 * row + 123, kRankLines[rank], Cells(pool.RowWinTally[row][rank], 3) + " ");
+      DrawText(FigureX(row), kRankLines[rank], Cells(pool.RowWinTally[row][rank], 3) + " ");
     }
   }
   SelectFont(8);
@@ -144,7 +153,7 @@ void CompareWithCard() {
   SelectFont(8);
   SetColours(kBlack, kLightGrey);
   for (int row = 1; row <= kRowCount; ++row) {
-    DrawText(40 * row + 123, kStatusY, Cells(fewest[row], 2) + "  ");
+    DrawText(FigureX(row), kStatusY, Cells(fewest[row], 2) + "  ");
   }
 }
 
