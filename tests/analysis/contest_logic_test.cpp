@@ -6,6 +6,7 @@
 #include "analysis/logic/contest_standings.h"
 #include "analysis/logic/draw_weights.h"
 #include "calc/logic/win_count.h"
+#include "model/standings_reset.h"
 #include "support/calculation_trace.h"
 
 namespace vorlanz {

@@ -4,6 +4,7 @@
 
 #include "analysis/series_draw.h"
 #include "calc/screen_calc_fixture.h"
+#include "model/standings_reset.h"
 #include "shell/main_menu.h"
 #include "support/calculation_trace.h"
 #include "support/text_probe.h"

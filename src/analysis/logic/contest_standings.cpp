@@ -88,12 +88,4 @@ int ContestPlace(const PoolData& pool, int card) {
   return 0;
 }
 
-void ResetContestStandings(PoolData& pool) {
-  pool.ContestTotal.fill(0);
-  pool.ContestRun = 0;
-  pool.ContestAverage = 0;
-  for (int place = 0; place <= kLastCard; ++place)
-    pool.ContestOrder[place] = static_cast<Byte>(place);
-}
-
 }  // namespace vorlanz

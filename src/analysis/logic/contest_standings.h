@@ -47,8 +47,4 @@ void SortContestOrder(PoolData& pool);
 // The place (0 = leader) of a card in ContestOrder.
 int ContestPlace(const PoolData& pool, int card);
 
-// Back to no run at all: totals, run number and average 0, the cards in their
-// own order. Loading a data file starts the standings afresh this way.
-void ResetContestStandings(PoolData& pool);
-
 }  // namespace vorlanz
