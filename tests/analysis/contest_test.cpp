@@ -122,7 +122,6 @@ TEST_F(ContestTest, TheFinalPictureEqualsDrawingEverySeries) {
     ProcessRandom().Seed(5);
     SimulationRefresh() = rates[i];
     os.Then([&, i] { sums[i] = Checksum(main_screen()); });
-    os.Then([&, i] { SaveShot(i == 0 ? "contest_every_series" : "contest_batched"); });
     ThenLeave();
     RunContest();
   }
