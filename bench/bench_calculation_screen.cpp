@@ -5,14 +5,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-
 #include "calc/calculation_screen.h"
 #include "calc/logic/tip_calculation.h"
+#include "headless_main.h"
 #include "model/pool_data.h"
 #include "model/random.h"
-#include "platform/application.h"
-#include "platform/headless.h"
 
 namespace vorlanz {
 namespace {
@@ -81,14 +78,5 @@ BENCHMARK(BM_CalculateTipsCommand)->Apply(Qualities)->Unit(benchmark::kMicroseco
 }  // namespace vorlanz
 
 int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  vorlanz::platform::Application application(argc, argv);
-  vorlanz::platform::HeadlessPlatform headless;
-  vorlanz::platform::Install(&headless);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  vorlanz::platform::Install(nullptr);
-  return 0;
+  return vorlanz::RunHeadlessBenchmarks(argc, argv);
 }

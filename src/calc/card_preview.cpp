@@ -1,7 +1,5 @@
 #include "calc/card_preview.h"
 
-#include <algorithm>
-
 #include "board/main_screen.h"
 #include "model/pool_data.h"
 #include "model/row_figures.h"
@@ -15,8 +13,6 @@ namespace vorlanz {
 namespace {
 
 constexpr int kWinLine = 293;
-// No row is further than this from the nearest current row in the comparison.
-constexpr int kFarthest = 11;
 
 // Left edge of stored row r: the rows stand four cells (32 pixels) apart.
 int PreviewColumn(int row) {
@@ -43,10 +39,7 @@ void DrawStoredRows(const PoolData& pool, int card) {
 void DrawComparison(const PoolData& pool, int card) {
   const RowTable& stored = pool.CardTips[card];
   for (int k = 1; k <= kRowCount; ++k) {
-    int nearest = kFarthest;
-    for (int r = 1; r <= kRowCount; ++r) {
-      nearest = std::min(nearest, ColumnDistance(stored, k, pool.TipRows, r));
-    }
+    const int nearest = NearestRowDistance(stored, k, pool.TipRows);
     DrawText(8 * (2 + 4 * (k - 1)), kWinLine, Cells(nearest, 3) + "  ");
   }
 }

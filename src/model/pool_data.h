@@ -77,11 +77,14 @@ struct PoolData {
   Table<Byte, kRowCount> RowNormErrors{};
   Table<Byte, kRowCount> RowMinDistance{};
   Table<Byte, kRowCount> RowQuality{};
-  Table<Table<Byte, 3>, kRowCount> RowWinTally{};  // [row][errors 0..3]
-  std::int16_t WinsRank1 = 0;
-  std::int16_t WinsRank2 = 0;
-  std::int16_t WinsRank3 = 0;
-  std::int16_t WinsRank4 = 0;
+  // Rows won per prize rank, counted over many calculations or drawn series:
+  // 32 bits that stop at their largest value instead of wrapping. No file
+  // stores them.
+  Table<Table<std::int32_t, 3>, kRowCount> RowWinTally{};  // [row][errors 0..3]
+  std::int32_t WinsRank1 = 0;
+  std::int32_t WinsRank2 = 0;
+  std::int32_t WinsRank3 = 0;
+  std::int32_t WinsRank4 = 0;
 
   // Quality settings.
   Byte SystemQuality = 0;

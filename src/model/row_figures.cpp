@@ -1,5 +1,7 @@
 #include "model/row_figures.h"
 
+#include <algorithm>
+
 namespace vorlanz {
 
 void CountOutcome(OutcomeCounts& counts, Byte code) {
@@ -46,6 +48,14 @@ std::string CountsText(const OutcomeCounts& counts, int home_cells) {
   std::string home = std::to_string(counts.home);
   if (static_cast<int>(home.size()) < home_cells) home.insert(0, home_cells - home.size(), ' ');
   return home + std::to_string(counts.draw) + std::to_string(counts.away);
+}
+
+int NearestRowDistance(const RowTable& a, int row, const RowTable& b) {
+  int nearest = kFarthestRow;
+  for (int other = 1; other <= kRowCount; ++other) {
+    nearest = std::min(nearest, ColumnDistance(a, row, b, other));
+  }
+  return nearest;
 }
 
 }  // namespace vorlanz

@@ -27,6 +27,10 @@ int SeriesDifferences(const Series& a, const Series& b);
 // Matches in which column `row_a` of one table differs from column `row_b` of
 // another.
 int ColumnDistance(const RowTable& a, int row_a, const RowTable& b, int row_b);
+// The fewest matches in which column `row` of one table differs from any of
+// the rows 1..12 of another, never more than kFarthestRow.
+inline constexpr int kFarthestRow = 11;
+int NearestRowDistance(const RowTable& a, int row, const RowTable& b);
 
 // The three counts one after the other, the home wins right-aligned in
 // `home_cells` characters, draws and away wins as their bare digits.

@@ -173,6 +173,21 @@ void Surface::RestoreArea(const SavedArea& area) {
   ++generation_;
 }
 
+void Surface::RestoreAreaPart(const SavedArea& area, int x1, int y1, int x2, int y2) {
+  if (area.pixels.size() != static_cast<std::size_t>(area.width) * area.height) return;
+  const int left = std::max({std::min(x1, x2), area.x, 0});
+  const int right = std::min({std::max(x1, x2), area.x + area.width - 1, width_ - 1});
+  const int top = std::max({std::min(y1, y2), area.y, 0});
+  const int bottom = std::min({std::max(y1, y2), area.y + area.height - 1, height_ - 1});
+  for (int y = top; y <= bottom && left <= right; ++y) {
+    const std::uint32_t* source =
+        area.pixels.data() + static_cast<std::size_t>(y - area.y) * area.width + (left - area.x);
+    std::copy(source, source + (right - left + 1),
+              pixels_.data() + static_cast<std::size_t>(y) * width_ + left);
+  }
+  ++generation_;
+}
+
 Rgb Surface::Pixel(int x, int y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return {};
   const std::uint32_t pixel = pixels_[static_cast<std::size_t>(y) * width_ + x];

@@ -85,6 +85,9 @@ class Surface {
 
   SavedArea SaveArea(int x1, int y1, int x2, int y2) const;
   void RestoreArea(const SavedArea& area);
+  // Puts back only the part of a saved area inside the rectangle with corners
+  // (x1, y1) and (x2, y2), both included.
+  void RestoreAreaPart(const SavedArea& area, int x1, int y1, int x2, int y2);
 
   // Off the surface a pixel reads black and a write is ignored.
   Rgb Pixel(int x, int y) const;

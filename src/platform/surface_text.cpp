@@ -2,10 +2,12 @@
 #include <QImage>
 #include <QPainter>
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <cstring>
 
 #include "platform/glyph_cache.h"
+#include "platform/scaled_text.h"
 #include "platform/screen_fonts.h"
 #include "platform/surface.h"
 #include "platform/utf8.h"
@@ -130,20 +132,22 @@ void Surface::TextFont8(int x, int y, std::string_view utf8) {
 
 void Surface::TextScaled(int x, int y, std::string_view utf8) {
   if (utf8.empty() || width_ == 0 || height_ == 0) return;
-  const QFont& font = QtScreenFont(font_);
-  const QFontMetrics metrics(font);
-  const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-  QImage image(reinterpret_cast<uchar*>(pixels_.data()), width_, height_,
-               static_cast<qsizetype>(width_) * 4, QImage::Format_RGB32);
-  QPainter painter(&image);
-  if (opaque_) {
-    painter.fillRect(x, y, metrics.horizontalAdvance(text), metrics.height(),
-                     QColor(back_.r, back_.g, back_.b));
+  const ScaledText& text = RenderedText(font_, utf8);
+  if (opaque_ && text.advance > 0) {
+    FillRect(x, y, x + text.advance - 1, y + text.height - 1, back_);
   }
-  painter.setRenderHint(QPainter::TextAntialiasing, false);
-  painter.setFont(font);
-  painter.setPen(QColor(text_.r, text_.g, text_.b));
-  painter.drawText(QPoint(x, y + metrics.ascent()), text);
+  const std::uint32_t colour = PackRgb(text_);
+  const int x0 = x + text.left;
+  const int y0 = y + text.top;
+  const int first_col = std::max(0, -x0);
+  const int end_col = std::min(text.mask_width, width_ - x0);
+  for (int row = std::max(0, -y0); row < text.mask_height && y0 + row < height_; ++row) {
+    const std::uint8_t* mask = text.mask.data() + static_cast<std::size_t>(row) * text.mask_width;
+    std::uint32_t* dest = pixels_.data() + static_cast<std::size_t>(y0 + row) * width_ + x0;
+    for (int col = first_col; col < end_col; ++col) {
+      if (mask[col] != 0) dest[col] = colour;
+    }
+  }
 }
 
 }  // namespace vorlanz::platform

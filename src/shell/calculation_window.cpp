@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <string>
 
+#include "analysis/check.h"
+#include "analysis/contest.h"
+#include "analysis/series_draw.h"
 #include "board/main_screen.h"
 #include "board/tip_picture.h"
 #include "calc/calculation_screen.h"
@@ -65,6 +68,39 @@ void EnterGame() {
   EnterSeries(kGameTab);
 }
 
+// --- Analyse ---------------------------------------------------------------
+
+void Compare() {
+  PoolData& pool = Pool();
+  pool.CardPrompt = "Mit welchem Tipp vergleichen?";
+  pool.CompareMode = kTrue;
+  ChooseCard();
+  FlushInput();
+  DrawMainScreen();
+  DrawTipSet();
+  if (IsSet(pool.CardOccupied[pool.ChosenCard])) CompareWithCard();
+  FlushInput();
+  pool.CompareMode = kFalse;
+}
+
+void DrawSeries() {
+  LoadDrawWeights();
+  TryRandomSeries();
+  if (!IsSet(Pool().GameReady)) EnterSeries(kGameTab);
+}
+
+void TestSeries() {
+  LoadDrawWeights();
+  TestRun();
+  RestoreGameSeries();
+  if (IsSet(Pool().GameReady)) DrawGameColumn();
+}
+
+// Short enough for the command table.
+void Check() {
+  CheckCalculation();
+}
+
 // One command of the window. A key without an action is recognised but has
 // nothing to run yet.
 struct Command {
@@ -78,16 +114,16 @@ constexpr Command kCommands[] = {
     {'M', Remember},     // merken
     {'H', OpenCard},     // auswählen
     {'C', OpenCard},     // auswählen
-    {'V', nullptr},      // vergleichen: CompareWithCard
+    {'V', Compare},      // vergleichen
     {'D', nullptr},      // drucken: the slip print dialog
     {'G', EnterGame},    // Game
-    {'Z', nullptr},      // Zufall: LoadDrawWeights, TryRandomSeries
-    {'T', nullptr},      // Testlauf: LoadDrawWeights, TestRun, RestoreGameSeries
-    {'A', nullptr},      // Testlauf
+    {'Z', DrawSeries},   // Zufall
+    {'T', TestSeries},   // Testlauf
+    {'A', TestSeries},   // Testlauf
     {'S', SaveData},     // sichern
     {'L', LoadData},     // laden
-    {'W', nullptr},      // Wettstreit: RunContest
-    {'P', nullptr},      // Prüfung: CheckCalculation
+    {'W', RunContest},   // Wettstreit
+    {'P', Check},        // Prüfung
 };
 
 void Dispatch(const std::string& calcKey) {

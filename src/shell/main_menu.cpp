@@ -1,5 +1,7 @@
 #include "shell/main_menu.h"
 
+#include "analysis/check.h"
+#include "analysis/contest.h"
 #include "board/main_screen.h"
 #include "board/tip_picture.h"
 #include "calc/card_choice.h"
@@ -37,6 +39,23 @@ void ShowCardCommand() {
   if (!IsSet(pool.CardOccupied[pool.ChosenCard])) return;
   ShowStoredCard();
   CalculationWindow();
+}
+
+// --- Analyse ---------------------------------------------------------------
+
+void ContestCommand() {
+  if (IsSet(Pool().CardOccupied[0])) RunContest();
+}
+
+// The check's results stay on the screen until a mouse button is pressed.
+void CheckCommand() {
+  const PoolData& pool = Pool();
+  if (IsSet(pool.OwnForecastReady) && IsSet(pool.NormReady) && IsSet(pool.GameReady)) {
+    CheckCalculation();
+  }
+  FlushInput();
+  platform::Platform& os = platform::Current();
+  while (os.MouseButtons() == 0) os.WaitEvent();
 }
 
 void ChooseState(int id) {
@@ -77,6 +96,12 @@ void RunCommand(int id) {
       break;
     case command::kClearCards:
       ClearCards();
+      break;
+    case command::kContest:
+      ContestCommand();
+      break;
+    case command::kCheck:
+      CheckCommand();
       break;
     case command::kGuide:
       platform::Current().ShowHelp(help::kMenuItems);

@@ -1,6 +1,6 @@
 // A sound forecast can reach a row where no candidate ever touches the
 // working quality: every candidate keeps a distance of 8 or more while the
-// working quality only cycles 3, 2, 1, 0, 7, ..., 0. After the second wrap
+// working quality only cycles 3, 2, 1, 0, 7, ..., 0. After the sixth wrap
 // from 0 to 7 the row takes the next candidate that is not too close.
 
 #include <gtest/gtest.h>
@@ -42,15 +42,20 @@ PoolData StuckAtRowEleven() {
   return pool;
 }
 
-TEST(StuckRowTest, RowElevenIsTakenAfterTheSecondWrap) {
+TEST(StuckRowTest, RowElevenIsTakenAfterTheLastWrap) {
   for (std::uint64_t seed = 0; seed < 20; ++seed) {
     PoolData pool = StuckAtRowEleven();
     Random random(seed);
     CalculationTrace trace;
     ASSERT_EQ(ResumeTips(pool, 11, random, trace), CalculationResult::Complete);
 
-    EXPECT_EQ(trace.rows[11].lowerings, (std::vector<int>{2, 1, 0, 7, 6, 5, 4, 3, 2, 1, 0, 7}));
-    EXPECT_EQ(trace.rows[11].candidates, 12 * 81 + 1);
+    std::vector<int> lowerings{2, 1, 0};
+    for (int wrap = 1; wrap < kWrapsBeforeRelaxing; ++wrap) {
+      lowerings.insert(lowerings.end(), {7, 6, 5, 4, 3, 2, 1, 0});
+    }
+    lowerings.push_back(7);
+    EXPECT_EQ(trace.rows[11].lowerings, lowerings);
+    EXPECT_EQ(trace.rows[11].candidates, static_cast<long>(lowerings.size()) * 81 + 1);
     EXPECT_EQ(trace.lastShownQuality, 7);
 
     int minimum = kMatchCount;

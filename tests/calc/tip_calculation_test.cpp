@@ -73,16 +73,22 @@ TEST(TipCalculationTest, WinsAddUpOverCalculationsAndStopAtTheirLimits) {
   EXPECT_EQ(pool.WinsRank1 + pool.WinsRank2 + pool.WinsRank4, 0);
   EXPECT_EQ(pool.RowWinTally[5][2], 2);
 
+  // Past the 16 and 8 bits they once had, up to their limit.
   pool.WinsRank3 = INT16_MAX;
   pool.RowWinTally[5][2] = 255;
   ASSERT_EQ(CalculateTips(pool, random, silent), CalculationResult::Complete);
-  EXPECT_EQ(pool.WinsRank3, INT16_MAX);
-  EXPECT_EQ(pool.RowWinTally[5][2], 255);
-  EXPECT_EQ(pool.RowWinTally[6][2], 3);
+  EXPECT_EQ(pool.WinsRank3, INT16_MAX + 12);
+  EXPECT_EQ(pool.RowWinTally[5][2], 256);
+  pool.WinsRank3 = INT32_MAX;
+  pool.RowWinTally[5][2] = INT32_MAX;
+  ASSERT_EQ(CalculateTips(pool, random, silent), CalculationResult::Complete);
+  EXPECT_EQ(pool.WinsRank3, INT32_MAX);
+  EXPECT_EQ(pool.RowWinTally[5][2], INT32_MAX);
+  EXPECT_EQ(pool.RowWinTally[6][2], 4);
 
   SetSeries(pool.GameSeries, "0001111111100");  // 4 errors win nothing
   ASSERT_EQ(CalculateTips(pool, random, silent), CalculationResult::Complete);
-  EXPECT_EQ(pool.RowWinTally[6], (Table<Byte, 3>{0, 0, 3, 0}));
+  EXPECT_EQ(pool.RowWinTally[6], (Table<std::int32_t, 3>{0, 0, 4, 0}));
 }
 
 TEST(TipCalculationTest, FaultyForecastIsRefusedWithoutTouchingThePool) {

@@ -6,6 +6,7 @@
 
 #include "calc/logic/packed_row.h"
 #include "calc/logic/row_drawer.h"
+#include "calc/logic/win_count.h"
 #include "model/quota.h"
 #include "model/rounding.h"
 
@@ -17,16 +18,10 @@ namespace {
 constexpr int kRejectLimit = 80;
 // Lowering the working quality from 0 starts again at this value.
 constexpr int kWrapQuality = 7;
-// After this many wraps within one row, a candidate that passes the other
-// tests and is not too close is taken without touching the working quality.
-// Without it a row whose every candidate stays further away than any working
-// quality would never end.
-constexpr int kWrapsBeforeRelaxing = 2;
 // The distance scan starts from this minimum.
 constexpr int kDistanceStart = 11;
 // Rows 1..6 must carry about the expected numbers of draws and away wins.
 constexpr int kLastCountedRow = 6;
-constexpr int kPrizeRanks = 4;
 
 constexpr std::uint32_t kAllPass = (1u << (kMatchCount + 1)) - 1;
 
@@ -43,14 +38,6 @@ std::uint32_t RangeMask(std::int64_t low, std::int64_t high) {
 // Bit e is set if a value e (0..13) lies within 1 of `target`.
 std::uint32_t NearMask(std::int64_t target) {
   return RangeMask(target - 1, target + 1);
-}
-
-Byte SaturatedIncrement(Byte count) {
-  return count == 255 ? count : static_cast<Byte>(count + 1);
-}
-
-std::int16_t SaturatedIncrement(std::int16_t count) {
-  return count == INT16_MAX ? count : static_cast<std::int16_t>(count + 1);
 }
 
 class TipRun {
@@ -165,17 +152,9 @@ class TipRun {
     if (IsSet(pool_.GameReady)) {
       const int gameErrors = Distance(candidate, game_);
       accepted.gameErrors = gameErrors;
-      if (gameErrors < kPrizeRanks) CountWin(row, gameErrors);
+      if (Wins(gameErrors)) CountRowWin(pool_, row, gameErrors);
     }
     observer_.RowAccepted(accepted);
-  }
-
-  void CountWin(int row, int gameErrors) {
-    std::int16_t* const ranks[kPrizeRanks] = {&pool_.WinsRank1, &pool_.WinsRank2, &pool_.WinsRank3,
-                                              &pool_.WinsRank4};
-    *ranks[gameErrors] = SaturatedIncrement(*ranks[gameErrors]);
-    Byte& tally = pool_.RowWinTally[row][gameErrors];
-    tally = SaturatedIncrement(tally);
   }
 
   PoolData& pool_;

@@ -11,6 +11,14 @@
 
 namespace vorlanz {
 
+// After this many wraps of the working quality from 0 to 7 within one row, a
+// candidate that passes the other tests and is not too close is taken without
+// touching the working quality. Without it a row whose every candidate stays
+// further away than any working quality would never end; rows that can still
+// finish by the rules need far fewer wraps (three at most in thousands of
+// calculations), so they are not cut short.
+inline constexpr int kWrapsBeforeRelaxing = 6;
+
 enum class CalculationResult {
   Complete,        // rows 1..12 are in TipRows with their figures
   Cancelled,       // the observer asked to stop; rows accepted before stay
