@@ -53,10 +53,7 @@ void Remember() {
 }
 
 void OpenCard() {
-  PoolData& pool = Pool();
-  pool.CardPrompt = "Bitte einen Tipp auswählen:";
-  ChooseCard();
-  if (IsSet(pool.CardOccupied[pool.ChosenCard])) ShowStoredCard();
+  ChooseAndOpenCard();
 }
 
 void EnterGame() {

@@ -1,8 +1,7 @@
 #include "shell/main_menu.h"
 
 #include "board/main_screen.h"
-#include "board/tip_picture.h"
-#include "calc/card_choice.h"
+#include "calc/card_store.h"
 #include "entry/forecast_entry.h"
 #include "entry/series_entry.h"
 #include "model/help_topics.h"
@@ -29,12 +28,7 @@ void ClearCards() {
 }
 
 void ShowCardCommand() {
-  PoolData& pool = Pool();
-  pool.CardPrompt = "Bitte einen Tipp auswählen:";
-  ChooseCard();
-  if (!IsSet(pool.CardOccupied[pool.ChosenCard])) return;
-  ShowStoredCard();
-  CalculationWindow();
+  if (ChooseAndOpenCard()) CalculationWindow();
 }
 
 void ChooseState(int id) {

@@ -100,7 +100,7 @@ class CardPreviewTest : public StoredCardTest {
 
 TEST_F(CardPreviewTest, AnOccupiedCardShowsItsRowsAndWins) {
   Dialog().CurrentTab = 4;
-  ShowCard();
+  ShowCard(3);
   EXPECT_EQ(Pool().LoadedCard, 3);
   EXPECT_TRUE(PreviewShows(282, 15, "Tipp-Nr.: 3"));
   // Row 2 is the second column, 32 pixels right of the first.
@@ -127,14 +127,14 @@ TEST_F(CardPreviewTest, CompareModeShowsEachRowsDistanceToTheNearestCurrentRow) 
   SetRow(pool.TipRows, 5, "0000000000000");  // the card's row 1 itself
   SetRow(pool.TipRows, 6, "1111111111111");  // one off the card's row 2
   Dialog().CurrentTab = 4;
-  ShowCard();
+  ShowCard(3);
   EXPECT_TRUE(PreviewShows(16, 293, "  0  "));
   EXPECT_TRUE(PreviewShows(48, 293, "  1  "));
   EXPECT_TRUE(PreviewShows(16 + 32 * 11, 293, "  0  "));
   // Every stored row all draws, every current row all away wins: 13 shows as 11.
   pool.CardTips[3] = {};
   for (int r = 1; r <= kRowCount; ++r) SetRow(pool.TipRows, r, "2222222222222");
-  ShowCard();
+  ShowCard(3);
   EXPECT_TRUE(PreviewShows(16, 293, " 11  "));
 }
 

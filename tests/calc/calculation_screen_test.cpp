@@ -1,4 +1,5 @@
 #include "calc/calculation_screen.h"
+#include "board/tip_picture.h"
 
 #include <functional>
 #include <string>

@@ -6,6 +6,7 @@
 
 #include "calc/logic/packed_row.h"
 #include "calc/logic/row_drawer.h"
+#include "model/prize_ranks.h"
 #include "model/quota.h"
 #include "model/rounding.h"
 
@@ -26,7 +27,6 @@ constexpr int kWrapsBeforeRelaxing = 2;
 constexpr int kDistanceStart = 11;
 // Rows 1..6 must carry about the expected numbers of draws and away wins.
 constexpr int kLastCountedRow = 6;
-constexpr int kPrizeRanks = 4;
 
 constexpr std::uint32_t kAllPass = (1u << (kMatchCount + 1)) - 1;
 
@@ -159,15 +159,11 @@ class TipRun {
     if (row > 1) pool_.RowMinDistance[row] = static_cast<Byte>(minDistance);
     pool_.RowQuality[row] = static_cast<Byte>(rowQuality);
 
-    AcceptedRow accepted{
-        row,        normErrors,  HomeWins(candidate), Draws(candidate), AwayWins(candidate),
-        rowQuality, std::nullopt};
     if (IsSet(pool_.GameReady)) {
       const int gameErrors = Distance(candidate, game_);
-      accepted.gameErrors = gameErrors;
-      if (gameErrors < kPrizeRanks) CountWin(row, gameErrors);
+      if (WinsPrize(gameErrors)) CountWin(row, gameErrors);
     }
-    observer_.RowAccepted(accepted);
+    observer_.RowAccepted({row, rowQuality});
   }
 
   void CountWin(int row, int gameErrors) {
