@@ -19,13 +19,13 @@ void DrawAt(const FigurePlace& place, int x, std::string text) {
 
 }  // namespace
 
-void DrawRowFigures(const FigureLayout& layout, int x, const RowTable& rows, int row,
-                    int quality) {
+void DrawRowFigures(const FigureLayout& layout, int x, const RowTable& rows, int row, int quality) {
   const PoolData& pool = Pool();
   SelectFont(8);
   SetColours(kBlack, kLightGrey);
   for (int m = 1; m <= kMatchCount; ++m) {
-    DrawText(x, layout.code_top + layout.code_pitch * (m - 1), Cells(rows[m][row], layout.code_cells));
+    DrawText(x, layout.code_top + layout.code_pitch * (m - 1),
+             Cells(rows[m][row], layout.code_cells));
   }
   const FigurePlace& norm = layout.norm_errors;
   DrawAt(norm, x, Cells(ColumnDifferences(rows, row, pool.NormSeries), norm.cells));

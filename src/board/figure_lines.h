@@ -37,7 +37,6 @@ struct FigureLayout {
 };
 
 // Draws column `row` of the table at x in black on light grey, font 8.
-void DrawRowFigures(const FigureLayout& layout, int x, const RowTable& rows, int row,
-                    int quality);
+void DrawRowFigures(const FigureLayout& layout, int x, const RowTable& rows, int row, int quality);
 
 }  // namespace vorlanz

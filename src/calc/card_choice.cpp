@@ -10,7 +10,6 @@
 #include "widgets/dialog_input.h"
 #include "widgets/dialog_state.h"
 #include "widgets/palette.h"
-#include "widgets/push_button.h"
 #include "widgets/screen_text.h"
 #include "widgets/tab_row.h"
 
@@ -89,9 +88,9 @@ void ChooseCard() {
 
   if (dialog.DialogKey == "O") {
     pool.ChosenCard = static_cast<std::int16_t>(dialog.CurrentTab - 1);
-    DrawPushButton(1, dialog.OkLeft, dialog.ButtonTop, "_OK");
+    DrawTabDialogButton(false, 1);
   } else if (dialog.DialogKey == "A" || dialog.DialogKey.empty()) {
-    DrawPushButton(1, dialog.CancelLeft, dialog.ButtonTop, "_ABBRUCH");
+    DrawTabDialogButton(true, 1);
   }
   os.Pause(20);
   EndTabDialog();

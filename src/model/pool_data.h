@@ -10,6 +10,9 @@
 #include <cstdint>
 #include <string>
 
+#include "model/prize_ranks.h"
+#include "model/settings.h"
+
 namespace vorlanz {
 
 inline constexpr int kMatchCount = 13;
@@ -77,7 +80,7 @@ struct PoolData {
   Table<Byte, kRowCount> RowNormErrors{};
   Table<Byte, kRowCount> RowMinDistance{};
   Table<Byte, kRowCount> RowQuality{};
-  Table<Table<Byte, 3>, kRowCount> RowWinTally{};  // [row][errors 0..3]
+  Table<Table<Byte, kPrizeRanks - 1>, kRowCount> RowWinTally{};  // [row][GAME errors]
   std::int16_t WinsRank1 = 0;
   std::int16_t WinsRank2 = 0;
   std::int16_t WinsRank3 = 0;
@@ -116,9 +119,9 @@ struct PoolData {
   Table<std::int16_t, 3> SlipColumn{2, 1, 3, 0};  // slip column per outcome code
 
   // Settings kept in the parameter file, and the data file's default name.
-  Byte PrintOffsetA = 126;
-  Byte PrintOffsetB = 126;
-  std::int16_t Bundesland = 7;
+  Byte PrintOffsetA = kDefaultPrintOffset;
+  Byte PrintOffsetB = kDefaultPrintOffset;
+  std::int16_t Bundesland = kDefaultBundesland;
   std::string DataFileName = "SYS_MEM.T13";
 };
 

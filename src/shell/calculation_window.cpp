@@ -61,8 +61,8 @@ void EnterGame() {
   EnterSeries(kGameTab);
 }
 
-// One command of the window. A key without an action is recognised but has
-// nothing to run yet.
+// One command of the window. A key without an action is recognised but runs
+// nothing yet.
 struct Command {
   char key;
   void (*run)();
@@ -74,16 +74,16 @@ constexpr Command kCommands[] = {
     {'M', Remember},     // merken
     {'H', OpenCard},     // auswählen
     {'C', OpenCard},     // auswählen
-    {'V', nullptr},      // vergleichen: CompareWithCard
-    {'D', nullptr},      // drucken: the slip print dialog
+    {'V', nullptr},      // vergleichen
+    {'D', nullptr},      // drucken
     {'G', EnterGame},    // Game
-    {'Z', nullptr},      // Zufall: LoadDrawWeights, TryRandomSeries
-    {'T', nullptr},      // Testlauf: LoadDrawWeights, TestRun, RestoreGameSeries
+    {'Z', nullptr},      // Zufall
+    {'T', nullptr},      // Testlauf
     {'A', nullptr},      // Testlauf
-    {'S', nullptr},      // sichern: SaveData
-    {'L', nullptr},      // laden: LoadData
-    {'W', nullptr},      // Wettstreit: RunContest
-    {'P', nullptr},      // Prüfung: CheckCalculation
+    {'S', nullptr},      // sichern
+    {'L', nullptr},      // laden
+    {'W', nullptr},      // Wettstreit
+    {'P', nullptr},      // Prüfung
 };
 
 void Dispatch(const std::string& calcKey) {

@@ -8,6 +8,7 @@
 
 #include "calc/screen_calc_fixture.h"
 #include "model/row_figures.h"
+#include "support/rgb.h"
 #include "support/text_probe.h"
 #include "widgets/palette.h"
 #include "widgets/primitives.h"
@@ -36,7 +37,7 @@ class CalculationScreenTest : public testing::ScreenCalcTest {
   }
   bool ColumnBlank(int row) {
     return AreaIs(main_screen(), Column(row), Line(1), Column(row) + 7, Line(13) + 15,
-                  ColLightGrey);
+                  rgb::LightGrey);
   }
   bool WinShown(int row) { return ShowsText(main_screen(), Column(row) - 9, 380, "Win!"); }
 };
@@ -57,8 +58,8 @@ TEST_F(CalculationScreenTest, AcceptedRowsStandInTheirColumnsWithTheirFigures) {
     EXPECT_TRUE(ShowsText(s, x - 8, 314, CountsText(CountColumn(pool.TipRows, r), 1) + " "));
     EXPECT_TRUE(ShowsText(s, x, 337, Cells(pool.RowQuality[r], 1)));
     // Without the GAME series there is no comparison and no win.
-    EXPECT_TRUE(AreaIs(s, x - 8, 362, x + 15, 377, ColLightGrey));
-    EXPECT_TRUE(AreaIs(s, x - 9, 380, x + 22, 395, ColLightGrey));
+    EXPECT_TRUE(AreaIs(s, x - 8, 362, x + 15, 377, rgb::LightGrey));
+    EXPECT_TRUE(AreaIs(s, x - 9, 380, x + 22, 395, rgb::LightGrey));
   }
   EXPECT_EQ(pool.RowQuality[1], 3);
   EXPECT_TRUE(ShowsText(s, 64, 290, "FGES:  " + Cells(pool.Fges, 1)));
@@ -90,7 +91,7 @@ TEST_F(CalculationScreenTest, WinsAreMarkedOnlyUnderRowsCloseToTheGameSeries) {
 TEST_F(CalculationScreenTest, BatchedStatusTextsLeaveTheScreenAsDrawingEachOne) {
   const auto run = [&](RefreshRate rate) {
     main_screen().FillRect(0, 0, main_screen().width() - 1, main_screen().height() - 1,
-                           ColLightGrey);
+                           rgb::LightGrey);
     ResetPool();
     GiveForecast(5, 4, 3);
     // Against an all-away NORM series many candidates have 10 or more
@@ -117,9 +118,9 @@ TEST_F(CalculationScreenTest, ClearingWipesRowsFiguresAndStatusWhole) {
   DrawText(7, 380, "STATUS: F=9 D=9  Win!");
   DrawText(489, 66, "2");  // row 9 lies beyond the cleared width
   ClearTipPicture();
-  EXPECT_TRUE(AreaIs(s, 160, 66, 487, 271, ColLightGrey));
-  EXPECT_TRUE(AreaIs(s, 160, 280, 487, 375, ColLightGrey)) << "no torn figures";
-  EXPECT_TRUE(AreaIs(s, 64, 380, 631, 393, ColLightGrey));
+  EXPECT_TRUE(AreaIs(s, 160, 66, 487, 271, rgb::LightGrey));
+  EXPECT_TRUE(AreaIs(s, 160, 280, 487, 375, rgb::LightGrey)) << "no torn figures";
+  EXPECT_TRUE(AreaIs(s, 64, 380, 631, 393, rgb::LightGrey));
   EXPECT_TRUE(ShowsText(s, 489, 66, "2"));
 }
 
@@ -137,7 +138,7 @@ TEST_F(CalculationScreenTest, AFlushShowsWhatDrawingEveryTextWouldShow) {
   };
   for (const auto& sequence : sequences) {
     platform::Surface& s = main_screen();
-    s.FillRect(0, 0, s.width() - 1, s.height() - 1, ColLightGrey);
+    s.FillRect(0, 0, s.width() - 1, s.height() - 1, rgb::LightGrey);
     SelectFont(8);
     SetColours(kBlack, kLightGrey);
     for (const Given& given : sequence) {
@@ -147,14 +148,14 @@ TEST_F(CalculationScreenTest, AFlushShowsWhatDrawingEveryTextWouldShow) {
     }
     const std::uint64_t drawn = Checksum(s);
 
-    s.FillRect(0, 0, s.width() - 1, s.height() - 1, ColLightGrey);
+    s.FillRect(0, 0, s.width() - 1, s.height() - 1, rgb::LightGrey);
     CalculationScreen screen(testing::kNoVisits);
     for (const Given& given : sequence) {
       if (given.kind == S) screen.Status(given.value);
       if (given.kind == D) screen.Distance(given.value);
       if (given.kind == Q) screen.QualityLowered(given.value);
     }
-    EXPECT_TRUE(AreaIs(s, 0, 330, 300, 400, ColLightGrey));  // nothing drawn yet
+    EXPECT_TRUE(AreaIs(s, 0, 330, 300, 400, rgb::LightGrey));  // nothing drawn yet
     screen.Flush();
     EXPECT_EQ(Checksum(s), drawn);
   }
@@ -192,7 +193,7 @@ TEST_F(CalculationScreenTest, CancelQuestionByKeyAndButton) {
   int run = 0;
   for (const auto& [script, cancelled] : cases) {
     SCOPED_TRACE(++run);
-    main_screen().FillRect(0, 0, kMainWidth - 1, kMainHeight - 1, ColLightGrey);
+    main_screen().FillRect(0, 0, kMainWidth - 1, kMainHeight - 1, rgb::LightGrey);
     ResetPool();
     GiveForecast(5, 4, 3);
     Pool().SystemQuality = 3;
