@@ -109,7 +109,7 @@ TEST_F(CalculationWindowTest, BAndNRecalculateHAndCChooseACard) {
     GiveForecast(5, 4, 3);
     Pool().SystemQuality = 3;
     os.Key(key);
-    os.Then([&] { EXPECT_TRUE(QuotaUsedUp()) << key; });
+    os.Then([&] { EXPECT_EQ(Pool().RowQuality[1], 3) << key; });
     os.Key('X');
     CalculationWindow();
   }
