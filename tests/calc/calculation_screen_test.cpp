@@ -23,23 +23,20 @@ using testing::ShowsText;
 
 class CalculationScreenTest : public testing::ScreenCalcTest {
  protected:
-  static int Column(int row) { return 40 * row + 129; }
-  static int Line(int match) { return 66 + 16 * (match - 1); }
-
   bool RowShown(int row) {
     const PoolData& pool = Pool();
     for (int m = 1; m <= kMatchCount; ++m) {
-      if (!ShowsText(main_screen(), Column(row), Line(m), Cells(pool.TipRows[m][row], 1))) {
+      if (!ShowsText(main_screen(), RowColumn(row), MatchLine(m), Cells(pool.TipRows[m][row], 1))) {
         return false;
       }
     }
     return true;
   }
   bool ColumnBlank(int row) {
-    return AreaIs(main_screen(), Column(row), Line(1), Column(row) + 7, Line(13) + 15,
+    return AreaIs(main_screen(), RowColumn(row), MatchLine(1), RowColumn(row) + 7, MatchLine(13) + 15,
                   rgb::LightGrey);
   }
-  bool WinShown(int row) { return ShowsText(main_screen(), Column(row) - 9, 380, "Win!"); }
+  bool WinShown(int row) { return ShowsText(main_screen(), RowColumn(row) - 9, 380, "Win!"); }
 };
 
 TEST_F(CalculationScreenTest, AcceptedRowsStandInTheirColumnsWithTheirFigures) {
@@ -52,7 +49,7 @@ TEST_F(CalculationScreenTest, AcceptedRowsStandInTheirColumnsWithTheirFigures) {
   const platform::Surface& s = main_screen();
   for (int r = 1; r <= kRowCount; ++r) {
     SCOPED_TRACE(r);
-    const int x = Column(r);
+    const int x = RowColumn(r);
     EXPECT_TRUE(RowShown(r));
     EXPECT_TRUE(ShowsText(s, x - 8, 288, Cells(pool.RowNormErrors[r], 2)));
     EXPECT_TRUE(ShowsText(s, x - 8, 314, CountsText(CountColumn(pool.TipRows, r), 1) + " "));
@@ -80,48 +77,12 @@ TEST_F(CalculationScreenTest, WinsAreMarkedOnlyUnderRowsCloseToTheGameSeries) {
   for (int r = 1; r <= kRowCount; ++r) {
     SCOPED_TRACE(r);
     const int g = ColumnDifferences(pool.TipRows, r, pool.GameSeries);
-    EXPECT_TRUE(ShowsText(main_screen(), Column(r) - 8, 362, Cells(g, 2) + " "));
+    EXPECT_TRUE(ShowsText(main_screen(), RowColumn(r) - 8, 362, Cells(g, 2) + " "));
     EXPECT_EQ(WinShown(r), g < 4);
     if (g < 4) ++wins;
   }
   EXPECT_GT(wins, 0);
   EXPECT_EQ(pool.WinsRank1 + pool.WinsRank2 + pool.WinsRank3 + pool.WinsRank4, wins);
-}
-
-TEST_F(CalculationScreenTest, BatchedStatusTextsLeaveTheScreenAsDrawingEachOne) {
-  const auto run = [&](RefreshRate rate) {
-    main_screen().FillRect(0, 0, main_screen().width() - 1, main_screen().height() - 1,
-                           rgb::LightGrey);
-    ResetPool();
-    GiveForecast(5, 4, 3);
-    // Against an all-away NORM series many candidates have 10 or more
-    // differences, whose status text reaches into the distance text.
-    for (int m = 1; m <= kMatchCount; ++m) Pool().NormSeries[m] = kAwayWin;
-    Pool().SystemQuality = 9;
-    ProcessRandom().Seed(4711);
-    CalculationRefresh() = rate;
-    CalculateTips();
-    return Checksum(main_screen());
-  };
-  const std::uint64_t each = run(testing::kEveryCandidate);
-  // The working quality was lowered at least once, so all three texts ran.
-  EXPECT_TRUE(ShowsText(main_screen(), 64, 337, "GÜTE:   "));
-  EXPECT_EQ(run(RefreshRate{7, std::chrono::nanoseconds(0)}), each);
-  EXPECT_EQ(run(testing::kNoVisits), each);
-}
-
-TEST_F(CalculationScreenTest, ClearingWipesRowsFiguresAndStatusWhole) {
-  platform::Surface& s = main_screen();
-  SelectFont(8);
-  SetColours(kBlack, kLightGrey);
-  for (const int y : {66, 258, 288, 314, 337, 362}) DrawText(161, y, "99");
-  DrawText(7, 380, "STATUS: F=9 D=9  Win!");
-  DrawText(489, 66, "2");  // row 9 lies beyond the cleared width
-  ClearTipPicture();
-  EXPECT_TRUE(AreaIs(s, 160, 66, 487, 271, rgb::LightGrey));
-  EXPECT_TRUE(AreaIs(s, 160, 280, 487, 375, rgb::LightGrey)) << "no torn figures";
-  EXPECT_TRUE(AreaIs(s, 64, 380, 631, 393, rgb::LightGrey));
-  EXPECT_TRUE(ShowsText(s, 489, 66, "2"));
 }
 
 // The status texts overlap by a few pixels when F has two digits, so the

@@ -188,45 +188,9 @@ TEST_P(CompletedCalculationTest, KeepsQuotaMeanCountAndDistanceRules) {
   }
 }
 
-// On 5:4:3 everywhere some rows only end by the relaxation after the second
-// wrap; those rows must keep every other rule.
-TEST(CompletedCalculationTest, RelaxedRowsKeepTheOtherRules) {
-  int relaxedRows = 0;
-  for (int round = 0; round < 400; ++round) {
-    SCOPED_TRACE("round " + std::to_string(round));
-    PoolData pool;
-    testing::SetAllWeights(pool, 5, 4, 3);
-    testing::SetSeries(pool.NormSeries, "1111111111111");
-    pool.SystemQuality = 5;
-    const PoolData before = pool;
-    Random random(static_cast<std::uint64_t>(round));
-    CalculationTrace trace;
-    ASSERT_EQ(CalculateTips(pool, random, trace), CalculationResult::Complete);
-    CheckCompletedCalculation(before, pool, trace);
-    if (HasFatalFailure()) return;
-    for (int row = 1; row <= kRowCount; ++row) relaxedRows += trace.Wraps(row, 5) >= 2 ? 1 : 0;
-  }
-  EXPECT_GT(relaxedRows, 0);
-}
-
 INSTANTIATE_TEST_SUITE_P(Forecasts, CompletedCalculationTest,
                          ::testing::Values(ForecastKind::Twelfths, ForecastKind::AnyBytes,
                                            ForecastKind::Skewed));
-
-TEST(CompletedCalculationTest, SameSeedGivesTheSameTipSet) {
-  PoolData first;
-  testing::SetAllWeights(first, 5, 4, 3);
-  testing::SetSeries(first.NormSeries, "1102101210121");
-  first.SystemQuality = 4;
-  PoolData second = first;
-  Random a(99);
-  Random b(99);
-  SilentObserver silent;
-  ASSERT_EQ(CalculateTips(first, a, silent), CalculationResult::Complete);
-  ASSERT_EQ(CalculateTips(second, b, silent), CalculationResult::Complete);
-  EXPECT_EQ(first.TipRows, second.TipRows);
-  EXPECT_EQ(first.RowQuality, second.RowQuality);
-}
 
 }  // namespace
 }  // namespace vorlanz

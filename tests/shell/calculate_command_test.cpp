@@ -105,18 +105,5 @@ TEST_F(CalculateCommandTest, AMatchWithoutWeightsSendsTheUserToTheForecast) {
   EXPECT_EQ(Pool().OutcomeQuota[1][1], 0);  // nothing was calculated
 }
 
-TEST_F(CalculateCommandTest, RecalculatingWithoutTheNormSeriesAsksForIt) {
-  GiveForecast(5, 4, 3);
-  Pool().NormReady = kFalse;
-  Pool().SystemQuality = 3;
-  os.KeyDown('M');
-  ExpectWindow("Bitte Reihe eingeben");
-  os.Command(kCancelSeriesEntry);
-  CalculateTips();
-  EXPECT_TRUE(Dialog().LeaveFlag);
-  EXPECT_TRUE(os.ScriptDone());
-  EXPECT_EQ(Pool().OutcomeQuota[1][1], 0);
-}
-
 }  // namespace
 }  // namespace vorlanz

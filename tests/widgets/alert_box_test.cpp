@@ -204,10 +204,5 @@ TEST_F(AlertBoxTest, UncentredBoxStandsWhereItIsPut) {
   EXPECT_TRUE(ScreenRestored());
 }
 
-TEST_F(AlertBoxTest, ExhaustedScriptThrowsInsteadOfHanging) {
-  os.Key(vk::kReturn);
-  EXPECT_THROW(AskQuit(), platform::ScriptExhausted);
-}
-
 }  // namespace
 }  // namespace vorlanz

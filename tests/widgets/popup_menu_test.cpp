@@ -162,10 +162,5 @@ TEST_F(PopupMenuTest, DrawsHeadingsAndTheStartBar) {
   EXPECT_EQ(Menu(), 1);
 }
 
-TEST_F(PopupMenuTest, ExhaustedScriptThrows) {
-  os.MouseMove(350, RowY(4));
-  EXPECT_THROW(Menu(), platform::ScriptExhausted);
-}
-
 }  // namespace
 }  // namespace vorlanz
