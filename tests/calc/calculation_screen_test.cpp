@@ -33,8 +33,8 @@ class CalculationScreenTest : public testing::ScreenCalcTest {
     return true;
   }
   bool ColumnBlank(int row) {
-    return AreaIs(main_screen(), RowColumn(row), MatchLine(1), RowColumn(row) + 7, MatchLine(13) + 15,
-                  rgb::LightGrey);
+    return AreaIs(main_screen(), RowColumn(row), MatchLine(1), RowColumn(row) + 7,
+                  MatchLine(13) + 15, rgb::LightGrey);
   }
   bool WinShown(int row) { return ShowsText(main_screen(), RowColumn(row) - 9, 380, "Win!"); }
 };
