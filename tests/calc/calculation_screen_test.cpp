@@ -1,9 +1,7 @@
 #include "calc/calculation_screen.h"
 #include "board/tip_picture.h"
 
-#include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "calc/screen_calc_fixture.h"
@@ -125,47 +123,42 @@ TEST_F(CalculationScreenTest, AFlushShowsWhatDrawingEveryTextWouldShow) {
 // Escape or the right button asks whether to cancel, even in the first row;
 // "JA" cancels, "NEIN" and the left button let the calculation run on.
 TEST_F(CalculationScreenTest, CancelQuestionByKeyAndButton) {
-  const auto ask = [&](bool mouse) {
-    if (mouse) {
-      os.TypingAhead().MouseDown(300, 200, platform::kRightButton).TypingAhead(false).MouseUp();
-    } else {
-      os.TypingAhead().KeyDown(kEscape).TypingAhead(false);
-    }
-  };
-  const std::pair<std::function<void()>, bool> cases[] = {
-      {[&] {
-         ask(false);
-         os.Then([&] { EXPECT_TRUE(ColumnBlank(1)); });  // the question comes before any row
-         os.KeyDown('J');
-       },
-       true},
-      {[&] {
-         ask(false);
-         os.KeyDown('N');
-       },
-       false},
-      {[&] { os.TypingAhead().MouseDown(300, 200).MouseUp().TypingAhead(false); }, false},
-      {[&] {
-         ask(true);
-         os.KeyDown('J');
-       },
-       true},
-  };
-  int run = 0;
-  for (const auto& [script, cancelled] : cases) {
-    SCOPED_TRACE(++run);
+  enum Ask { kEscapeKey, kRightButton, kLeftButton };
+  const struct {
+    Ask ask;
+    char answer;  // 0: no question
+    bool cancelled;
+  } cases[] = {{kEscapeKey, 'J', true},
+               {kEscapeKey, 'N', false},
+               {kLeftButton, 0, false},
+               {kRightButton, 'J', true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.ask));
     main_screen().FillRect(0, 0, kMainWidth - 1, kMainHeight - 1, rgb::LightGrey);
     ResetPool();
     GiveForecast(5, 4, 3);
     Pool().SystemQuality = 3;
     CalculationRefresh() = testing::kEveryCandidate;
     os.Clear();
-    script();
+    os.TypingAhead();
+    if (c.ask == kEscapeKey) {
+      os.KeyDown(kEscape);
+    } else {
+      os.MouseDown(300, 200,
+                   c.ask == kRightButton ? platform::kRightButton : platform::kLeftButton);
+    }
+    if (c.ask == kLeftButton) os.MouseUp();
+    os.TypingAhead(false);
+    if (c.ask == kRightButton) os.MouseUp();
+    if (c.answer != 0) {
+      os.Then([&] { EXPECT_TRUE(ColumnBlank(1)); });  // the question comes before any row
+      os.KeyDown(c.answer);
+    }
     CalculateTips();
-    EXPECT_EQ(Dialog().LeaveFlag, cancelled);
+    EXPECT_EQ(Dialog().LeaveFlag, c.cancelled);
     EXPECT_TRUE(os.ScriptDone());
-    EXPECT_EQ(RowShown(12), !cancelled);
-    if (cancelled) {
+    EXPECT_EQ(RowShown(12), !c.cancelled);
+    if (c.cancelled) {
       EXPECT_TRUE(ColumnBlank(1) && ColumnBlank(12));
     }
   }
