@@ -74,7 +74,7 @@ void DrawRowErrors(const RowFigures& errors) {
   SetColours(kBlack, kLightGrey);
   for (int row = 1; row <= kRowCount; ++row) {
     DrawText(MarkX(row) + 2, kErrorsLine, Cells(errors[row], 2));
-    DrawText(MarkX(row), kStatusY, Wins(errors[row]) ? "Win!" : Blanks(4));
+    DrawText(MarkX(row), kStatusY, WinsPrize(errors[row]) ? "Win!" : Blanks(4));
   }
 }
 

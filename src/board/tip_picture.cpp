@@ -2,12 +2,12 @@
 
 #include <string>
 
+#include "board/figure_lines.h"
 #include "board/main_screen.h"
 #include "model/pool_data.h"
 #include "model/quota.h"
 #include "model/row_figures.h"
-#include "widgets/dialog_input.h"
-#include "widgets/dialog_state.h"
+#include "platform/surface.h"
 #include "widgets/palette.h"
 #include "widgets/primitives.h"
 #include "widgets/screen_text.h"
@@ -22,6 +22,9 @@ int ForecastLine(int match) {
 }
 
 constexpr int kNormX = 669;
+constexpr int kCellBottom = platform::kCellHeight - 1;
+// The grid line after the tip rows stands at x 643.
+constexpr int kFigureRight = 642;
 constexpr int kGameX = 725;
 
 void BlackOnGrey() {
@@ -71,52 +74,61 @@ void DrawGameColumn() {
   DrawText(709, 314, CountsText(CountSeries(pool.GameSeries), 2) + " ");
 }
 
-void DrawTipSet() {
+namespace {
+
+// A calculated tip set and an opened card show the same figures; the card's
+// figure lines stand two pixels lower, and each draws its numbers a little
+// differently within its column.
+constexpr FigureLayout kTipSetLayout{
+    .code_top = MatchLine(1),
+    .code_pitch = MatchLine(2) - MatchLine(1),
+    .norm_errors = {0, 288, 1},
+    .counts = {-7, 314, 1},
+    .quality = {1, 337, 1},
+    .game_errors = {2, 362, 1},
+    .win_dx = -6,
+    .win_y = kStatusY,
+};
+constexpr FigureLayout kStoredCardLayout{
+    .code_top = MatchLine(1),
+    .code_pitch = MatchLine(2) - MatchLine(1),
+    .norm_errors = {-8, 290, 2},
+    .counts = {-7, 316, 1},
+    .quality = {1, 339, 1},
+    .game_errors = {-6, 364, 2},
+    .win_dx = -6,
+    .win_y = kStatusY,
+};
+
+void DrawRows(const FigureLayout& layout) {
   const PoolData& pool = Pool();
-  BlackOnGrey();
   for (int r = 1; r <= kRowCount; ++r) {
-    const int x0 = RowColumn(r);
-    for (int m = 1; m <= kMatchCount; ++m) DrawText(x0, MatchLine(m), Cells(pool.TipRows[m][r], 1));
-    DrawText(x0, 288, Cells(ColumnDifferences(pool.TipRows, r, pool.NormSeries), 1));
-    DrawText(x0 - 7, 314, CountsText(CountColumn(pool.TipRows, r), 1));
-    DrawText(x0 + 1, 337, Cells(pool.RowQuality[r], 1));
-    if (IsSet(pool.GameReady)) {
-      const int g = ColumnDifferences(pool.TipRows, r, pool.GameSeries);
-      DrawText(x0 + 2, 362, Cells(g, 1));
-      if (g < 4) DrawText(x0 - 6, kStatusY, "Win!");
-    }
+    DrawRowFigures(layout, RowColumn(r), pool.TipRows, r, pool.RowQuality[r]);
   }
 }
 
-// The stored card's figure lines stand two pixels lower than those of a
-// calculated tip set.
-void ShowStoredCard() {
-  FlushInput();
-  DrawMainScreen();
-  BlackOnGrey();
-  if (Dialog().DialogKey != "O") return;
+}  // namespace
 
-  PoolData& pool = Pool();
-  const int card = pool.ChosenCard;
-  pool.LoadedCard = pool.ChosenCard;
-  const RowTable& stored = pool.CardTips[card];
-  for (int r = 1; r <= kRowCount; ++r) {
-    const int x0 = RowColumn(r);
-    for (int m = 1; m <= kMatchCount; ++m) DrawText(x0, MatchLine(m), Cells(stored[m][r], 1));
-    DrawText(x0 - 8, 290, Cells(ColumnDifferences(stored, r, pool.NormSeries), 2));
-    DrawText(x0 - 7, 316, CountsText(CountColumn(stored, r), 1));
-    pool.RowQuality[r] = stored[0][r];
-    DrawText(x0 + 1, 339, Cells(pool.RowQuality[r], 1));
-    if (IsSet(pool.GameReady)) {
-      const int g = ColumnDifferences(stored, r, pool.GameSeries);
-      DrawText(x0 - 6, 364, Cells(g, 2));
-      if (g < 4) DrawText(x0 - 6, kStatusY, "Win!");
-    }
-  }
-  for (int m = 1; m <= kMatchCount; ++m) {
-    for (int r = 1; r <= kRowCount; ++r) pool.TipRows[m][r] = stored[m][r];
-  }
-  DrawText(64, kStatusY, "TippNr: " + Cells(card, 1));
+void DrawTipSet() {
+  DrawRows(kTipSetLayout);
+}
+
+void ShowStoredCard() {
+  DrawMainScreen();
+  DrawRows(kStoredCardLayout);
+  DrawText(64, kStatusY, "TippNr: " + Cells(Pool().LoadedCard, 1));
+}
+
+void ClearTipPicture() {
+  SelectFont(8);
+  SetColours(kBlack, kLightGrey);
+  constexpr int kLeft = 160;
+  const int right = kLeft + platform::kCellWidth * StatusBlankWidth - 1;
+  FillArea(kLeft, MatchLine(1), right, MatchLine(kMatchCount) + kCellBottom, kLightGrey);
+  // The figure lines of all twelve columns, an opened card's two pixels lower
+  // included, up to the grid line after the tip rows.
+  FillArea(kLeft, 280, kFigureRight, 364 + kCellBottom, kLightGrey);
+  FillArea(64, kStatusY, kFigureRight, kStatusY + kCellBottom, kLightGrey);
 }
 
 }  // namespace vorlanz

@@ -26,10 +26,12 @@ void DrawNormColumn();
 void DrawGameColumn();
 // The current tip set with its figures and, if GAME is set, its comparison.
 void DrawTipSet();
-// Opens the card ChosenCard in the tip picture and makes it the current tip
-// set; after a cancelled card choice (DialogKey not "O") only redraws the
-// main screen.
+// Redraws the main screen with the current tip set as the opened card
+// LoadedCard: its figure lines two pixels lower, "TippNr:" in the status line.
 void ShowStoredCard();
+// Wipes the match lines of rows 1 to 8 (as far as StatusBlankWidth cells
+// reach), the figure lines of all twelve rows and the status line.
+void ClearTipPicture();
 // Derives the outcome quota and the FGES figures from the own forecast and
 // the NORM series and shows "FGES:".
 void ComputeQuotaAndShow();

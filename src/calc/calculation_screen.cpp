@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "board/figure_lines.h"
 #include "board/main_screen.h"
 #include "board/tip_picture.h"
 #include "calc/calculation_inputs.h"
@@ -23,8 +24,18 @@ namespace {
 
 constexpr int kStatusX = 7;
 constexpr int kDistanceX = 106;
-constexpr int kPictureLeft = 160;
-constexpr int kCellBottom = platform::kCellHeight - 1;
+
+// Where a row accepted by the running calculation shows its figures.
+constexpr FigureLayout kAcceptedRowLayout{
+    .code_top = MatchLine(1),
+    .code_pitch = MatchLine(2) - MatchLine(1),
+    .norm_errors = {-8, 288, 2},
+    .counts = {-8, 314, 1, true},
+    .quality = {0, 337, 1},
+    .game_errors = {-8, 362, 2, true},
+    .win_dx = -9,
+    .win_y = kStatusY,
+};
 
 void BlackOnGrey() {
   SelectFont(8);
@@ -100,31 +111,7 @@ void CalculationScreen::Flush() {
 }
 
 void CalculationScreen::RowAccepted(const AcceptedRow& row) {
-  const PoolData& pool = Pool();
-  BlackOnGrey();
-  const int x = RowColumn(row.row);
-  for (int match = 1; match <= kMatchCount; ++match) {
-    DrawText(x, MatchLine(match), Cells(pool.TipRows[match][row.row], 1));
-  }
-  DrawText(x - 8, 288, Cells(row.normErrors, 2));
-  const OutcomeCounts counts{row.homeCount, row.drawCount, row.awayCount};
-  DrawText(x - 8, 314, CountsText(counts, 1) + " ");
-  DrawText(x, 337, Cells(row.quality, 1));
-  if (row.gameErrors) {
-    DrawText(x - 8, 362, Cells(*row.gameErrors, 2) + " ");
-    if (*row.gameErrors < 4) DrawText(x - 9, kStatusY, "Win!");
-  }
-}
-
-// Wipes the match lines of rows 1 to 8 (as far as StatusBlankWidth cells
-// reach), their figure lines from 288 down to the comparison at 362, and the
-// status line.
-void ClearTipPicture() {
-  BlackOnGrey();
-  const int right = kPictureLeft + platform::kCellWidth * StatusBlankWidth - 1;
-  FillArea(kPictureLeft, MatchLine(1), right, MatchLine(kMatchCount) + kCellBottom, kLightGrey);
-  FillArea(kPictureLeft, 280, right, 362 + kCellBottom, kLightGrey);
-  FillArea(64, kStatusY, 64 + platform::kCellWidth * 71 - 1, kStatusY + kCellBottom, kLightGrey);
+  DrawRowFigures(kAcceptedRowLayout, RowColumn(row.row), Pool().TipRows, row.row, row.quality);
 }
 
 void CalculateTips() {

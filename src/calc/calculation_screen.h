@@ -63,9 +63,6 @@ class CalculationScreen final : public CalculationObserver {
   bool distanceGivenLast_ = false;
 };
 
-// Clears the tip rows, their figure lines and the status line.
-void ClearTipPicture();
-
 // Runs one calculation on the screen: checks that it can be run (see
 // CalculationInputsUsable), clears the picture, shows the quota figure and
 // builds the twelve rows, drawing each into the tip picture. LeaveFlag is

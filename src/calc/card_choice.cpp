@@ -10,7 +10,6 @@
 #include "widgets/dialog_input.h"
 #include "widgets/dialog_state.h"
 #include "widgets/palette.h"
-#include "widgets/push_button.h"
 #include "widgets/screen_text.h"
 #include "widgets/tab_row.h"
 
@@ -21,7 +20,9 @@ namespace {
 constexpr const char* kCardTabs = "_0|_1|_2|_3|_4|_5|_6|_7|_8|_9|";
 constexpr int kCardTabCount = 10;
 constexpr int kWindowWidth = RightPanelX - 20;
-constexpr int kWindowHeight = 384;
+// Tall enough that the separator above the buttons lies below the preview's
+// bottom line.
+constexpr int kWindowHeight = 392;
 
 // Waits for the next key press or mouse press in the dialog and gives its
 // dialog key: the typed character upper-cased (keypad digits as digits, F1
@@ -49,6 +50,13 @@ std::string NextDialogKey() {
   }
 }
 
+// The card of the shown tab (tab 1 is card 0) is the one looked at last.
+void ShowTabCard() {
+  const int card = Dialog().CurrentTab - 1;
+  Pool().LoadedCard = static_cast<std::int16_t>(card);
+  ShowCard(card);
+}
+
 }  // namespace
 
 void ChooseCard() {
@@ -68,19 +76,21 @@ void ChooseCard() {
   dialog.TabIndex = dialog.CurrentTab;
   dialog.TabItems = kCardTabs;
   DrawTabDialogFrame(width, height, 12, -89, 11);
-  ShowCard();
+  ShowTabCard();
 
   do {
     dialog.DialogKey = NextDialogKey();
     DialogInputStep();
-    if (dialog.TabIndex >= 1 && dialog.TabIndex <= kCardTabCount && dialog.TabChanged) ShowCard();
+    if (dialog.TabIndex >= 1 && dialog.TabIndex <= kCardTabCount && dialog.TabChanged) {
+      ShowTabCard();
+    }
   } while (!dialog.LeaveFlag && dialog.DialogKey != "O");
 
   if (dialog.DialogKey == "O") {
     pool.ChosenCard = static_cast<std::int16_t>(dialog.CurrentTab - 1);
-    DrawPushButton(1, dialog.OkLeft, dialog.ButtonTop, "_OK");
+    DrawTabDialogButton(false, 1);
   } else if (dialog.DialogKey == "A" || dialog.DialogKey.empty()) {
-    DrawPushButton(1, dialog.CancelLeft, dialog.ButtonTop, "_ABBRUCH");
+    DrawTabDialogButton(true, 1);
   }
   os.Pause(20);
   EndTabDialog();

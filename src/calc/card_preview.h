@@ -4,10 +4,10 @@
 
 namespace vorlanz {
 
-// Draws the card of the shown tab (tab 1 is card 0) into the current window:
-// its rows as columns with their figures, or a note that the card is free.
+// Draws card 0..9 into the current window: its rows as columns with their
+// figures, or a note that the card is free.
 // While CompareMode is set, the bottom line gives each stored row's distance
 // to the nearest row of the current tip set.
-void ShowCard();
+void ShowCard(int card);
 
 }  // namespace vorlanz

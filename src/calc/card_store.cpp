@@ -1,26 +1,32 @@
 #include "calc/card_store.h"
 
+#include "board/main_screen.h"
+#include "board/tip_picture.h"
+#include "calc/card_choice.h"
+#include "calc/logic/card_copy.h"
 #include "model/pool_data.h"
+#include "widgets/dialog_input.h"
 #include "widgets/dialog_state.h"
 
 namespace vorlanz {
 
 void StoreCard() {
+  if (Dialog().DialogKey == "O") StoreTipSet(Pool(), Pool().ChosenCard);
+}
+
+bool ChooseAndOpenCard() {
   PoolData& pool = Pool();
-  if (Dialog().DialogKey != "O") return;
-  const int card = pool.ChosenCard;
-  pool.CardOccupied[card] = kTrue;
-  pool.LoadedCard = static_cast<std::int16_t>(card);
-  for (int match = 1; match <= kMatchCount; ++match) {
-    for (int row = 1; row <= kRowCount; ++row) {
-      pool.CardTips[card][match][row] = pool.TipRows[match][row];
-    }
+  pool.CardPrompt = "Bitte einen Tipp auswählen:";
+  ChooseCard();
+  if (!IsSet(pool.CardOccupied[pool.ChosenCard])) return false;
+  FlushInput();
+  if (Dialog().DialogKey != "O") {
+    DrawMainScreen();
+    return false;
   }
-  for (int row = 1; row <= kRowCount; ++row) {
-    pool.CardRowDistance[card][row] = pool.RowMinDistance[row];
-    pool.CardTips[card][0][row] = pool.RowQuality[row];
-  }
-  pool.CardQuality[card] = pool.SystemQuality;
+  TakeCardAsTipSet(pool, pool.ChosenCard);
+  ShowStoredCard();
+  return true;
 }
 
 }  // namespace vorlanz

@@ -1,6 +1,7 @@
 #pragma once
 
-// Storing the current tip set on one of the ten cards.
+// Storing the current tip set on one of the ten cards, and opening a card as
+// the current tip set.
 
 namespace vorlanz {
 
@@ -8,5 +9,11 @@ namespace vorlanz {
 // it occupied, if the card choice before ended with OK; does nothing after a
 // cancelled choice. A stored card is overwritten without a question.
 void StoreCard();
+
+// Asks "Bitte einen Tipp auswählen:" for a card. An occupied card chosen with
+// OK becomes the current tip set and is shown in the tip picture; true then.
+// A cancelled choice while the card chosen before is occupied redraws the
+// bare main screen; a free card changes nothing.
+bool ChooseAndOpenCard();
 
 }  // namespace vorlanz

@@ -6,7 +6,6 @@
 #include "widgets/dialog_state.h"
 #include "widgets/palette.h"
 #include "widgets/primitives.h"
-#include "widgets/push_button.h"
 #include "widgets/screen_text.h"
 #include "widgets/tab_row.h"
 
@@ -190,12 +189,12 @@ void RunEntryDialog(EntryWindow& entry, const EntryLayout& layout, const EntryFi
 
 void DrawOkPressed(const EntryWindow& entry) {
   Os().SelectWindow(entry.window);
-  DrawPushButton(1, Dialog().OkLeft, Dialog().ButtonTop, "_OK");
+  DrawTabDialogButton(false, 1);
 }
 
 void DrawCancelPressed(const EntryWindow& entry) {
   Os().SelectWindow(entry.window);
-  DrawPushButton(1, Dialog().CancelLeft, Dialog().ButtonTop, "_ABBRUCH");
+  DrawTabDialogButton(true, 1);
 }
 
 void CloseEntryWindow(EntryWindow& entry) {

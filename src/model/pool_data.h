@@ -10,6 +10,9 @@
 #include <cstdint>
 #include <string>
 
+#include "model/prize_ranks.h"
+#include "model/settings.h"
+
 namespace vorlanz {
 
 inline constexpr int kMatchCount = 13;
@@ -80,7 +83,7 @@ struct PoolData {
   // Rows won per prize rank, counted over many calculations or drawn series:
   // 32 bits that stop at their largest value instead of wrapping. No file
   // stores them.
-  Table<Table<std::int32_t, 3>, kRowCount> RowWinTally{};  // [row][errors 0..3]
+  Table<Table<std::int32_t, kPrizeRanks - 1>, kRowCount> RowWinTally{};  // [row][GAME errors]
   std::int32_t WinsRank1 = 0;
   std::int32_t WinsRank2 = 0;
   std::int32_t WinsRank3 = 0;
@@ -119,9 +122,9 @@ struct PoolData {
   Table<std::int16_t, 3> SlipColumn{2, 1, 3, 0};  // slip column per outcome code
 
   // Settings kept in the parameter file, and the data file's default name.
-  Byte PrintOffsetA = 126;
-  Byte PrintOffsetB = 126;
-  std::int16_t Bundesland = 7;
+  Byte PrintOffsetA = kDefaultPrintOffset;
+  Byte PrintOffsetB = kDefaultPrintOffset;
+  std::int16_t Bundesland = kDefaultBundesland;
   std::string DataFileName = "SYS_MEM.T13";
 };
 

@@ -57,10 +57,7 @@ void Remember() {
 }
 
 void OpenCard() {
-  PoolData& pool = Pool();
-  pool.CardPrompt = "Bitte einen Tipp auswählen:";
-  ChooseCard();
-  if (IsSet(pool.CardOccupied[pool.ChosenCard])) ShowStoredCard();
+  ChooseAndOpenCard();
 }
 
 void EnterGame() {
@@ -101,8 +98,8 @@ void Check() {
   CheckCalculation();
 }
 
-// One command of the window. A key without an action is recognised but has
-// nothing to run yet.
+// One command of the window. A key without an action is recognised but runs
+// nothing yet.
 struct Command {
   char key;
   void (*run)();

@@ -3,8 +3,7 @@
 #include "analysis/check.h"
 #include "analysis/contest.h"
 #include "board/main_screen.h"
-#include "board/tip_picture.h"
-#include "calc/card_choice.h"
+#include "calc/card_store.h"
 #include "entry/forecast_entry.h"
 #include "entry/series_entry.h"
 #include "model/help_topics.h"
@@ -33,12 +32,7 @@ void ClearCards() {
 }
 
 void ShowCardCommand() {
-  PoolData& pool = Pool();
-  pool.CardPrompt = "Bitte einen Tipp auswählen:";
-  ChooseCard();
-  if (!IsSet(pool.CardOccupied[pool.ChosenCard])) return;
-  ShowStoredCard();
-  CalculationWindow();
+  if (ChooseAndOpenCard()) CalculationWindow();
 }
 
 // --- Analyse ---------------------------------------------------------------

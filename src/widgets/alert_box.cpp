@@ -30,7 +30,7 @@ class AlertBoxRun {
   bool Valid(int k) const { return k >= 0 && k <= box_.last; }
   void DrawButton(int k, int pressed) {
     DrawPushButton(pressed, box_.button_x[static_cast<std::size_t>(k)], box_.button_y,
-                   box_.labels[static_cast<std::size_t>(k)]);
+                   box_.button_chars, box_.labels[static_cast<std::size_t>(k)]);
   }
   void Select(int k);
   int Close(int result) {
@@ -116,13 +116,6 @@ int AlertBox(int centred, int x, int y, std::string_view text, int default_butto
   const platform::Surface& screen = CurrentSurface();
   const AlertLayout box =
       LayOutAlert(centred != 0, x, y, text, buttons, screen.width(), screen.height());
-
-  // The box sizes its buttons itself; the caller's button width comes back.
-  struct ButtonWidthKeeper {
-    int kept = Dialog().ButtonChars;
-    ~ButtonWidthKeeper() { Dialog().ButtonChars = kept; }
-  } keeper;
-  Dialog().ButtonChars = box.button_chars;
 
   AlertBoxRun run(box, default_button - 1);
   run.Draw();

@@ -30,8 +30,7 @@ struct DialogState {
   std::string TabItems;  // e.g. "_Eigene|_Amtliche|"
   int CurrentTab = 0;    // 1-based
   int TabIndex = 0;
-  int ButtonTop = 0;    // y of the push-button row
-  int ButtonChars = 0;  // push-button width in characters
+  int ButtonTop = 0;  // y of the push-button row
   int OkLeft = 0;
   int CancelLeft = 0;
   std::string HelpTopic;
@@ -42,14 +41,8 @@ struct DialogState {
   std::array<std::string, kTabSlots> TabHotkey{};
   int TabCount = 0;
 
-  // The label scanned last: 1-based position of its "_" (0 for none) and the
-  // letter after it.
-  int HotkeyPos = 0;
-  std::string HotkeyLetter;
-
-  // The pop-up menu shown last: its items and upper-cased hot keys (empty
-  // for headings). They stay after the menu closes.
-  std::array<std::string, kPopupSlots> PopupItems{};
+  // The upper-cased hot keys of the pop-up menu shown last (empty for
+  // headings). They stay after the menu closes.
   std::array<std::string, kPopupSlots> PopupHotkeys{};
 };
 

@@ -1,30 +1,22 @@
 #include "widgets/hotkey_label.h"
 
-#include "widgets/dialog_state.h"
 #include "widgets/logic/hotkey_scan.h"
 #include "widgets/palette.h"
 #include "widgets/screen_text.h"
 
 namespace vorlanz {
 
-std::string ScanHotkeyLabel(std::string_view label) {
-  ScannedLabel scan = ScanLabel(label);
-  Dialog().HotkeyPos = scan.hotkey_pos;
-  Dialog().HotkeyLetter = scan.hotkey_letter;
-  return std::move(scan.shown);
-}
-
-void DrawHotkeyLabel(int x, int y, std::string_view label) {
-  const std::string shown = ScanHotkeyLabel(label);
+std::string DrawHotkeyLabel(int x, int y, std::string_view label) {
+  const ScannedLabel scan = ScanLabel(label);
   const int top = y - 14;
   SetColours(kBlack, kLightGrey);
-  DrawText(x, top, shown);
-  const DialogState& dialog = Dialog();
-  if (dialog.HotkeyPos > 0) {
+  DrawText(x, top, scan.shown);
+  if (scan.hotkey_pos > 0) {
     SetColours(kDarkRed, kLightGrey);
-    DrawText(x + (dialog.HotkeyPos - 1) * 8, top, dialog.HotkeyLetter);
+    DrawText(x + (scan.hotkey_pos - 1) * 8, top, scan.hotkey_letter);
     SetColours(kBlack, kLightGrey);
   }
+  return scan.hotkey_letter;
 }
 
 }  // namespace vorlanz

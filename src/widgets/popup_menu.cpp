@@ -64,7 +64,6 @@ class PopupRun {
 void PopupRun::Draw() {
   DialogState& dialog = Dialog();
   for (std::size_t i = 0; i < menu_.items.size(); ++i) {
-    dialog.PopupItems[i] = menu_.items[i];
     dialog.PopupHotkeys[i] = menu_.hotkeys[i];
   }
   g_menu_left = menu_.x;

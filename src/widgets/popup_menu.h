@@ -19,8 +19,8 @@ inline constexpr int kPopupCancelled = 99;
 // the Right key, 98 for a click outside the menu's columns or into the top
 // 21 pixel rows, 99 when a key is handled while the right mouse button is
 // held. The keypad digits act as the digit keys. Escape does not close the
-// menu. The items and their hot keys stay in PopupItems and PopupHotkeys of
-// the dialog state; at most 16 items are used. The screen under the menu is
+// menu. The items' hot keys stay in PopupHotkeys of the dialog state; at
+// most 16 items are used. The screen under the menu is
 // put back before it returns.
 int PopupMenu(int x, int y, std::string_view items);
 

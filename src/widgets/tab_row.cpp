@@ -39,10 +39,10 @@ void DrawTabRow(int selected, std::string_view items) {
        bar != std::string_view::npos && dialog.TabCount + 1 < kTabSlots; bar = rest.find('|')) {
     const std::string_view label = rest.substr(0, bar);
     const int n = CharCount(label);
-    DrawHotkeyLabel(x + 8, 29, label);
+    std::string hotkey = DrawHotkeyLabel(x + 8, 29, label);
     rest.remove_prefix(bar + 1);
     const int tab = ++dialog.TabCount;
-    dialog.TabHotkey[static_cast<std::size_t>(tab)] = dialog.HotkeyLetter;
+    dialog.TabHotkey[static_cast<std::size_t>(tab)] = std::move(hotkey);
     dialog.TabRight[static_cast<std::size_t>(tab)] = x + 8 * n + 6;
     DrawTab(tab == selected, x, n);
     x += 8 * n + 7;
@@ -64,6 +64,15 @@ void DrawTab(bool selected, int x, int length) {
   SetColours(kBlack, kLightGrey);
 }
 
+void DrawTabDialogButton(bool cancel, int pressed) {
+  const DialogState& dialog = Dialog();
+  if (cancel) {
+    DrawPushButton(pressed, dialog.CancelLeft, dialog.ButtonTop, kTabButtonChars, "_ABBRUCH");
+  } else {
+    DrawPushButton(pressed, dialog.OkLeft, dialog.ButtonTop, kTabButtonChars, "_OK");
+  }
+}
+
 void DrawPanelFrame(int x1, int y1, int x2, int y2) {
   SetColours(kBlack, kLightGrey);
   DrawLine(x1, y1, x2 - 1, y1, kWhite);
@@ -81,11 +90,10 @@ void DrawTabDialogFrame(int width, int height, int separator_margin, int ok_from
   EtchedLine(10, height - 47, width - separator_margin, height - 47);
   const int half = RoundedQuotient(width, 2);
   dialog.ButtonTop = height - 40;
-  dialog.ButtonChars = 7;
   dialog.OkLeft = half + ok_from_middle;
   dialog.CancelLeft = half + cancel_from_middle;
-  DrawPushButton(0, dialog.OkLeft, dialog.ButtonTop, "_OK");
-  DrawPushButton(0, dialog.CancelLeft, dialog.ButtonTop, "_ABBRUCH");
+  DrawTabDialogButton(false, 0);
+  DrawTabDialogButton(true, 0);
   DrawTabRow(dialog.CurrentTab, dialog.TabItems);
   SetColours(kBlack, kLightGrey);
 }

@@ -22,9 +22,16 @@ void DrawTab(bool selected, int x, int length);
 // contents: the separator above the button row (ending separator_margin
 // pixels from the right edge), the "OK" and "ABBRUCH" buttons at the given
 // offsets from the middle, and the tab row of TabItems with CurrentTab open.
-// Sets ButtonTop, ButtonChars, OkLeft and CancelLeft of the dialog state.
+// Sets ButtonTop, OkLeft and CancelLeft of the dialog state.
 void DrawTabDialogFrame(int width, int height, int separator_margin, int ok_from_middle,
                         int cancel_from_middle);
+
+// The buttons of a tab dialog are this many characters wide.
+inline constexpr int kTabButtonChars = 7;
+
+// Draws the open tab dialog's "OK" or "ABBRUCH" button, normal (pressed 0) or
+// pressed (1).
+void DrawTabDialogButton(bool cancel, int pressed);
 
 // A raised frame: one light line top and left, two dark lines bottom and
 // right.

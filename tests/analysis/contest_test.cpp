@@ -7,6 +7,7 @@
 #include "model/pool_data.h"
 #include "shell/main_menu.h"
 #include "support/calculation_trace.h"
+#include "support/rgb.h"
 #include "support/text_probe.h"
 #include "widgets/dialog_input.h"
 #include "widgets/palette.h"
@@ -144,9 +145,9 @@ TEST_F(ContestTest, TableAndChart) {
                           PaletteColour(pool.CardColour[9])));
     // Grid, right of the bars, 322 pixels from the rule at 55 down: solid at
     // 300 points, dashed (18 on, 6 off) at 250, dash-dot (9, 6, 3, 6) between.
-    EXPECT_EQ(testing::CountColour(screen, ColBlack, 725, 55, 725, 376), 322);
-    EXPECT_EQ(testing::CountColour(screen, ColBlack, 650, 55, 650, 376), 18 * 13 + 10);
-    EXPECT_EQ(testing::CountColour(screen, ColBlack, 665, 55, 665, 376), 12 * 13 + 9);
+    EXPECT_EQ(testing::CountColour(screen, rgb::Black, 725, 55, 725, 376), 322);
+    EXPECT_EQ(testing::CountColour(screen, rgb::Black, 650, 55, 650, 376), 18 * 13 + 10);
+    EXPECT_EQ(testing::CountColour(screen, rgb::Black, 665, 55, 665, 376), 12 * 13 + 9);
   });
   ThenLeave();
   RunContest();
@@ -161,7 +162,7 @@ TEST_F(ContestTest, ClearingTheChartAgainGivesTheCleanGrid) {
   chart.Bar(0, 100, kRed);
   chart.Bar(3, 7, kBlue);
   chart.Bar(0, 150, kRed);
-  chart.Bar(9, 0, kCyan);
+  chart.Bar(9, 0, kDarkCyan);
   chart.AverageLine(55.3);
   chart.Clear();
   EXPECT_TRUE(SameArea(main_screen().SaveArea(0, 0, kMainWidth - 1, kMainHeight - 1), clean));

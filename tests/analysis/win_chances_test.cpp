@@ -34,7 +34,7 @@ struct SeriesWalk {
       for (int row = 1; row <= rowCount; ++row) {
         const int k = differences[row];
         if (k < kPrizeRanks) figures.expectedRows[k] += chance;
-        figures.expectedPoints += RankPoints(k) * chance;
+        figures.expectedPoints += PrizePoints(k) * chance;
       }
       for (int k = best; k < kPrizeRanks; ++k) figures.bestRankAtLeast[k] += chance;
       return;
@@ -147,7 +147,7 @@ TEST(WinChancesTest, OneRowUnderEvenChancesFollowsTheBinomialLaw) {
   for (int k = 0; k < kPrizeRanks; ++k) {
     const double exactly = Binomial(kMatchCount, k) * std::pow(2.0, k) / all;
     atMost += exactly;
-    points += RankPoints(k) * exactly;
+    points += PrizePoints(k) * exactly;
     EXPECT_NEAR(figures.expectedRows[k], exactly, 1e-15);
     EXPECT_NEAR(figures.bestRankAtLeast[k], atMost, 1e-15);
   }
@@ -237,7 +237,7 @@ TEST(WinChancesTest, AgreesWithManyDrawnRunsWithinTheirStandardError) {
       for (int row = 1; row <= kRowCount; ++row) {
         const int differences = ColumnDifferences(pool.TipRows, row, series);
         best = std::min(best, differences);
-        points += RankPoints(differences);
+        points += PrizePoints(differences);
       }
       for (int k = best; k < kPrizeRanks; ++k) ++bestHits[k];
     }

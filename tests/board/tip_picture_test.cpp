@@ -2,140 +2,94 @@
 
 #include <gtest/gtest.h>
 
-#include "calc/card_preview.h"
+#include "board/main_screen.h"
 #include "model/pool_data.h"
+#include "model/row_figures.h"
 #include "support/calculation_trace.h"
+#include "support/rgb.h"
 #include "support/screen_test.h"
 #include "support/text_probe.h"
-#include "widgets/dialog_state.h"
+#include "widgets/screen_text.h"
 
 namespace vorlanz {
 namespace {
 
 using testing::SetRow;
 using testing::SetSeries;
-using testing::ShowsText;
 
-constexpr platform::Rgb kWhiteRgb{255, 255, 255};
+// Where a row's figures stand, from its column x0.
+struct Places {
+  int f_dx, f_y, f_cells;
+  int counts_dx, counts_y;
+  int quality_dx, quality_y;
+  int g_dx, g_y, g_cells;
+};
 
-int MatchLine(int match) {
-  return 66 + 16 * (match - 1);
-}
-int RowColumn(int row) {
-  return 129 + 40 * row;
-}
-
-// Card 3 holds recognisable rows; row 2 is one off the GAME series.
-class StoredCardTest : public ScreenTest {
+// Row r differs from the GAME series in its first r - 1 matches, so rows 1
+// to 4 win and row 5, four off, does not; the NORM series differs from GAME
+// in match 13.
+class TipPictureTest : public ScreenTest {
  protected:
   void SetUp() override {
     ScreenTest::SetUp();
     // A white page, so that drawn blanks show as light grey.
-    main_screen().FillRect(0, 0, kMainWidth - 1, kMainHeight - 1, kWhiteRgb);
+    main_screen().FillRect(0, 0, kMainWidth - 1, kMainHeight - 1, rgb::White);
     PoolData& pool = Pool();
-    SetSeries(pool.NormSeries, "1111111111111");
     SetSeries(pool.GameSeries, "1111111111111");
+    SetSeries(pool.NormSeries, "1111111111110");
     pool.GameReady = kTrue;
-    RowTable& card = pool.CardTips[3];
     for (int r = 1; r <= kRowCount; ++r) {
-      SetRow(card, r, "0000000000000");
-      card[0][r] = static_cast<Byte>(r % 10);
+      std::string codes(13, '1');
+      for (int m = 0; m < r - 1; ++m) codes[static_cast<std::size_t>(m)] = r % 2 == 0 ? '0' : '2';
+      SetRow(pool.TipRows, r, codes);
+      pool.RowQuality[r] = static_cast<Byte>(10 - r % 10);
     }
-    SetRow(card, 2, "1111111111112");  // one off the GAME series
-    pool.CardOccupied[3] = kTrue;
-    for (int r = 1; r <= kRowCount; ++r) SetRow(pool.TipRows, r, "2222222222222");
-    pool.ChosenCard = 3;
   }
-  bool Shows(int x, int y, std::string_view text) { return ShowsText(main_screen(), x, y, text); }
+
+  void ExpectRows(const Places& at) {
+    const PoolData& pool = Pool();
+    const platform::Surface& s = main_screen();
+    for (int r = 1; r <= kRowCount; ++r) {
+      SCOPED_TRACE(r);
+      const int x0 = RowColumn(r);
+      EXPECT_TRUE(testing::ShowsText(s, x0, MatchLine(1), Cells(pool.TipRows[1][r], 1)));
+      const int f = ColumnDifferences(pool.TipRows, r, pool.NormSeries);
+      EXPECT_TRUE(testing::ShowsText(s, x0 + at.f_dx, at.f_y, Cells(f, at.f_cells)));
+      const std::string counts = CountsText(CountColumn(pool.TipRows, r), 1);
+      EXPECT_TRUE(testing::ShowsText(s, x0 + at.counts_dx, at.counts_y, counts));
+      EXPECT_TRUE(
+          testing::ShowsText(s, x0 + at.quality_dx, at.quality_y, Cells(pool.RowQuality[r], 1)));
+      EXPECT_TRUE(testing::ShowsText(s, x0 + at.g_dx, at.g_y, Cells(r - 1, at.g_cells)));
+      EXPECT_EQ(testing::ShowsText(s, x0 - 6, kStatusY, "Win!"), r <= 4);
+    }
+  }
 };
 
-TEST_F(StoredCardTest, ACancelledChoiceOnlyRedrawsTheMainScreen) {
-  Dialog().DialogKey = "X";
-  const RowTable before = Pool().TipRows;
+TEST_F(TipPictureTest, ATipSetShowsItsFiguresAndWins) {
+  DrawTipSet();
+  ExpectRows({0, 288, 1, -7, 314, 1, 337, 2, 362, 1});
+}
+
+TEST_F(TipPictureTest, AnOpenedCardStandsTwoPixelsLower) {
+  Pool().LoadedCard = 6;
   ShowStoredCard();
-  EXPECT_EQ(Pool().TipRows, before);
-  EXPECT_TRUE(Shows(64, 314, "TIPP-BILD"));
-  EXPECT_TRUE(ShowsText(main_screen(), 169, MatchLine(1), " ", {0, 0, 0}, {192, 192, 192}));
+  ExpectRows({-8, 290, 2, -7, 316, 1, 339, -6, 364, 2});
+  EXPECT_TRUE(testing::ShowsText(main_screen(), 64, 314, "TIPP-BILD"));
+  EXPECT_TRUE(testing::ShowsText(main_screen(), 64, kStatusY, "TippNr: 6"));
 }
 
-TEST_F(StoredCardTest, OpensTheCardWithItsFiguresTwoPixelsLower) {
-  Dialog().DialogKey = "O";
+TEST_F(TipPictureTest, ClearingWipesEveryFigureLineButNotTheFrame) {
+  DrawMainScreen();
+  Pool().LoadedCard = 1;
   ShowStoredCard();
-  const PoolData& pool = Pool();
-  EXPECT_EQ(pool.LoadedCard, 3);
-  EXPECT_EQ(pool.TipRows, [&] {
-    RowTable expected = pool.CardTips[3];
-    for (int r = 0; r <= kRowCount; ++r) expected[0][r] = 0;
-    return expected;
-  }());
-  EXPECT_EQ(pool.RowQuality[7], 7);
-
-  const int x0 = RowColumn(2);
-  EXPECT_TRUE(Shows(x0, MatchLine(13), "2"));
-  EXPECT_TRUE(Shows(x0 - 8, 290, " 1"));
-  EXPECT_TRUE(Shows(x0 - 7, 316, "1201"));
-  EXPECT_TRUE(Shows(x0 + 1, 339, "2"));
-  EXPECT_TRUE(Shows(x0 - 6, 364, " 1"));
-  EXPECT_TRUE(Shows(x0 - 6, 380, "Win!"));
-  const int x1 = RowColumn(1);
-  EXPECT_TRUE(Shows(x1 - 8, 290, "13"));
-  EXPECT_TRUE(Shows(x1 - 6, 364, "13"));
-  EXPECT_FALSE(Shows(x1 - 6, 380, "Win!"));
-  EXPECT_TRUE(Shows(64, 380, "TippNr: 3"));
-}
-
-class CardPreviewTest : public StoredCardTest {
- protected:
-  void SetUp() override {
-    StoredCardTest::SetUp();
-    window_ = os.OpenWindow("Bitte einen Tipp auswählen:", 138, 10, 430, 384);
-    os.WindowSurface(window_).FillRect(0, 0, 423, 346, kWhiteRgb);
-  }
-  const platform::Surface& preview() { return os.WindowSurface(window_); }
-  bool PreviewShows(int x, int y, std::string_view text) {
-    return ShowsText(preview(), x, y, text);
-  }
-  platform::WindowId window_ = 0;
-};
-
-TEST_F(CardPreviewTest, AnOccupiedCardShowsItsRowsAndWins) {
-  Dialog().CurrentTab = 4;
-  ShowCard();
-  EXPECT_EQ(Pool().LoadedCard, 3);
-  EXPECT_TRUE(PreviewShows(282, 15, "Tipp-Nr.: 3"));
-  // Row 2 is the second column, 32 pixels right of the first.
-  EXPECT_TRUE(PreviewShows(40, 42, "   1"));
-  EXPECT_TRUE(PreviewShows(40, 210, "   2"));
-  EXPECT_TRUE(PreviewShows(8, 42, "   0"));
-  EXPECT_TRUE(PreviewShows(56, 230, " 1"));
-  // Each counts text ends with a blank that the next row's text covers.
-  EXPECT_TRUE(PreviewShows(56, 246, "1201"));
-  EXPECT_TRUE(PreviewShows(376, 246, "0130 "));
-  EXPECT_TRUE(PreviewShows(64, 262, "2"));
-  EXPECT_TRUE(PreviewShows(56, 278, " 1"));
-  EXPECT_TRUE(PreviewShows(53, 293, "Win!"));
-  EXPECT_TRUE(PreviewShows(21, 293, "    ")) << "row 1 wins nothing: its place is blank";
-  EXPECT_EQ(preview().Pixel(100, 226), (platform::Rgb{0, 0, 0}));
-  EXPECT_EQ(preview().Pixel(405, 226), (platform::Rgb{0, 0, 0}));
-  EXPECT_EQ(preview().Pixel(407, 226), kWhiteRgb);
-  EXPECT_EQ(Pool().TipRows[1][1], 2) << "a preview leaves the current tip set alone";
-}
-
-TEST_F(CardPreviewTest, CompareModeShowsEachRowsDistanceToTheNearestCurrentRow) {
-  PoolData& pool = Pool();
-  pool.CompareMode = kTrue;
-  SetRow(pool.TipRows, 5, "0000000000000");  // the card's row 1 itself
-  SetRow(pool.TipRows, 6, "1111111111111");  // one off the card's row 2
-  Dialog().CurrentTab = 4;
-  ShowCard();
-  EXPECT_TRUE(PreviewShows(16, 293, "  0  "));
-  EXPECT_TRUE(PreviewShows(48, 293, "  1  "));
-  EXPECT_TRUE(PreviewShows(16 + 32 * 11, 293, "  0  "));
-  // Every stored row all draws, every current row all away wins: 13 shows as 11.
-  pool.CardTips[3] = {};
-  for (int r = 1; r <= kRowCount; ++r) SetRow(pool.TipRows, r, "2222222222222");
-  ShowCard();
-  EXPECT_TRUE(PreviewShows(16, 293, " 11  "));
+  const platform::Surface& s = main_screen();
+  ClearTipPicture();
+  EXPECT_TRUE(testing::AreaIs(s, 160, 66, 487, 271, rgb::LightGrey));
+  EXPECT_TRUE(testing::ShowsText(s, RowColumn(9), MatchLine(1), "2")) << "rows 9-12 stay";
+  EXPECT_TRUE(testing::AreaIs(s, 160, 280, 642, 377, rgb::LightGrey));
+  EXPECT_TRUE(testing::AreaIs(s, 64, kStatusY, 642, kStatusY + 13, rgb::LightGrey));
+  EXPECT_EQ(s.Pixel(643, 300), rgb::Black) << "the grid line after the tip rows";
+  EXPECT_TRUE(testing::ShowsText(s, 64, 337, "GÜTE:   "));
 }
 
 }  // namespace

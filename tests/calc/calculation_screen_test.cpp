@@ -1,12 +1,12 @@
 #include "calc/calculation_screen.h"
+#include "board/tip_picture.h"
 
-#include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "calc/screen_calc_fixture.h"
 #include "model/row_figures.h"
+#include "support/rgb.h"
 #include "support/text_probe.h"
 #include "widgets/palette.h"
 #include "widgets/primitives.h"
@@ -21,23 +21,20 @@ using testing::ShowsText;
 
 class CalculationScreenTest : public testing::ScreenCalcTest {
  protected:
-  static int Column(int row) { return 40 * row + 129; }
-  static int Line(int match) { return 66 + 16 * (match - 1); }
-
   bool RowShown(int row) {
     const PoolData& pool = Pool();
     for (int m = 1; m <= kMatchCount; ++m) {
-      if (!ShowsText(main_screen(), Column(row), Line(m), Cells(pool.TipRows[m][row], 1))) {
+      if (!ShowsText(main_screen(), RowColumn(row), MatchLine(m), Cells(pool.TipRows[m][row], 1))) {
         return false;
       }
     }
     return true;
   }
   bool ColumnBlank(int row) {
-    return AreaIs(main_screen(), Column(row), Line(1), Column(row) + 7, Line(13) + 15,
-                  ColLightGrey);
+    return AreaIs(main_screen(), RowColumn(row), MatchLine(1), RowColumn(row) + 7,
+                  MatchLine(13) + 15, rgb::LightGrey);
   }
-  bool WinShown(int row) { return ShowsText(main_screen(), Column(row) - 9, 380, "Win!"); }
+  bool WinShown(int row) { return ShowsText(main_screen(), RowColumn(row) - 9, 380, "Win!"); }
 };
 
 TEST_F(CalculationScreenTest, AcceptedRowsStandInTheirColumnsWithTheirFigures) {
@@ -50,14 +47,14 @@ TEST_F(CalculationScreenTest, AcceptedRowsStandInTheirColumnsWithTheirFigures) {
   const platform::Surface& s = main_screen();
   for (int r = 1; r <= kRowCount; ++r) {
     SCOPED_TRACE(r);
-    const int x = Column(r);
+    const int x = RowColumn(r);
     EXPECT_TRUE(RowShown(r));
     EXPECT_TRUE(ShowsText(s, x - 8, 288, Cells(pool.RowNormErrors[r], 2)));
     EXPECT_TRUE(ShowsText(s, x - 8, 314, CountsText(CountColumn(pool.TipRows, r), 1) + " "));
     EXPECT_TRUE(ShowsText(s, x, 337, Cells(pool.RowQuality[r], 1)));
     // Without the GAME series there is no comparison and no win.
-    EXPECT_TRUE(AreaIs(s, x - 8, 362, x + 15, 377, ColLightGrey));
-    EXPECT_TRUE(AreaIs(s, x - 9, 380, x + 22, 395, ColLightGrey));
+    EXPECT_TRUE(AreaIs(s, x - 8, 362, x + 15, 377, rgb::LightGrey));
+    EXPECT_TRUE(AreaIs(s, x - 9, 380, x + 22, 395, rgb::LightGrey));
   }
   EXPECT_EQ(pool.RowQuality[1], 3);
   EXPECT_TRUE(ShowsText(s, 64, 290, "FGES:  " + Cells(pool.Fges, 1)));
@@ -78,48 +75,12 @@ TEST_F(CalculationScreenTest, WinsAreMarkedOnlyUnderRowsCloseToTheGameSeries) {
   for (int r = 1; r <= kRowCount; ++r) {
     SCOPED_TRACE(r);
     const int g = ColumnDifferences(pool.TipRows, r, pool.GameSeries);
-    EXPECT_TRUE(ShowsText(main_screen(), Column(r) - 8, 362, Cells(g, 2) + " "));
+    EXPECT_TRUE(ShowsText(main_screen(), RowColumn(r) - 8, 362, Cells(g, 2) + " "));
     EXPECT_EQ(WinShown(r), g < 4);
     if (g < 4) ++wins;
   }
   EXPECT_GT(wins, 0);
   EXPECT_EQ(pool.WinsRank1 + pool.WinsRank2 + pool.WinsRank3 + pool.WinsRank4, wins);
-}
-
-TEST_F(CalculationScreenTest, BatchedStatusTextsLeaveTheScreenAsDrawingEachOne) {
-  const auto run = [&](RefreshRate rate) {
-    main_screen().FillRect(0, 0, main_screen().width() - 1, main_screen().height() - 1,
-                           ColLightGrey);
-    ResetPool();
-    GiveForecast(5, 4, 3);
-    // Against an all-away NORM series many candidates have 10 or more
-    // differences, whose status text reaches into the distance text.
-    for (int m = 1; m <= kMatchCount; ++m) Pool().NormSeries[m] = kAwayWin;
-    Pool().SystemQuality = 9;
-    ProcessRandom().Seed(4711);
-    CalculationRefresh() = rate;
-    CalculateTips();
-    return Checksum(main_screen());
-  };
-  const std::uint64_t each = run(testing::kEveryCandidate);
-  // The working quality was lowered at least once, so all three texts ran.
-  EXPECT_TRUE(ShowsText(main_screen(), 64, 337, "GÜTE:   "));
-  EXPECT_EQ(run(RefreshRate{7, std::chrono::nanoseconds(0)}), each);
-  EXPECT_EQ(run(testing::kNoVisits), each);
-}
-
-TEST_F(CalculationScreenTest, ClearingWipesRowsFiguresAndStatusWhole) {
-  platform::Surface& s = main_screen();
-  SelectFont(8);
-  SetColours(kBlack, kLightGrey);
-  for (const int y : {66, 258, 288, 314, 337, 362}) DrawText(161, y, "99");
-  DrawText(7, 380, "STATUS: F=9 D=9  Win!");
-  DrawText(489, 66, "2");  // row 9 lies beyond the cleared width
-  ClearTipPicture();
-  EXPECT_TRUE(AreaIs(s, 160, 66, 487, 271, ColLightGrey));
-  EXPECT_TRUE(AreaIs(s, 160, 280, 487, 375, ColLightGrey)) << "no torn figures";
-  EXPECT_TRUE(AreaIs(s, 64, 380, 631, 393, ColLightGrey));
-  EXPECT_TRUE(ShowsText(s, 489, 66, "2"));
 }
 
 // The status texts overlap by a few pixels when F has two digits, so the
@@ -136,7 +97,7 @@ TEST_F(CalculationScreenTest, AFlushShowsWhatDrawingEveryTextWouldShow) {
   };
   for (const auto& sequence : sequences) {
     platform::Surface& s = main_screen();
-    s.FillRect(0, 0, s.width() - 1, s.height() - 1, ColLightGrey);
+    s.FillRect(0, 0, s.width() - 1, s.height() - 1, rgb::LightGrey);
     SelectFont(8);
     SetColours(kBlack, kLightGrey);
     for (const Given& given : sequence) {
@@ -146,14 +107,14 @@ TEST_F(CalculationScreenTest, AFlushShowsWhatDrawingEveryTextWouldShow) {
     }
     const std::uint64_t drawn = Checksum(s);
 
-    s.FillRect(0, 0, s.width() - 1, s.height() - 1, ColLightGrey);
+    s.FillRect(0, 0, s.width() - 1, s.height() - 1, rgb::LightGrey);
     CalculationScreen screen(testing::kNoVisits);
     for (const Given& given : sequence) {
       if (given.kind == S) screen.Status(given.value);
       if (given.kind == D) screen.Distance(given.value);
       if (given.kind == Q) screen.QualityLowered(given.value);
     }
-    EXPECT_TRUE(AreaIs(s, 0, 330, 300, 400, ColLightGrey));  // nothing drawn yet
+    EXPECT_TRUE(AreaIs(s, 0, 330, 300, 400, rgb::LightGrey));  // nothing drawn yet
     screen.Flush();
     EXPECT_EQ(Checksum(s), drawn);
   }
@@ -162,47 +123,42 @@ TEST_F(CalculationScreenTest, AFlushShowsWhatDrawingEveryTextWouldShow) {
 // Escape or the right button asks whether to cancel, even in the first row;
 // "JA" cancels, "NEIN" and the left button let the calculation run on.
 TEST_F(CalculationScreenTest, CancelQuestionByKeyAndButton) {
-  const auto ask = [&](bool mouse) {
-    if (mouse) {
-      os.TypingAhead().MouseDown(300, 200, platform::kRightButton).TypingAhead(false).MouseUp();
-    } else {
-      os.TypingAhead().KeyDown(kEscape).TypingAhead(false);
-    }
-  };
-  const std::pair<std::function<void()>, bool> cases[] = {
-      {[&] {
-         ask(false);
-         os.Then([&] { EXPECT_TRUE(ColumnBlank(1)); });  // the question comes before any row
-         os.KeyDown('J');
-       },
-       true},
-      {[&] {
-         ask(false);
-         os.KeyDown('N');
-       },
-       false},
-      {[&] { os.TypingAhead().MouseDown(300, 200).MouseUp().TypingAhead(false); }, false},
-      {[&] {
-         ask(true);
-         os.KeyDown('J');
-       },
-       true},
-  };
-  int run = 0;
-  for (const auto& [script, cancelled] : cases) {
-    SCOPED_TRACE(++run);
-    main_screen().FillRect(0, 0, kMainWidth - 1, kMainHeight - 1, ColLightGrey);
+  enum Ask { kEscapeKey, kRightButton, kLeftButton };
+  const struct {
+    Ask ask;
+    char answer;  // 0: no question
+    bool cancelled;
+  } cases[] = {{kEscapeKey, 'J', true},
+               {kEscapeKey, 'N', false},
+               {kLeftButton, 0, false},
+               {kRightButton, 'J', true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.ask));
+    main_screen().FillRect(0, 0, kMainWidth - 1, kMainHeight - 1, rgb::LightGrey);
     ResetPool();
     GiveForecast(5, 4, 3);
     Pool().SystemQuality = 3;
     CalculationRefresh() = testing::kEveryCandidate;
     os.Clear();
-    script();
+    os.TypingAhead();
+    if (c.ask == kEscapeKey) {
+      os.KeyDown(kEscape);
+    } else {
+      os.MouseDown(300, 200,
+                   c.ask == kRightButton ? platform::kRightButton : platform::kLeftButton);
+    }
+    if (c.ask == kLeftButton) os.MouseUp();
+    os.TypingAhead(false);
+    if (c.ask == kRightButton) os.MouseUp();
+    if (c.answer != 0) {
+      os.Then([&] { EXPECT_TRUE(ColumnBlank(1)); });  // the question comes before any row
+      os.KeyDown(c.answer);
+    }
     CalculateTips();
-    EXPECT_EQ(Dialog().LeaveFlag, cancelled);
+    EXPECT_EQ(Dialog().LeaveFlag, c.cancelled);
     EXPECT_TRUE(os.ScriptDone());
-    EXPECT_EQ(RowShown(12), !cancelled);
-    if (cancelled) {
+    EXPECT_EQ(RowShown(12), !c.cancelled);
+    if (c.cancelled) {
       EXPECT_TRUE(ColumnBlank(1) && ColumnBlank(12));
     }
   }

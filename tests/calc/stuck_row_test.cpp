@@ -79,18 +79,5 @@ TEST(StuckRowTest, RowElevenIsTakenAfterTheLastWrap) {
   }
 }
 
-TEST(StuckRowTest, CanBeCancelledWhileStuck) {
-  PoolData pool = StuckAtRowEleven();
-  const PoolData before = pool;
-  Random random(4);
-  CalculationTrace trace;
-  trace.CancelAt(11, 500);
-  ASSERT_EQ(ResumeTips(pool, 11, random, trace), CalculationResult::Cancelled);
-  EXPECT_EQ(trace.rows[11].candidates, 500);
-  EXPECT_EQ(pool.TipRows, before.TipRows);
-  EXPECT_EQ(pool.OutcomeQuota, before.OutcomeQuota);
-  EXPECT_TRUE(trace.accepted.empty());
-}
-
 }  // namespace
 }  // namespace vorlanz

@@ -36,7 +36,7 @@ class SystemQualityInputTest : public testing::ScreenCalcTest {
   }
 };
 
-TEST_F(SystemQualityInputTest, ProposesFourWhenNoneIsSetAndReturnKeepsIt) {
+TEST_F(SystemQualityInputTest, ProposesFourWhenNoneIsSetAndTakesDigits) {
   os.Then([&] {
     EXPECT_EQ(os.WindowTitle(os.CurrentWindow()), "Eingabe der System-Güte:");
     const auto g = os.WindowGeometry(os.CurrentWindow());
@@ -50,9 +50,8 @@ TEST_F(SystemQualityInputTest, ProposesFourWhenNoneIsSetAndReturnKeepsIt) {
   EXPECT_EQ(Pool().WorkingQuality, 4);
   EXPECT_EQ(os.CurrentWindow(), platform::kMainWindow);
   EXPECT_FALSE(os.WindowOpen(2));
-}
 
-TEST_F(SystemQualityInputTest, TakesMainAndKeypadDigits) {
+  // Main and keypad digits.
   os.Key('7');
   AskSystemQuality();
   EXPECT_EQ(Pool().SystemQuality, 7);

@@ -1,13 +1,14 @@
 #include "shell/calculation_window.h"
-#include "calc/card_store.h"
 
 #include <string>
 #include <vector>
 
+#include "board/main_screen.h"
+#include "calc/card_store.h"
 #include "calc/screen_calc_fixture.h"
 #include "shell/main_menu.h"
+#include "support/rgb.h"
 #include "support/text_probe.h"
-#include "widgets/palette.h"
 #include "widgets/screen_text.h"
 
 namespace vorlanz {
@@ -18,8 +19,9 @@ using testing::ShowsText;
 
 constexpr int kCancelSeriesEntry = 422;
 
-// A tip set of recognisable rows: row r has outcome (r + m) % 3 in match m.
-void FillTipSet(int shift) {
+// A tip set of recognisable rows: row r has outcome (r + m + shift) % 3 in
+// match m; stored on `card` unless it is negative.
+void FillTipSet(int shift, int card = -1) {
   PoolData& pool = Pool();
   for (int m = 1; m <= kMatchCount; ++m) {
     for (int r = 1; r <= kRowCount; ++r)
@@ -27,58 +29,38 @@ void FillTipSet(int shift) {
   }
   for (int r = 1; r <= kRowCount; ++r) {
     pool.RowMinDistance[r] = static_cast<Byte>(r % 5);
-    pool.RowQuality[r] = static_cast<Byte>(r % 7);
+    pool.RowQuality[r] = static_cast<Byte>((r + shift) % 7);
   }
+  if (card < 0) return;
+  pool.ChosenCard = static_cast<std::int16_t>(card);
+  Dialog().DialogKey = "O";
+  StoreCard();
 }
 
 bool CardHoldsTipSet(int card) {
   const PoolData& pool = Pool();
-  for (int m = 1; m <= kMatchCount; ++m) {
-    for (int r = 1; r <= kRowCount; ++r) {
+  for (int r = 1; r <= kRowCount; ++r) {
+    for (int m = 1; m <= kMatchCount; ++m) {
       if (pool.CardTips[card][m][r] != pool.TipRows[m][r]) return false;
     }
-  }
-  for (int r = 1; r <= kRowCount; ++r) {
     if (pool.CardTips[card][0][r] != pool.RowQuality[r]) return false;
     if (pool.CardRowDistance[card][r] != pool.RowMinDistance[r]) return false;
   }
   return true;
 }
 
-class CalculationWindowTest : public testing::ScreenCalcTest {};
+class CalculationWindowTest : public testing::ScreenCalcTest {
+ protected:
+  void ExpectTitle(const char* title) {
+    os.Then([this, title] { EXPECT_EQ(os.WindowTitle(os.CurrentWindow()), title); });
+  }
+};
 
-using StoreCardTest = CalculationWindowTest;
-
-TEST_F(StoreCardTest, ACancelledChoiceStoresNothing) {
-  PoolData& pool = Pool();
-  pool.ChosenCard = 5;
-  FillTipSet(0);
-  Dialog().DialogKey = "X";
-  StoreCard();
-  EXPECT_FALSE(IsSet(pool.CardOccupied[5]));
-  EXPECT_EQ(pool.CardTips[5][1][1], 0);
-}
-
-TEST_F(CalculationWindowTest, LeavesOnReleasingX) {
+TEST_F(CalculationWindowTest, LeavesOnXAndOnClicksThatChooseNoCommand) {
   os.KeyDown('X');  // a press alone does nothing
   os.Then([&] { EXPECT_FALSE(os.ScriptDone()); });
   os.KeyUp('X');
   CalculationWindow();
-  EXPECT_TRUE(os.ScriptDone());
-}
-
-TEST_F(CalculationWindowTest, TheReleaseOfAKeyThatAnsweredADialogIsNoCommand) {
-  os.Key('M');
-  os.KeyDown('X');  // cancels the card choice
-  os.KeyUp('X');    // reaches the window, which never saw it go down
-  os.Then([&] { EXPECT_FALSE(os.ScriptDone()) << "the window is still open"; });
-  os.Key('X');
-  CalculationWindow();
-  EXPECT_TRUE(os.ScriptDone());
-  EXPECT_FALSE(IsSet(Pool().CardOccupied[0]));
-}
-
-TEST_F(CalculationWindowTest, LeavesOnClicksThatChooseNoCommand) {
   os.Click(300, 200, platform::kRightButton);
   CalculationWindow();
   os.Click(300, 10);  // the top rows
@@ -96,23 +78,20 @@ TEST_F(CalculationWindowTest, LeavesOnClicksThatChooseNoCommand) {
   EXPECT_EQ(os.help_requests(), (std::vector<std::string>{"Berechnung", "Berechnung"}));
 }
 
-TEST_F(CalculationWindowTest, TheMenuStaysWithinTheScreen) {
+TEST_F(CalculationWindowTest, TheMenuStaysWithinTheScreenAndChoosesACommand) {
   const platform::Surface& s = main_screen();
   os.Click(20, 200);
-  os.Then([&] { EXPECT_EQ(s.Pixel(0, 110), ColWhite); });  // the box's left edge
+  os.Then([&] { EXPECT_EQ(s.Pixel(0, 110), rgb::White); });  // the box's left edge
   os.KeyDown(platform::vk::kRight);
   CalculationWindow();
   os.Click(780, 200);
   os.Then([&] {
-    EXPECT_EQ(s.Pixel(550, 110), ColWhite);
-    EXPECT_EQ(s.Pixel(549, 110), ColLightGrey);
+    EXPECT_EQ(s.Pixel(550, 110), rgb::White);
+    EXPECT_EQ(s.Pixel(549, 110), rgb::LightGrey);
   });
   os.KeyDown(platform::vk::kRight);
   CalculationWindow();
-  EXPECT_TRUE(os.ScriptDone());
-}
 
-TEST_F(CalculationWindowTest, TheMenuChoosesACommand) {
   GiveForecast(5, 4, 3);
   Pool().SystemQuality = 2;
   Pool().WorkingQuality = 1;
@@ -124,17 +103,44 @@ TEST_F(CalculationWindowTest, TheMenuChoosesACommand) {
   EXPECT_EQ(Pool().RowQuality[1], 2) << "recalculated from the System-Güte";
 }
 
+TEST_F(CalculationWindowTest, BAndNRecalculateHAndCChooseACard) {
+  for (const char key : {'B', 'N'}) {
+    ResetPool();
+    GiveForecast(5, 4, 3);
+    Pool().SystemQuality = 3;
+    os.Key(key);
+    os.Then([&] { EXPECT_EQ(Pool().RowQuality[1], 3) << key; });
+    os.Key('X');
+    CalculationWindow();
+  }
+  for (const char key : {'H', 'C'}) {
+    os.Key(key);
+    ExpectTitle("Bitte einen Tipp auswählen:");
+    os.Key('X').Key('X');
+    CalculationWindow();
+  }
+  EXPECT_TRUE(os.ScriptDone());
+}
+
+TEST_F(CalculationWindowTest, TheReleaseOfAKeyThatAnsweredADialogIsNoCommand) {
+  os.Key('M');
+  os.KeyDown('X');  // cancels the card choice
+  os.KeyUp('X');    // reaches the window, which never saw it go down
+  os.Then([&] { EXPECT_FALSE(os.ScriptDone()) << "the window is still open"; });
+  os.Key('X');
+  CalculationWindow();
+  EXPECT_TRUE(os.ScriptDone());
+  EXPECT_FALSE(IsSet(Pool().CardOccupied[0]));
+}
+
 TEST_F(CalculationWindowTest, MStoresOnTheChosenCard) {
   PoolData& pool = Pool();
   pool.SystemQuality = 5;
   pool.WorkingQuality = 3;  // lowered during the calculation: the card keeps 5
-  FillTipSet(1);
-  pool.ChosenCard = 3;
-  Dialog().DialogKey = "O";
-  StoreCard();
+  FillTipSet(1, 3);
   FillTipSet(0);  // stored again over the old set
   os.Key('M');
-  os.Then([&] { EXPECT_EQ(os.WindowTitle(os.CurrentWindow()), "In welche Ablage abspeichern?"); });
+  ExpectTitle("In welche Ablage abspeichern?");
   os.Key('3').KeyDown('O');
   os.Then([&] {
     // Back in the window: the tip set is drawn again.
@@ -146,18 +152,19 @@ TEST_F(CalculationWindowTest, MStoresOnTheChosenCard) {
   EXPECT_TRUE(IsSet(pool.CardOccupied[3]));
   EXPECT_TRUE(CardHoldsTipSet(3));
   EXPECT_EQ(pool.CardQuality[3], 5);
-  EXPECT_EQ(pool.ChosenCard, 3);
+  EXPECT_EQ(pool.LoadedCard, 3);
+
+  // A cancelled choice stores nothing.
+  os.Key('M').Key('5').Key('X').Key('X');
+  CalculationWindow();
+  EXPECT_FALSE(IsSet(pool.CardOccupied[5]));
 }
 
 TEST_F(CalculationWindowTest, HOpensAStoredCardAndAFreeOneChangesNothing) {
   PoolData& pool = Pool();
-  FillTipSet(2);
-  pool.ChosenCard = 6;
-  Dialog().DialogKey = "O";
-  StoreCard();
+  FillTipSet(2, 6);
   FillTipSet(0);
   pool.ChosenCard = 0;
-
   os.Key('H').Key('4').KeyDown('O');  // free
   os.Then([&] { EXPECT_EQ(pool.TipRows[1][1], 2); });
   os.Key('H').Key('6').KeyDown('O');
@@ -167,24 +174,28 @@ TEST_F(CalculationWindowTest, HOpensAStoredCardAndAFreeOneChangesNothing) {
   EXPECT_TRUE(CardHoldsTipSet(6));
   EXPECT_EQ(pool.LoadedCard, 6);
   EXPECT_TRUE(ShowsText(main_screen(), 64, 380, "TippNr: 6"));
-  EXPECT_FALSE(IsSet(pool.CardOccupied[5]));
 }
 
-TEST_F(CalculationWindowTest, MenuShowOpensAStoredCardInTheWindow) {
-  PoolData& pool = Pool();
-  FillTipSet(1);
-  pool.ChosenCard = 2;
-  Dialog().DialogKey = "O";
-  StoreCard();
+TEST_F(CalculationWindowTest, MenuShowOpensAStoredCardAndACancelEndsTheCommand) {
+  FillTipSet(1, 2);
   FillTipSet(0);
-
-  os.Then([&] { EXPECT_EQ(os.WindowTitle(os.CurrentWindow()), "Bitte einen Tipp auswählen:"); });
+  ExpectTitle("Bitte einen Tipp auswählen:");
   os.KeyDown('O');
   os.Then([&] { EXPECT_TRUE(ShowsText(main_screen(), 64, 380, "TippNr: 2")); });
   os.Key('X');
   Win_1_MenuEvent(command::kShow);
   EXPECT_TRUE(os.ScriptDone());
   EXPECT_TRUE(CardHoldsTipSet(2));
+
+  // Cancelled while card 2, chosen before, is occupied: no calculation
+  // window, the tip set and the main screen as they were.
+  FillTipSet(0);
+  os.KeyDown('X');
+  Win_1_MenuEvent(command::kShow);
+  EXPECT_TRUE(os.ScriptDone());
+  EXPECT_TRUE(os.menu_enabled());
+  EXPECT_FALSE(CardHoldsTipSet(2));
+  EXPECT_TRUE(ShowsText(main_screen(), 64, 314, "TIPP-BILD"));
 }
 
 TEST_F(CalculationWindowTest, GOpensTheGameSeries) {
@@ -200,6 +211,34 @@ TEST_F(CalculationWindowTest, GOpensTheGameSeries) {
   CalculationWindow();
   EXPECT_TRUE(os.ScriptDone());
   EXPECT_EQ(Pool().WorkingQuality, 6);
+}
+
+// After a calculation, storing it on a card (which redraws the picture with
+// the figures at slightly other places) and a second calculation, the figure
+// lines show exactly what the second calculation draws on a fresh screen.
+TEST_F(CalculationWindowTest, ARecalculationLeavesNoStaleFigures) {
+  const auto calculate = [&](bool storeBetween) {
+    ResetPool();
+    GiveForecast(5, 4, 3);
+    for (const int m : {2, 5, 9, 12}) Pool().NormSeries[m] = kAwayWin;
+    for (int m = 1; m <= kMatchCount; ++m) Pool().GameSeries[m] = Pool().NormSeries[m];
+    Pool().GameReady = kTrue;
+    Pool().SystemQuality = 4;
+    ProcessRandom().Seed(77);
+    DrawMainScreen();
+    CalculateTips();
+    if (storeBetween) {
+      os.Key('M').Key('1').KeyDown('O').Key('B').Key('X');
+      CalculationWindow();
+    } else {
+      DrawMainScreen();
+      CalculateTips();
+    }
+    return main_screen().SaveArea(145, 280, 642, 393);
+  };
+  const platform::SavedArea fresh = calculate(false);
+  EXPECT_TRUE(SameArea(calculate(true), fresh));
+  EXPECT_TRUE(os.ScriptDone());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/rgb.h"
 #include "support/screen_test.h"
 #include "support/text_probe.h"
 #include "widgets/dialog_state.h"
@@ -87,14 +88,14 @@ TEST_F(DigitFieldTest, MousePressAndF1Leave) {
 TEST_F(DigitFieldTest, ZeroShowsAsBlankUnderTheCursor) {
   Dialog().FieldText = "0";
   os.Then([&] {
-    EXPECT_TRUE(testing::AreaIs(s(), 80, 64, 87, 75, ColLightGrey));
-    EXPECT_TRUE(testing::AreaIs(s(), 79, 76, 87, 76, ColBlack));  // the cursor
+    EXPECT_TRUE(testing::AreaIs(s(), 80, 64, 87, 75, rgb::LightGrey));
+    EXPECT_TRUE(testing::AreaIs(s(), 79, 76, 87, 76, rgb::Black));  // the cursor
   });
   os.Key(vk::kReturn);
   Run();
   EXPECT_EQ(Dialog().FieldText, " ");
-  EXPECT_TRUE(testing::AreaIs(s(), 79, 76, 87, 76, ColLightGrey));
-  EXPECT_EQ(s().pen_colour(), ColBlack);
+  EXPECT_TRUE(testing::AreaIs(s(), 79, 76, 87, 76, rgb::LightGrey));
+  EXPECT_EQ(s().pen_colour(), rgb::Black);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "support/rgb.h"
 #include "support/screen_test.h"
 #include "support/text_probe.h"
 #include "widgets/dialog_input.h"
@@ -25,7 +26,6 @@ class TabRowTest : public ScreenTest {
     dialog.CurrentTab = 1;
     dialog.TabIndex = 1;
     dialog.ButtonTop = kMainHeight - 40;
-    dialog.ButtonChars = 7;
     dialog.OkLeft = kMainWidth / 2 - 79;
     dialog.CancelLeft = kMainWidth / 2 + 1;
     dialog.HelpTopic = "eigene Vorlanz";
@@ -52,16 +52,16 @@ TEST_F(TabRowTest, TwoTabsWithTheSecondOpen) {
   // Closed tab 1 has its top at y = 10; open tab 2 is one pixel taller and
   // merges into the panel, whose frame runs down the right.
   const platform::Surface& s = main_screen();
-  ExpectPixels(s, ColWhite, {40, 10, 40, 30, 100, 9});
-  ExpectPixels(s, ColLightGrey, {40, 9, 100, 10, 100, 30});
-  ExpectPixels(s, ColBlack, {69, 20, kMainWidth - 7, 200});
-  EXPECT_TRUE(testing::ShowsText(s, 16, 15, "E", ColDarkRed));
-  EXPECT_TRUE(testing::ShowsText(s, 24, 15, "igene", ColBlack));
-  EXPECT_TRUE(testing::ShowsText(s, 79, 15, "A", ColDarkRed));
+  ExpectPixels(s, rgb::White, {40, 10, 40, 30, 100, 9});
+  ExpectPixels(s, rgb::LightGrey, {40, 9, 100, 10, 100, 30});
+  ExpectPixels(s, rgb::Black, {69, 20, kMainWidth - 7, 200});
+  EXPECT_TRUE(testing::ShowsText(s, 16, 15, "E", rgb::DarkRed));
+  EXPECT_TRUE(testing::ShowsText(s, 24, 15, "igene", rgb::Black));
+  EXPECT_TRUE(testing::ShowsText(s, 79, 15, "A", rgb::DarkRed));
 
   DrawTabRow(1, "_Eigene|_Amtliche|");  // the old open tab closes again
-  ExpectPixels(s, ColLightGrey, {100, 9});
-  ExpectPixels(s, ColWhite, {100, 30, 40, 9});
+  ExpectPixels(s, rgb::LightGrey, {100, 9});
+  ExpectPixels(s, rgb::White, {100, 30, 40, 9});
 }
 
 TEST_F(TabRowTest, ItemsNeedTheirClosingBar) {
@@ -79,7 +79,7 @@ TEST_F(TabRowTest, ClicksInTheTabAndButtonRows) {
   EXPECT_TRUE(dialog.TabChanged);
   EXPECT_EQ(dialog.CurrentTab, 2);
   EXPECT_EQ(dialog.TabIndex, 2);
-  EXPECT_EQ(main_screen().Pixel(100, 9), ColWhite);  // tab 2 drawn open
+  EXPECT_EQ(main_screen().Pixel(100, 9), rgb::White);  // tab 2 drawn open
   PressAt(9, 20);
   EXPECT_EQ(dialog.DialogKey, "E");
   for (int x : {8, 7, 150}) {
@@ -162,17 +162,16 @@ class PushButtonTest : public ScreenTest {
 TEST_F(PushButtonTest, HotkeyLetterStandsLeftOfTheLabel) {
   // Where ShadedLabel puts the first dark-red column of a letter drawn at x.
   ShadedLabel(1, 8, 400, 300, "J");
-  const int j_offset = LeftmostColumn(ColDarkRed, 390, 280, 420, 310) - 400;
+  const int j_offset = LeftmostColumn(rgb::DarkRed, 390, 280, 420, 310) - 400;
   ShadedLabel(1, 8, 400, 350, "N");
-  const int n_offset = LeftmostColumn(ColDarkRed, 390, 330, 420, 360) - 400;
+  const int n_offset = LeftmostColumn(rgb::DarkRed, 390, 330, 420, 360) - 400;
 
-  Dialog().ButtonChars = 4;  // "_JA|_NEIN"
-  DrawPushButton(0, 100, 100, "_JA");
-  DrawPushButton(0, 200, 100, "_NEIN");
+  DrawPushButton(0, 100, 100, 4, "_JA");  // "_JA|_NEIN"
+  DrawPushButton(0, 200, 100, 4, "_NEIN");
   // Labels start at x + 14 + 4 (ButtonChars - 1 - length): " A" at 118,
   // " EIN" at 210; "J" stands 2 pixels left of it, "N" 1 pixel.
-  EXPECT_EQ(LeftmostColumn(ColDarkRed, 100, 100, 160, 130), 118 - 2 + j_offset);
-  EXPECT_EQ(LeftmostColumn(ColDarkRed, 200, 100, 260, 130), 210 - 1 + n_offset);
+  EXPECT_EQ(LeftmostColumn(rgb::DarkRed, 100, 100, 160, 130), 118 - 2 + j_offset);
+  EXPECT_EQ(LeftmostColumn(rgb::DarkRed, 200, 100, 260, 130), 210 - 1 + n_offset);
 }
 
 }  // namespace

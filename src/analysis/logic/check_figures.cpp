@@ -29,7 +29,7 @@ RowFigures ScoreTipSet(PoolData& pool, const PackedTipSet& tips) {
   RowFigures errors{};
   for (int row = 1; row <= kRowCount; ++row) {
     errors[row] = Distance(tips[row], game);
-    if (Wins(errors[row])) CountRowWin(pool, row, errors[row]);
+    if (WinsPrize(errors[row])) CountRowWin(pool, row, errors[row]);
   }
   return errors;
 }

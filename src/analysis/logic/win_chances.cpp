@@ -227,7 +227,7 @@ WinChances ComputeWinChances(const RowTable& rows, const OutcomeChances& chances
   for (int k = 0; k < kPrizeRanks; ++k) {
     atMost += tally.byDistance[k];
     result.bestRankAtLeast[k] = atMost;
-    result.expectedPoints += RankPoints(k) * result.expectedRows[k];
+    result.expectedPoints += PrizePoints(k) * result.expectedRows[k];
   }
   result.expectedPointsPerRun = kSeriesPerRun * result.expectedPoints;
   result.seriesWalked = tally.walked;

@@ -9,17 +9,11 @@
 #include <array>
 #include <cstdint>
 
+#include "analysis/logic/contest_standings.h"
 #include "model/pool_data.h"
+#include "model/prize_ranks.h"
 
 namespace vorlanz {
-
-inline constexpr int kPrizeRanks = 4;      // ranks I..IV: 0..3 differences
-inline constexpr int kSeriesPerRun = 100;  // series drawn per contest run
-
-// Points of a row with 0..3 differences from the drawn series (rank I..IV).
-constexpr int RankPoints(int differences) {
-  return differences < kPrizeRanks ? kPrizeRanks - differences : 0;
-}
 
 // The probability of each outcome code per match: [match 1..13][code], code 0
 // a draw, 1 a home win, 2 an away win. Each match's three add up to 1.

@@ -4,20 +4,12 @@
 // calculation itself draws nothing: the screen shows its progress through one
 // observer, tests and benchmarks watch it through others.
 
-#include <optional>
-
 namespace vorlanz {
 
-// The figures of a row the moment it is accepted; its outcomes are in
-// TipRows[match][row].
+// A row the moment it is accepted; its outcomes are in TipRows[match][row].
 struct AcceptedRow {
-  int row = 0;         // 1..12
-  int normErrors = 0;  // RowNormErrors
-  int homeCount = 0;   // home wins, draws, away wins in the row
-  int drawCount = 0;
-  int awayCount = 0;
-  int quality = 0;                // RowQuality: working quality for row 1, else the distance
-  std::optional<int> gameErrors;  // differences from the GAME series, if it is entered
+  int row = 0;      // 1..12
+  int quality = 0;  // RowQuality: working quality for row 1, else the distance
 };
 
 class CalculationObserver {

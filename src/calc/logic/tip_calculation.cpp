@@ -146,15 +146,11 @@ class TipRun {
     if (row > 1) pool_.RowMinDistance[row] = static_cast<Byte>(minDistance);
     pool_.RowQuality[row] = static_cast<Byte>(rowQuality);
 
-    AcceptedRow accepted{
-        row,        normErrors,  HomeWins(candidate), Draws(candidate), AwayWins(candidate),
-        rowQuality, std::nullopt};
     if (IsSet(pool_.GameReady)) {
       const int gameErrors = Distance(candidate, game_);
-      accepted.gameErrors = gameErrors;
-      if (Wins(gameErrors)) CountRowWin(pool_, row, gameErrors);
+      if (WinsPrize(gameErrors)) CountRowWin(pool_, row, gameErrors);
     }
-    observer_.RowAccepted(accepted);
+    observer_.RowAccepted({row, rowQuality});
   }
 
   PoolData& pool_;

@@ -1,24 +1,13 @@
 #pragma once
 
-// The prize ranks of the 13er Ergebniswette: a row that differs from the
-// result series in 0, 1, 2 or 3 matches wins rank I, II, III or IV and earns
-// 4, 3, 2 or 1 points; 4 or more differences win nothing.
+// The win counts of the rows that reach a prize rank.
 
 #include <cstdint>
 
 #include "model/pool_data.h"
+#include "model/prize_ranks.h"
 
 namespace vorlanz {
-
-inline constexpr int kPrizeRanks = 4;
-
-constexpr bool Wins(int differences) {
-  return differences < kPrizeRanks;
-}
-
-constexpr int PrizePoints(int differences) {
-  return Wins(differences) ? kPrizeRanks - differences : 0;
-}
 
 // One more, but never past the largest value.
 inline void CountUp(std::int32_t& count) {

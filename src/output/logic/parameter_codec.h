@@ -7,17 +7,17 @@
 #include <cstdint>
 #include <span>
 
+#include "model/settings.h"
+
 namespace vorlanz {
 
 struct Parameters {
-  std::uint8_t PrintOffsetA = 126;
-  std::uint8_t PrintOffsetB = 126;
-  std::int16_t Bundesland = 7;
+  std::uint8_t PrintOffsetA = kDefaultPrintOffset;
+  std::uint8_t PrintOffsetB = kDefaultPrintOffset;
+  std::int16_t Bundesland = kDefaultBundesland;
 };
 
 inline constexpr int kParameterFileSize = 4;
-inline constexpr std::int16_t kDefaultBundesland = 7;
-inline constexpr std::int16_t kLastBundesland = 11;
 
 std::array<std::uint8_t, kParameterFileSize> EncodeParameters(const Parameters& parameters);
 
