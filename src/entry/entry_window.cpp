@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "model/characters.h"
 #include "widgets/dialog_input.h"
 #include "widgets/dialog_state.h"
 #include "widgets/palette.h"
@@ -33,8 +34,7 @@ platform::Platform& Os() {
 // Letters of keys typed straight into the window count as hot keys.
 std::string KeyOfCharacter(int ch) {
   if (ch <= 0 || ch > 0x7e) return {};
-  if (ch >= 'a' && ch <= 'z') ch -= 'a' - 'A';
-  return std::string(1, static_cast<char>(ch));
+  return std::string(1, static_cast<char>(UpperCase(static_cast<char32_t>(ch))));
 }
 
 void SwitchTab(int tab) {

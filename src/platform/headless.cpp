@@ -3,23 +3,15 @@
 #include <algorithm>
 #include <utility>
 
+#include "model/characters.h"
+
 namespace vorlanz::platform {
-
-namespace {
-
-char UpperCase(char letter) {
-  return letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter;
-}
-
-}  // namespace
 
 int CharacterOfKey(int virtual_key) {
   if ((virtual_key >= 'A' && virtual_key <= 'Z') || (virtual_key >= '0' && virtual_key <= '9')) {
     return virtual_key;
   }
-  if (virtual_key >= vk::kNumpad0 && virtual_key <= vk::kNumpad0 + 9) {
-    return '0' + virtual_key - vk::kNumpad0;
-  }
+  if (const char digit = KeypadDigit(virtual_key)) return digit;
   switch (virtual_key) {
     case vk::kReturn:
     case vk::kEscape:
@@ -30,6 +22,15 @@ int CharacterOfKey(int virtual_key) {
       return 0;
   }
 }
+
+namespace {
+
+// Accelerators are known by their upper-case letter.
+char AcceleratorLetter(char letter) {
+  return static_cast<char>(UpperCase(static_cast<unsigned char>(letter)));
+}
+
+}  // namespace
 
 HeadlessPlatform::HeadlessPlatform(int main_width, int main_height) {
   auto main = std::make_unique<Window>();
@@ -76,7 +77,7 @@ HeadlessPlatform& HeadlessPlatform::Keys(std::string_view letters_and_digits) {
     if (!lower && !upper && !digit && c != ' ') {
       throw std::invalid_argument(std::string("Keys: no key types '") + c + "'");
     }
-    const int virtual_key = lower ? c - 'a' + 'A' : c;
+    const auto virtual_key = static_cast<int>(UpperCase(static_cast<unsigned char>(c)));
     KeyDown(virtual_key);
     script_.back().event.ch = c;  // a lower-case letter is typed as such
     KeyUp(virtual_key);
@@ -362,11 +363,11 @@ void HeadlessPlatform::AdvanceAfterKey(int virtual_key) {
 }
 
 void HeadlessPlatform::AddAccelerator(WindowId window, char letter, int command_id) {
-  accelerators_[{window, UpperCase(letter)}] = command_id;
+  accelerators_[{window, AcceleratorLetter(letter)}] = command_id;
 }
 
 int HeadlessPlatform::AcceleratorCommand(WindowId window, char letter) const {
-  const auto found = accelerators_.find({window, UpperCase(letter)});
+  const auto found = accelerators_.find({window, AcceleratorLetter(letter)});
   return found == accelerators_.end() ? 0 : found->second;
 }
 

@@ -28,6 +28,12 @@ inline constexpr int kNumpad0 = 0x60;  // keypad digits 0x60..0x69
 inline constexpr int kF1 = 0x70;
 }  // namespace vk
 
+// The digit '0'..'9' a keypad digit key types; 0 for any other key.
+constexpr char KeypadDigit(int virtual_key) {
+  const int digit = virtual_key - vk::kNumpad0;
+  return digit >= 0 && digit <= 9 ? static_cast<char>('0' + digit) : '\0';
+}
+
 // Message numbers of the events, as the modal loops test them.
 inline constexpr int kMsgKeyDown = 0x0100;
 inline constexpr int kMsgKeyUp = 0x0101;

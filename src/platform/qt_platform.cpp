@@ -12,7 +12,6 @@
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -21,6 +20,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "model/characters.h"
+#include "model/rounding.h"
 #include "platform/qt_help_window.h"
 #include "platform/qt_input_queue.h"
 #include "platform/qt_key_filter.h"
@@ -45,11 +46,6 @@ int LiveButtons() {
 
 QString ToQString(std::string_view utf8) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-// Half of a whole number, a half rounded to the even neighbour.
-int HalfRounded(int value) {
-  return static_cast<int>(std::nearbyint(value / 2.0));
 }
 
 class MainWindow : public QMainWindow {
@@ -273,8 +269,8 @@ void QtPlatform::Impl::CentreMainWindow() {
   if (screen == nullptr) screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return;
   const QRect desk = screen->geometry();
-  const QPoint at(desk.x() + HalfRounded(desk.width() - main_window->width()),
-                  desk.y() + HalfRounded(desk.height() - main_window->height()));
+  const QPoint at(desk.x() + RoundHalfEven(desk.width() - main_window->width(), 2),
+                  desk.y() + RoundHalfEven(desk.height() - main_window->height(), 2));
   main_window->move(at);
   centred_at = at;
 }
@@ -441,7 +437,7 @@ void QtPlatform::SetFieldAdvanceKeys(WindowId panel, std::vector<int> virtual_ke
 }
 
 void QtPlatform::AddAccelerator(WindowId window, char letter, int command_id) {
-  const int upper = letter >= 'a' && letter <= 'z' ? letter - 'a' + 'A' : letter;
+  const int upper = static_cast<int>(UpperCase(static_cast<unsigned char>(letter)));
   std::erase_if(impl_->accelerators, [&](const Impl::Accelerator& accelerator) {
     return accelerator.window == window && accelerator.letter == upper;
   });

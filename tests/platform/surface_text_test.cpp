@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "platform/surface.h"
-#include "platform/utf8.h"
 #include "support/screen_test.h"
 
 namespace vorlanz::platform {
@@ -149,18 +148,6 @@ TEST(ScreenFont, ClippedCellsMatchTheSameCellsDrawnInside) {
   edge.SetTextColour(kRed);
   edge.Text(4, 4, "Q");  // cell x 4..11, y 4..17: touches the right edge
   EXPECT_EQ(CellPicture(edge, 4, 4, kRed), CellPicture(whole, 8, 8, kRed));
-}
-
-TEST(Utf8, DecodesCharactersAndKeepsStrayBytesAsLatin1) {
-  const std::string text = "a\xC3\x84\xE2\x82\xAC\xF0\x9F\x98\x80\xC4z";  // a Ä € 😀 stray-Ä z
-  std::vector<char32_t> decoded;
-  for (std::size_t pos = 0; pos < text.size();) decoded.push_back(NextCodePoint(text, pos));
-  EXPECT_EQ(decoded, (std::vector<char32_t>{U'a', U'Ä', U'€', U'\U0001F600', 0xC4, U'z'}));
-  // Truncated, overlong and surrogate sequences fall apart into single bytes.
-  EXPECT_EQ(CodePointCount("\xE2\x82"), 2);
-  EXPECT_EQ(CodePointCount("\xC0\xAF"), 2);
-  EXPECT_EQ(CodePointCount("\xED\xA0\x80"), 3);
-  EXPECT_EQ(CodePointCount(""), 0);
 }
 
 TEST(Utf8, StrayLatin1ByteDrawsLikeTheUtf8Letter) {
