@@ -5,7 +5,8 @@
 
 int main(int argc, char** argv) {
   vorlanz::platform::Application application(argc, argv);
-  const auto platform = vorlanz::platform::MakeQtPlatform(788, 435);
+  const auto platform = vorlanz::platform::MakeQtPlatform(vorlanz::platform::kMainWidth,
+                                                          vorlanz::platform::kMainHeight);
   vorlanz::platform::Install(platform.get());
   vorlanz::RunProgram();
   return 0;

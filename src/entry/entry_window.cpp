@@ -80,7 +80,7 @@ void HandleKeyDown(const EntryLayout& layout, int key) {
 
 // A held left button on the tab row or on one of the two buttons. The hit
 // areas follow the buttons: OK spans OkLeft .. OkLeft + 78, ABBRUCH
-// CancelLeft + 1 .. CancelLeft + 79, both ButtonTop .. ButtonTop + 30.
+// CancelLeft + 1 .. CancelLeft + 79.
 void HandleMouse(const EntryWindow& entry) {
   platform::Platform& os = Os();
   if ((os.MouseButtons() & platform::kLeftButton) == 0) return;
@@ -92,14 +92,18 @@ void HandleMouse(const EntryWindow& entry) {
     WaitForMouseRelease();
     return;
   }
-  if (at.y < dialog.ButtonTop || at.y > dialog.ButtonTop + 30) return;
-  if (at.x >= dialog.OkLeft && at.x <= dialog.OkLeft + 78) {
-    DrawOkPressed(entry);
-    dialog.DialogKey = "O";
-  } else if (at.x >= dialog.CancelLeft + 1 && at.x <= dialog.CancelLeft + 79) {
-    DrawCancelPressed(entry);
-    dialog.DialogKey = "X";
-    dialog.LeaveFlag = true;
+  switch (HitPushButtons(at, {0, 78}, {1, 79})) {
+    case ButtonHit::Ok:
+      DrawOkPressed(entry);
+      dialog.DialogKey = "O";
+      break;
+    case ButtonHit::Cancel:
+      DrawCancelPressed(entry);
+      dialog.DialogKey = "X";
+      dialog.LeaveFlag = true;
+      break;
+    case ButtonHit::None:
+      break;
   }
 }
 

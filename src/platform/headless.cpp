@@ -43,26 +43,20 @@ HeadlessPlatform::~HeadlessPlatform() = default;
 
 // --- Script ----------------------------------------------------------------
 
-void HeadlessPlatform::Push(Step step) {
+HeadlessPlatform& HeadlessPlatform::Push(Step step) {
   step.typed_ahead = typing_ahead_;
   script_.push_back(std::move(step));
+  return *this;
 }
 
 HeadlessPlatform& HeadlessPlatform::KeyDown(int virtual_key) {
-  Step step;
-  step.event.kind = EventKind::KeyDown;
-  step.event.key = virtual_key;
-  step.event.ch = CharacterOfKey(virtual_key);
-  Push(std::move(step));
-  return *this;
+  return Push(
+      {.event = {
+           .kind = EventKind::KeyDown, .key = virtual_key, .ch = CharacterOfKey(virtual_key)}});
 }
 
 HeadlessPlatform& HeadlessPlatform::KeyUp(int virtual_key) {
-  Step step;
-  step.event.kind = EventKind::KeyUp;
-  step.event.key = virtual_key;
-  Push(std::move(step));
-  return *this;
+  return Push({.event = {.kind = EventKind::KeyUp, .key = virtual_key}});
 }
 
 HeadlessPlatform& HeadlessPlatform::Key(int virtual_key) {
@@ -86,27 +80,15 @@ HeadlessPlatform& HeadlessPlatform::Keys(std::string_view letters_and_digits) {
 }
 
 HeadlessPlatform& HeadlessPlatform::MouseMove(int x, int y) {
-  Step step;
-  step.kind = Step::Kind::MouseMove;
-  step.at = {x, y};
-  Push(std::move(step));
-  return *this;
+  return Push({.kind = Step::Kind::MouseMove, .at = {x, y}});
 }
 
 HeadlessPlatform& HeadlessPlatform::MouseDown(int x, int y, int buttons) {
-  Step step;
-  step.kind = Step::Kind::MouseDown;
-  step.at = {x, y};
-  step.buttons = buttons;
-  Push(std::move(step));
-  return *this;
+  return Push({.kind = Step::Kind::MouseDown, .at = {x, y}, .buttons = buttons});
 }
 
 HeadlessPlatform& HeadlessPlatform::MouseUp() {
-  Step step;
-  step.kind = Step::Kind::MouseUp;
-  Push(std::move(step));
-  return *this;
+  return Push({.kind = Step::Kind::MouseUp});
 }
 
 HeadlessPlatform& HeadlessPlatform::Click(int x, int y, int buttons) {
@@ -114,37 +96,19 @@ HeadlessPlatform& HeadlessPlatform::Click(int x, int y, int buttons) {
 }
 
 HeadlessPlatform& HeadlessPlatform::Command(int id) {
-  Step step;
-  step.event.kind = EventKind::Command;
-  step.event.command = id;
-  Push(std::move(step));
-  return *this;
+  return Push({.event = {.kind = EventKind::Command, .command = id}});
 }
 
 HeadlessPlatform& HeadlessPlatform::CloseRequest(WindowId window) {
-  Step step;
-  step.event.kind = EventKind::Close;
-  step.event.window = window;
-  step.to_current_window = false;
-  Push(std::move(step));
-  return *this;
+  return Push({.event = {.kind = EventKind::Close, .window = window}, .to_current_window = false});
 }
 
 HeadlessPlatform& HeadlessPlatform::TypeIntoField(int field_id, std::string text) {
-  Step step;
-  step.kind = Step::Kind::TypeIntoField;
-  step.field_id = field_id;
-  step.text = std::move(text);
-  Push(std::move(step));
-  return *this;
+  return Push({.kind = Step::Kind::TypeIntoField, .field_id = field_id, .text = std::move(text)});
 }
 
 HeadlessPlatform& HeadlessPlatform::Then(std::function<void()> action) {
-  Step step;
-  step.kind = Step::Kind::Action;
-  step.action = std::move(action);
-  Push(std::move(step));
-  return *this;
+  return Push({.kind = Step::Kind::Action, .action = std::move(action)});
 }
 
 bool HeadlessPlatform::TakeStep(Event& event) {

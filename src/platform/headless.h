@@ -31,7 +31,7 @@ int CharacterOfKey(int virtual_key);
 
 class HeadlessPlatform : public Platform {
  public:
-  explicit HeadlessPlatform(int main_width = 788, int main_height = 435);
+  explicit HeadlessPlatform(int main_width = kMainWidth, int main_height = kMainHeight);
   ~HeadlessPlatform() override;
 
   // --- Script --------------------------------------------------------------
@@ -118,16 +118,16 @@ class HeadlessPlatform : public Platform {
   struct Step {
     enum class Kind { Event, MouseMove, MouseDown, MouseUp, TypeIntoField, Action };
     Kind kind = Kind::Event;
-    Event event;
+    Event event{};
     // Keys and commands go to the window that is current when the step is
     // taken.
     bool to_current_window = true;
     bool typed_ahead = false;
-    Point at;
+    Point at{};
     int buttons = 0;
     int field_id = 0;
-    std::string text;
-    std::function<void()> action;
+    std::string text{};
+    std::function<void()> action{};
   };
   struct Window {
     std::string title;
@@ -140,7 +140,8 @@ class HeadlessPlatform : public Platform {
     std::string text;
   };
 
-  void Push(Step step);
+  // Adds a step to the script, typed ahead or not as the script stands.
+  HeadlessPlatform& Push(Step step);
   // Takes the next step: actions run, mouse steps update the mouse state.
   // Returns false when the script is used up.
   bool TakeStep(Event& event);

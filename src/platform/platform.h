@@ -45,6 +45,9 @@ inline constexpr int kRightButton = 2;
 
 using WindowId = int;
 inline constexpr WindowId kMainWindow = 1;
+// The size of the main window's client area.
+inline constexpr int kMainWidth = 788;
+inline constexpr int kMainHeight = 435;
 
 enum class EventKind {
   None,

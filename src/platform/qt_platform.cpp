@@ -35,7 +35,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 // How often a program that polls while it computes lets the windows run.
 constexpr auto kPumpInterval = std::chrono::milliseconds(10);
-const QColor kLightGrey(192, 192, 192);
+const QColor kWindowGrey(kLightGrey.r, kLightGrey.g, kLightGrey.b);
 const QColor kDarkGrey(128, 128, 128);
 
 int LiveButtons() {
@@ -147,7 +147,7 @@ QtPlatform::Impl::Impl(int client_width, int client_height) {
     if (centred_at && main_window->pos() == *centred_at) CentreMainWindow();
   });
   QPalette palette = main_window->palette();
-  palette.setColor(QPalette::Window, kLightGrey);
+  palette.setColor(QPalette::Window, kWindowGrey);
   // Disabled menu titles must stay readable on the grey.
   for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText}) {
     palette.setColor(QPalette::Disabled, role, kDarkGrey);

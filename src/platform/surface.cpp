@@ -9,7 +9,6 @@ namespace vorlanz::platform {
 namespace {
 
 constexpr std::uint32_t kOpaque = 0xff000000u;
-constexpr Rgb kLightGrey{192, 192, 192};
 
 // On/off run lengths of the styled pens, in pixels, starting with "on".
 struct DashPattern {

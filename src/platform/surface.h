@@ -27,6 +27,9 @@ inline std::uint32_t PackRgb(Rgb colour) {
   return 0xff000000u | (std::uint32_t{colour.r} << 16) | (std::uint32_t{colour.g} << 8) | colour.b;
 }
 
+// The light grey of every window's background.
+inline constexpr Rgb kLightGrey{192, 192, 192};
+
 // How a line's pixels combine with the pixels below it.
 enum class PenMode { Copy, Xor, Merge };
 enum class PenStyle { Solid, Dash, Dot, DashDot };
@@ -39,8 +42,8 @@ struct SavedArea {
 
 class Surface {
  public:
-  // A new surface is light grey (192, 192, 192), the background of every
-  // window of the program.
+  // A new surface is light grey, the background of every window of the
+  // program.
   Surface(int width, int height);
   ~Surface();
   Surface(const Surface&) = delete;

@@ -14,7 +14,7 @@ constexpr std::array<platform::Rgb, kPaletteSize> kPalette = {{
     {0, 0, 188},
     {128, 0, 128},
     {0, 128, 128},
-    {192, 192, 192},
+    ColLightGrey,
     {64, 64, 64},
     {255, 0, 0},
     {0, 255, 0},

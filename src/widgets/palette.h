@@ -45,7 +45,7 @@ inline constexpr platform::Rgb ColDarkYellow{128, 128, 0};
 inline constexpr platform::Rgb ColDarkCyan{0, 128, 128};
 inline constexpr platform::Rgb ColDarkMagenta{128, 0, 128};
 inline constexpr platform::Rgb ColGrey{128, 128, 128};
-inline constexpr platform::Rgb ColLightGrey{192, 192, 192};
+inline constexpr platform::Rgb ColLightGrey = platform::kLightGrey;
 inline constexpr platform::Rgb ColDarkGrey{64, 64, 64};
 
 }  // namespace vorlanz
