@@ -118,8 +118,8 @@ void BuildPanel(EntryWindow& entry, const EntryLayout& layout, const EntryFields
   for (const EntryLayout::Accelerator& accelerator : layout.accelerators) {
     os.AddAccelerator(entry.window, accelerator.letter, accelerator.command);
   }
-  // Keypad 0..2, Enter and Down move on to the next field (NextField), in
-  // step with the keys however fast they are typed.
+  // Keypad 0..2, Enter and Down move on to the next field, in step with the
+  // keys however fast they are typed.
   if (layout.keys_move_on) {
     os.SetFieldAdvanceKeys(
         entry.panel, {platform::vk::kNumpad0, platform::vk::kNumpad0 + 1,

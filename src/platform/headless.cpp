@@ -138,7 +138,7 @@ bool HeadlessPlatform::TakeStep(Event& event) {
       event.kind = EventKind::MouseUp;
       break;
     case Step::Kind::TypeIntoField:
-      SetFieldText(step.field_id, step.text);
+      TypeText(step.field_id, step.text);
       break;
     case Step::Kind::Action:
       step.action();
@@ -285,6 +285,24 @@ std::string HeadlessPlatform::FieldText(int id) const {
 void HeadlessPlatform::SetFieldText(int id, std::string_view text) {
   const auto found = fields_.find(id);
   if (found != fields_.end()) found->second.text = std::string(text);
+}
+
+void HeadlessPlatform::LimitFieldToNumber(int id, int max_number) {
+  const auto found = fields_.find(id);
+  if (found != fields_.end()) found->second.max_number = max_number;
+}
+
+void HeadlessPlatform::TypeText(int id, std::string_view text) {
+  const auto found = fields_.find(id != 0 ? id : focused_field_);
+  if (found == fields_.end()) return;
+  Field& field = found->second;
+  field.text.clear();
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t start = pos;
+    NextCodePoint(text, pos);
+    const std::string typed = field.text + std::string(text.substr(start, pos - start));
+    if (field.max_number < 0 || FitsNumberField(typed, field.max_number)) field.text = typed;
+  }
 }
 
 bool HeadlessPlatform::FieldExists(int id) const {

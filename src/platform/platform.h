@@ -120,8 +120,6 @@ class Platform {
   virtual std::string FieldText(int id) const = 0;
   virtual void SetFieldText(int id, std::string_view text) = 0;
   virtual void FocusField(int id) = 0;
-  // Moves the keyboard focus on, as a press of the Tab key would.
-  virtual void FocusNextField() = 0;
   // Alt+letter in the window sends a Command event with the id.
   virtual void AddAccelerator(WindowId window, char letter, int command_id) = 0;
   // In the panel's fields a press of one of these keys is typed as usual and
@@ -129,6 +127,12 @@ class Platform {
   // is handled, however fast the keys come. The press still arrives as a
   // KeyDown event.
   virtual void SetFieldAdvanceKeys(WindowId panel, std::vector<int> virtual_keys) = 0;
+
+  // --- Number fields ---------------------------------------------------------
+  // From now on the field refuses, as the user types or pastes, any text that
+  // is not a number it can hold (see FitsNumberField): the keystroke is lost
+  // and the text stays as it was. Text the program sets is not checked.
+  virtual void LimitFieldToNumber(int id, int max_number) = 0;
 
   // --- Events --------------------------------------------------------------
   // The next event, waiting for one. A close request for the main window
@@ -172,6 +176,11 @@ class Platform {
  private:
   std::function<void()> quit_handler_;
 };
+
+// Whether a number field holds the text: nothing but blanks, or decimal
+// digits with blanks around them that make a number from 0 to max_number
+// with no more digits than max_number has.
+bool FitsNumberField(std::string_view text, int max_number);
 
 // The platform the program runs on; installed once by main() or a test.
 Platform& Current();

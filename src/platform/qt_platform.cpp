@@ -10,6 +10,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QTimer>
+#include <QValidator>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -47,6 +48,19 @@ int LiveButtons() {
 QString ToQString(std::string_view utf8) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
+
+// Refuses what a number field cannot hold, keystroke by keystroke.
+class NumberValidator : public QValidator {
+ public:
+  NumberValidator(int max_number, QObject* parent) : QValidator(parent), max_(max_number) {}
+
+  State validate(QString& input, int& /*pos*/) const override {
+    return FitsNumberField(input.toStdString(), max_) ? Acceptable : Invalid;
+  }
+
+ private:
+  int max_;
+};
 
 class MainWindow : public QMainWindow {
  public:
@@ -428,12 +442,13 @@ void QtPlatform::FocusField(int id) {
   if (QLineEdit* edit = impl_->FieldEdit(id)) edit->setFocus(Qt::OtherFocusReason);
 }
 
-void QtPlatform::FocusNextField() {
-  impl_->MoveFieldFocus(impl_->FocusWidget(), false);
-}
-
 void QtPlatform::SetFieldAdvanceKeys(WindowId panel, std::vector<int> virtual_keys) {
   impl_->advance_keys[panel] = std::move(virtual_keys);
+}
+
+void QtPlatform::LimitFieldToNumber(int id, int max_number) {
+  if (QLineEdit* edit = impl_->FieldEdit(id))
+    edit->setValidator(new NumberValidator(max_number, edit));
 }
 
 void QtPlatform::AddAccelerator(WindowId window, char letter, int command_id) {

@@ -2,48 +2,12 @@
 
 #include <QImage>
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 
 namespace vorlanz::platform {
 namespace {
 
 constexpr std::uint32_t kOpaque = 0xff000000u;
-
-// On/off run lengths of the styled pens, in pixels, starting with "on".
-struct DashPattern {
-  int runs = 0;
-  std::array<int, 4> lengths{};
-  int period = 0;
-};
-
-constexpr DashPattern kDash{2, {18, 6, 0, 0}, 24};
-constexpr DashPattern kDot{2, {3, 3, 0, 0}, 6};
-constexpr DashPattern kDashDot{4, {9, 6, 3, 6}, 24};
-
-const DashPattern* PatternOf(PenStyle style) {
-  switch (style) {
-    case PenStyle::Dash:
-      return &kDash;
-    case PenStyle::Dot:
-      return &kDot;
-    case PenStyle::DashDot:
-      return &kDashDot;
-    case PenStyle::Solid:
-      break;
-  }
-  return nullptr;
-}
-
-// Whether the pixel at this distance along a line is drawn.
-bool PatternOn(const DashPattern& pattern, int step) {
-  int position = step % pattern.period;
-  for (int run = 0; run < pattern.runs; ++run) {
-    if (position < pattern.lengths[static_cast<std::size_t>(run)]) return run % 2 == 0;
-    position -= pattern.lengths[static_cast<std::size_t>(run)];
-  }
-  return false;
-}
 
 }  // namespace
 
@@ -72,12 +36,11 @@ void Surface::Plot(int x, int y, std::uint32_t colour) {
 }
 
 void Surface::Line(int x1, int y1, int x2, int y2) {
-  DrawLine(x1, y1, x2, y2, 0);
+  DrawLine(x1, y1, x2, y2);
   ++generation_;
 }
 
-int Surface::DrawLine(int x1, int y1, int x2, int y2, int pattern_step) {
-  const DashPattern* pattern = PatternOf(style_);
+void Surface::DrawLine(int x1, int y1, int x2, int y2) {
   const std::uint32_t colour = PackRgb(pen_);
   // Bresenham along the major axis; the end point itself is left out.
   const int dx = std::abs(x2 - x1);
@@ -88,8 +51,8 @@ int Surface::DrawLine(int x1, int y1, int x2, int y2, int pattern_step) {
   int x = x1;
   int y = y1;
   int error = 0;
-  for (int i = 0; i < steps; ++i, ++pattern_step) {
-    if (pattern == nullptr || PatternOn(*pattern, pattern_step)) Plot(x, y, colour);
+  for (int i = 0; i < steps; ++i) {
+    Plot(x, y, colour);
     if (dx >= dy) {
       x += sx;
       error += 2 * dy;
@@ -106,22 +69,20 @@ int Surface::DrawLine(int x1, int y1, int x2, int y2, int pattern_step) {
       }
     }
   }
-  return pattern_step;
 }
 
 void Surface::RectOutline(int x1, int y1, int x2, int y2) {
   if (x1 == x2 || y1 == y2) {
     // A single line or point: the end point is part of the outline.
-    const int step = DrawLine(x1, y1, x2, y2, 0);
-    const DashPattern* pattern = PatternOf(style_);
-    if (pattern == nullptr || PatternOn(*pattern, step)) Plot(x2, y2, PackRgb(pen_));
+    DrawLine(x1, y1, x2, y2);
+    Plot(x2, y2, PackRgb(pen_));
   } else {
     // Once round, each side up to the next corner, so that every pixel is
     // drawn exactly once (matters in XOR mode).
-    int step = DrawLine(x1, y1, x2, y1, 0);
-    step = DrawLine(x2, y1, x2, y2, step);
-    step = DrawLine(x2, y2, x1, y2, step);
-    DrawLine(x1, y2, x1, y1, step);
+    DrawLine(x1, y1, x2, y1);
+    DrawLine(x2, y1, x2, y2);
+    DrawLine(x2, y2, x1, y2);
+    DrawLine(x1, y2, x1, y1);
   }
   ++generation_;
 }
@@ -177,12 +138,6 @@ Rgb Surface::Pixel(int x, int y) const {
   const std::uint32_t pixel = pixels_[static_cast<std::size_t>(y) * width_ + x];
   return {static_cast<std::uint8_t>(pixel >> 16), static_cast<std::uint8_t>(pixel >> 8),
           static_cast<std::uint8_t>(pixel)};
-}
-
-void Surface::SetPixel(int x, int y, Rgb colour) {
-  if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
-  pixels_[static_cast<std::size_t>(y) * width_ + x] = PackRgb(colour);
-  ++generation_;
 }
 
 bool Surface::SavePng(const std::string& path) const {

@@ -32,7 +32,6 @@ inline constexpr Rgb kLightGrey{192, 192, 192};
 
 // How a line's pixels combine with the pixels below it.
 enum class PenMode { Copy, Xor, Merge };
-enum class PenStyle { Solid, Dash, Dot, DashDot };
 
 // A saved rectangle of pixels, put back with Surface::RestoreArea.
 struct SavedArea {
@@ -57,7 +56,6 @@ class Surface {
   void SetTextColour(Rgb colour) { text_ = colour; }
   void SetBackColour(Rgb colour) { back_ = colour; }
   void SetPenMode(PenMode mode) { mode_ = mode; }
-  void SetPenStyle(PenStyle style) { style_ = style; }
   void SetOpaque(bool opaque) { opaque_ = opaque; }
   // Font codes: 8 is the fixed 8 x 14 screen font; 6, 14, 16, 20 and 24 are
   // the other screen fonts of the program.
@@ -67,12 +65,11 @@ class Surface {
   Rgb text_colour() const { return text_; }
   Rgb back_colour() const { return back_; }
   PenMode pen_mode() const { return mode_; }
-  PenStyle pen_style() const { return style_; }
   bool opaque() const { return opaque_; }
   int font() const { return font_; }
 
   // A line from (x1, y1) up to, but not including, (x2, y2), in the pen
-  // colour, mode and style.
+  // colour and mode.
   void Line(int x1, int y1, int x2, int y2);
   // The outline of the rectangle with corners (x1, y1) and (x2, y2), both
   // included, drawn with Line's pen.
@@ -91,21 +88,18 @@ class Surface {
 
   // Off the surface a pixel reads black and a write is ignored.
   Rgb Pixel(int x, int y) const;
-  void SetPixel(int x, int y, Rgb colour);
   // Pixels as 0xffRRGGBB, row by row.
   const std::uint32_t* bits() const { return pixels_.data(); }
   std::uint32_t* bits() { return pixels_.data(); }
   bool SavePng(const std::string& path) const;
   // Counts changes; the Qt backend repaints only a surface that changed.
   std::uint64_t generation() const { return generation_; }
-  void Touch() { ++generation_; }
 
  private:
   // Combines one pen pixel with the surface in the pen mode (clipped).
   void Plot(int x, int y, std::uint32_t colour);
-  // Line without the end point and without counting a change; the pen
-  // style's pattern starts at pattern_step. Returns the step after the line.
-  int DrawLine(int x1, int y1, int x2, int y2, int pattern_step);
+  // Line without the end point and without counting a change.
+  void DrawLine(int x1, int y1, int x2, int y2);
   void TextFont8(int x, int y, std::string_view utf8);
   void TextScaled(int x, int y, std::string_view utf8);
 
@@ -116,7 +110,6 @@ class Surface {
   Rgb text_{0, 0, 0};
   Rgb back_{255, 255, 255};
   PenMode mode_ = PenMode::Copy;
-  PenStyle style_ = PenStyle::Solid;
   bool opaque_ = true;
   int font_ = 8;
   std::uint64_t generation_ = 0;

@@ -5,35 +5,27 @@
 namespace vorlanz {
 namespace {
 
-TEST(ParseWeight, ReadsTheLeadingNumberWithoutItsSign) {
-  EXPECT_EQ(ParseWeight("12abc"), 12);
-  EXPECT_EQ(ParseWeight("+4"), 4);
-  for (const char* text : {"   ", "-", ".", "x5"}) EXPECT_EQ(ParseWeight(text), 0) << text;
-}
-
-TEST(ParseWeight, RoundsHalfToEvenAndLimitsToAByte) {
-  EXPECT_EQ(ParseWeight("3.6"), 4);
-  EXPECT_EQ(ParseWeight("2.5"), 2);
-  EXPECT_EQ(ParseWeight("3.5"), 4);
-  EXPECT_EQ(ParseWeight("2.501"), 3);
-  EXPECT_EQ(ParseWeight(".6"), 1);
-  EXPECT_EQ(ParseWeight("256"), 255);
-  EXPECT_EQ(ParseWeight("254.7"), 255);
-  EXPECT_EQ(ParseWeight("-99999999999999999999999"), 255);
-}
-
-TEST(FormatWeight, ShowsTwoCellsOrNothingAndReadsBackUnchanged) {
+// What reaches the reading rules despite the fields' refusal (a text set
+// by the program, a field of another kind) is still read the same way.
+TEST(EntryFields, WeightsReadTheLeadingNumberRoundedAndLimited) {
+  const std::pair<const char*, int> cases[] = {
+      {"12abc", 12}, {"+4", 4},      {"-3", 3},
+      {"   ", 0},    {"x5", 0},      {".", 0},
+      {"3.6", 4},    {"2.5", 2},     {"3.5", 4},
+      {"2.501", 3},  {".6", 1},      {"2.4999", 2},
+      {"256", 255},  {"254.7", 255}, {"-99999999999999999999999", 255}};
+  for (const auto& [text, weight] : cases) EXPECT_EQ(ParseWeight(text), weight) << text;
+  for (int w = 0; w <= 255; ++w) EXPECT_EQ(ParseWeight(FormatWeight(static_cast<Byte>(w))), w);
   EXPECT_EQ(FormatWeight(0), "");
   EXPECT_EQ(FormatWeight(5), " 5");
-  EXPECT_EQ(FormatWeight(255), "255");
-  for (int w = 0; w <= 255; ++w) EXPECT_EQ(ParseWeight(FormatWeight(static_cast<Byte>(w))), w);
 }
 
-TEST(SeriesEntryText, AcceptsOnlyOneOutcomeCode) {
+TEST(EntryFields, SeriesFieldsHoldOneOutcomeCode) {
   EXPECT_EQ(ParseSeriesEntry(" 2 "), std::optional<Byte>(kAwayWin));
-  for (const char* text : {"3", "10", "1.0"})
-    EXPECT_EQ(ParseSeriesEntry(text), std::nullopt) << text;
+  EXPECT_EQ(ParseSeriesEntry("0"), std::optional<Byte>(kDraw));
+  for (const char* text : {"", "3", "10", "1.0"}) EXPECT_EQ(ParseSeriesEntry(text), std::nullopt);
   EXPECT_EQ(FormatSeriesEntry(kNoEntry), "");
+  EXPECT_EQ(FormatSeriesEntry(kHomeWin), "1");
 }
 
 }  // namespace

@@ -188,15 +188,20 @@ TEST_F(HeadlessTest, KeysAndCommandsBelongToTheCurrentWindow) {
   EXPECT_EQ(Current().WaitEvent().window, window);
 }
 
-TEST_F(HeadlessTest, FocusNextFieldGoesRoundInCreationOrder) {
+TEST_F(HeadlessTest, AdvanceKeysGoRoundTheFieldsInCreationOrder) {
   const WindowId window = os.OpenWindow("Eingabe", 0, 0, 400, 300);
   const WindowId panel = os.OpenPanel(window, 0, 0, 300, 200);
   for (const int id : {30, 10, 20}) os.CreateEditField(panel, id, 0, 0, 20, 20, "");
+  os.SetFieldAdvanceKeys(panel, {vk::kReturn});
   os.FocusField(10);
   for (const int next : {20, 30, 10}) {
-    os.FocusNextField();
+    os.KeyDown(vk::kReturn);
+    Current().WaitEvent();
     EXPECT_EQ(os.focused_field(), next);
   }
+  os.KeyDown(vk::kDown);
+  Current().WaitEvent();
+  EXPECT_EQ(os.focused_field(), 10);
   os.FocusField(99);  // no such field: focus stays
   EXPECT_EQ(os.focused_field(), 10);
 }

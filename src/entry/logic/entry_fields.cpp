@@ -1,5 +1,6 @@
 #include "entry/logic/entry_fields.h"
 
+#include <algorithm>
 #include <cstddef>
 
 #include "model/rounding.h"
@@ -7,8 +8,6 @@
 namespace vorlanz {
 
 namespace {
-
-constexpr unsigned kMaxWeight = 255;
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
@@ -39,7 +38,7 @@ Byte ParseWeight(std::string_view text) {
   unsigned whole = 0;
   std::size_t digits = 0;
   for (; pos < text.size() && IsDigit(text[pos]); ++pos, ++digits) {
-    if (whole <= kMaxWeight) whole = whole * 10 + static_cast<unsigned>(text[pos] - '0');
+    if (whole <= unsigned{kMaxWeight}) whole = whole * 10 + static_cast<unsigned>(text[pos] - '0');
   }
   std::string_view fraction;
   if (pos < text.size() && text[pos] == '.') {
@@ -49,7 +48,7 @@ Byte ParseWeight(std::string_view text) {
   }
   if (digits == 0 && fraction.empty()) return 0;
   const unsigned rounded = RoundedNumber(whole, fraction);
-  return static_cast<Byte>(rounded > kMaxWeight ? kMaxWeight : rounded);
+  return static_cast<Byte>(std::min(rounded, unsigned{kMaxWeight}));
 }
 
 std::string FormatWeight(Byte weight) {
