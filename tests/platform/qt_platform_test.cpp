@@ -1,8 +1,12 @@
 #include "platform/qt_platform.h"
 
+#include "platform/application.h"
+
 #include <gtest/gtest.h>
 
+#include <map>
 #include <stdexcept>
+#include <string>
 
 namespace vorlanz::platform {
 namespace {
@@ -149,6 +153,29 @@ TEST_F(QtPlatformTest, IdleInputGivesNothingAndPendingKeyDropsOtherInput) {
   platform_.PickMenuItem(50);
   EXPECT_EQ(platform_.PendingKey(), 0);
   EXPECT_EQ(platform_.PollEvent().kind, EventKind::None);
+}
+
+}  // namespace
+}  // namespace vorlanz::platform
+
+namespace vorlanz::platform {
+namespace {
+
+TEST(HasDisplayTest, NeedsAnX11OrWaylandDisplayOrAChosenPlatform) {
+  const auto with = [](std::map<std::string, std::string> vars) {
+    return HasDisplay([&vars](const char* name) -> const char* {
+      const auto found = vars.find(name);
+      return found == vars.end() ? nullptr : found->second.c_str();
+    });
+  };
+  EXPECT_FALSE(with({}));
+  EXPECT_FALSE(with({{"DISPLAY", ""}}));
+  EXPECT_TRUE(with({{"DISPLAY", ":0"}}));
+  EXPECT_TRUE(with({{"WAYLAND_DISPLAY", "wayland-0"}}));
+  EXPECT_TRUE(with({{"QT_QPA_PLATFORM", "offscreen"}}));
+  EXPECT_FALSE(with({{"QT_QPA_PLATFORM", "xcb"}, {"WAYLAND_DISPLAY", "wayland-0"}}));
+  EXPECT_FALSE(with({{"QT_QPA_PLATFORM", "wayland"}, {"DISPLAY", ":0"}}));
+  EXPECT_TRUE(with({{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", ":0"}}));
 }
 
 }  // namespace
