@@ -12,24 +12,13 @@ namespace vorlanz::platform {
 namespace {
 
 MenuEntry Command(int id, std::string label) {
-  MenuEntry entry;
-  entry.id = id;
-  entry.label = std::move(label);
-  return entry;
+  return {MenuEntry::Kind::Command, id, std::move(label), {}};
 }
-
 MenuEntry Submenu(std::string label, std::vector<MenuEntry> entries) {
-  MenuEntry entry;
-  entry.kind = MenuEntry::Kind::Submenu;
-  entry.label = std::move(label);
-  entry.entries = std::move(entries);
-  return entry;
+  return {MenuEntry::Kind::Submenu, 0, std::move(label), std::move(entries)};
 }
-
 MenuEntry Separator() {
-  MenuEntry entry;
-  entry.kind = MenuEntry::Kind::Separator;
-  return entry;
+  return {MenuEntry::Kind::Separator, 0, "", {}};
 }
 
 class QtPlatformTest : public ::testing::Test {

@@ -61,38 +61,25 @@ TEST(SurfaceLine, IsClippedAtEveryEdge) {
   EXPECT_TRUE(SameArea(before, surface.SaveArea(0, 0, 19, 9)));
 }
 
-TEST(SurfacePenMode, XorOnLightGreyShowsDarkAndTwiceRestores) {
-  Surface surface(30, 10);
+TEST(SurfacePenMode, XorTwiceRestoresAndMergeOrsThePenIn) {
+  Surface surface(30, 30);
   const std::uint64_t blank = Checksum(surface);
   surface.SetPenColour(kWhite);
   surface.SetPenMode(PenMode::Xor);
-  surface.Line(2, 4, 20, 4);
-  EXPECT_EQ(surface.Pixel(2, 4), (Rgb{63, 63, 63}));
-  EXPECT_EQ(surface.Pixel(19, 4), (Rgb{63, 63, 63}));
-  surface.Line(2, 4, 20, 4);
-  EXPECT_EQ(Checksum(surface), blank);
-}
-
-TEST(SurfacePenMode, XorOutlineTouchesEveryCornerOnce) {
-  Surface surface(30, 30);
-  surface.SetPenColour(kWhite);
-  surface.SetPenMode(PenMode::Xor);
-  surface.RectOutline(3, 4, 12, 20);
+  surface.RectOutline(3, 4, 12, 20);  // each corner once
   surface.RectOutline(25, 25, 25, 25);
   const Rgb dark{63, 63, 63};
   vorlanz::testing::ExpectPixels(surface, dark, {3, 4, 12, 4, 12, 20, 3, 20, 25, 25});
   EXPECT_EQ(CountColour(surface, dark, 0, 0, 29, 29), 2 * 10 + 2 * 17 - 4 + 1);
-}
-
-TEST(SurfacePenMode, MergeOrsThePenIntoThePixels) {
-  Surface surface(10, 10);
+  surface.RectOutline(3, 4, 12, 20);
+  surface.RectOutline(25, 25, 25, 25);
+  EXPECT_EQ(Checksum(surface), blank);
   surface.FillRect(0, 0, 9, 9, Rgb{0, 0, 128});
   surface.SetPenColour(Rgb{128, 0, 1});
   surface.SetPenMode(PenMode::Merge);
   surface.Line(0, 0, 5, 0);
   EXPECT_EQ(surface.Pixel(0, 0), (Rgb{128, 0, 129}));
   EXPECT_EQ(surface.Pixel(5, 0), (Rgb{0, 0, 128}));
-  // Copy mode overwrites again.
   surface.SetPenMode(PenMode::Copy);
   surface.Line(0, 0, 5, 0);
   EXPECT_EQ(surface.Pixel(0, 0), (Rgb{128, 0, 1}));
@@ -108,12 +95,8 @@ TEST(SurfaceRect, OutlineIncludesBothCorners) {
   EXPECT_EQ(surface.Pixel(12, 16), kLightGrey);
   EXPECT_EQ(surface.Pixel(7, 9), kLightGrey);  // inside stays
   EXPECT_EQ(CountColour(surface, kRed, 0, 0, 19, 19), 2 * 11 + 2 * 13 - 4);
-}
-
-TEST(SurfaceRect, DegenerateOutlineIsALineWithBothEnds) {
-  Surface surface(20, 20);
   surface.SetPenColour(kBlack);
-  surface.RectOutline(3, 5, 3, 9);
+  surface.RectOutline(15, 5, 15, 9);  // a line with both ends
   EXPECT_EQ(CountColour(surface, kBlack, 0, 0, 19, 19), 5);
 }
 
