@@ -59,26 +59,18 @@ TEST_F(HeadlessTest, PollingAnEmptyScriptGivesNone) {
   EXPECT_EQ(Current().PollEvent().kind, EventKind::None);
 }
 
-TEST_F(HeadlessTest, CharacterOfKeyCoversLettersDigitsAndKeypad) {
-  for (const int key : {int{'Q'}, int{'7'}, vk::kReturn, vk::kEscape, vk::kTab, int{' '}}) {
-    EXPECT_EQ(CharacterOfKey(key), key);
-  }
-  EXPECT_EQ(CharacterOfKey(vk::kNumpad0 + 9) + CharacterOfKey(vk::kF1), '9');
-  EXPECT_EQ(CharacterOfKey(vk::kNumpad0 - 1) + CharacterOfKey(vk::kLeft), 0);
-}
-
 TEST_F(HeadlessTest, PendingKeySkipsReleasesAndSilentKeys) {
-  os.TypingAhead().KeyUp('X').KeyDown(vk::kLeft).Keys("jA").Key(vk::kReturn);
+  os.TypingAhead().KeyUp('X').KeyDown(vk::kLeft).Keys("jA").Key(vk::kNumpad0 + 9).Key(vk::kReturn);
   EXPECT_EQ(os.PendingKey(), 'j');  // lower case as typed
   EXPECT_EQ(os.PendingKey(), 'A');
+  EXPECT_EQ(os.PendingKey(), '9');
   EXPECT_EQ(os.PendingKey(), 13);
   EXPECT_EQ(os.ScriptLeft(), 1u);  // the Return's release
   EXPECT_EQ(os.PendingKey(), 0);
   EXPECT_TRUE(os.ScriptDone());
   EXPECT_THROW(os.Keys("1,5"), std::invalid_argument);
-}
-
-TEST_F(HeadlessTest, PendingKeyStopsAtAMouseButtonSoItCanBeSeen) {
+  os.Clear();
+  // A mouse press stops it, so that the caller sees the button.
   os.TypingAhead().MouseMove(5, 6).MouseDown(10, 20, kRightButton).MouseUp().Key('N');
   EXPECT_EQ(os.PendingKey(), 0);
   EXPECT_EQ(os.MouseButtons(), kRightButton);
@@ -149,7 +141,7 @@ TEST_F(HeadlessTest, WindowsHaveClientSurfacesAndCloseWithTheirPanels) {
   Surface& client = Current().Screen();
   EXPECT_EQ(client.width(), 244 - 2 * Platform::kFrameSide);
   EXPECT_EQ(client.height(), 70 - Platform::kFrameTop - Platform::kFrameBottom);
-  EXPECT_EQ(client.Pixel(0, 0), (Rgb{192, 192, 192}));
+  EXPECT_EQ(client.Pixel(0, 0), kLightGrey);
   EXPECT_EQ(os.WindowGeometry(window).x, 100);
   EXPECT_EQ(os.WindowTitle(window), "Karte");
 
@@ -167,9 +159,7 @@ TEST_F(HeadlessTest, WindowsHaveClientSurfacesAndCloseWithTheirPanels) {
   EXPECT_EQ(os.AcceleratorCommand(panel, 'O'), 0);
   EXPECT_EQ(os.CurrentWindow(), kMainWindow);
   EXPECT_THROW(os.SelectWindow(window), std::logic_error);
-}
-
-TEST_F(HeadlessTest, ClosingAnotherWindowKeepsTheCurrentOne) {
+  // Closing another window keeps the current one.
   const WindowId first = os.OpenWindow("Eins", 0, 0, 100, 100);
   const WindowId second = os.OpenWindow("Zwei", 0, 0, 100, 100);
   EXPECT_NE(first, second);

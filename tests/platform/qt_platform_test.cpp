@@ -120,16 +120,13 @@ TEST_F(QtPlatformTest, MenuPicksBecomeCommandsAndTicksFollowTheProgram) {
   platform_.CheckMenuItem(99, true);
   platform_.SetMenuBar({Submenu("&Vorlanz V5.0", {Command(99, "&Ende")})});
   EXPECT_TRUE(platform_.MenuItemTicked(99));
-}
-
-TEST_F(QtPlatformTest, DisabledMenuBarTakesNoPicks) {
-  platform_.SetMenuBar({Submenu("&Analyse", {Command(50, "&Wettstreit")})});
+  // A disabled menu bar takes no picks.
   platform_.EnableMenuBar(false);
-  EXPECT_FALSE(platform_.PickMenuItem(50));
+  EXPECT_FALSE(platform_.PickMenuItem(99));
   platform_.EnableMenuBar(true);
-  EXPECT_TRUE(platform_.PickMenuItem(50));
   EXPECT_FALSE(platform_.PickMenuItem(51));
-  EXPECT_EQ(platform_.WaitEvent().command, 50);
+  EXPECT_TRUE(platform_.PickMenuItem(99));
+  EXPECT_EQ(platform_.WaitEvent().command, 99);
 }
 
 TEST_F(QtPlatformTest, IdleInputGivesNothingAndPendingKeyDropsOtherInput) {
