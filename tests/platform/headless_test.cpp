@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -32,14 +33,9 @@ TEST_F(HeadlessTest, ScriptedEventsComeInOrderWithTheirMessages) {
 TEST_F(HeadlessTest, WaitingOnAnEmptyScriptThrowsAndNamesTheWindow) {
   os.ShowMainWindow("Vorlanz");
   os.OpenWindow("Eingabe der System-Güte:", 180, 120, 244, 70);
-  try {
-    Current().WaitEvent();
-    FAIL() << "no exception";
-  } catch (const ScriptExhausted& error) {
-    const std::string message = error.what();
-    EXPECT_NE(message.find("used up"), std::string::npos) << message;
-    EXPECT_NE(message.find("Eingabe der System-Güte:"), std::string::npos) << message;
-  }
+  EXPECT_THAT([] { Current().WaitEvent(); },
+              ::testing::ThrowsMessage<ScriptExhausted>(::testing::AllOf(
+                  ::testing::HasSubstr("used up"), ::testing::HasSubstr("System-Güte:"))));
   // A script of only silent steps is used up as well.
   int ran = 0;
   os.Then([&] { ++ran; }).TypeIntoField(3, "x");

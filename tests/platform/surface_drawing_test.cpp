@@ -17,8 +17,8 @@ constexpr Rgb kWhite{255, 255, 255};
 constexpr Rgb kLightGrey{192, 192, 192};
 constexpr Rgb kRed{255, 0, 0};
 
-TEST(SurfaceLine, LeavesOutTheEndPointInEveryDirection) {
-  Surface surface(40, 40);
+TEST(SurfaceLine, LeavesOutTheEndPointAndStepsAlongTheMajorAxis) {
+  Surface surface(50, 50);
   surface.SetPenColour(kBlack);
   surface.Line(5, 5, 15, 5);     // right
   surface.Line(15, 10, 5, 10);   // left
@@ -30,11 +30,8 @@ TEST(SurfaceLine, LeavesOutTheEndPointInEveryDirection) {
   vorlanz::testing::ExpectPixels(surface, kLightGrey,
                                  {15, 5, 5, 10, 20, 15, 25, 5, 10, 30, 35, 35});
   EXPECT_EQ(CountColour(surface, kBlack, 0, 20, 10, 30), 10);
-}
-
-TEST(SurfaceLine, SteepAndShallowLinesHaveOnePixelPerMajorStep) {
-  Surface surface(50, 50);
-  surface.SetPenColour(kBlack);
+  // Steep and shallow lines have one pixel per step along the major axis.
+  surface.FillRect(0, 0, 49, 49, kLightGrey);
   surface.Line(0, 0, 30, 7);
   EXPECT_EQ(CountColour(surface, kBlack, 0, 0, 49, 49), 30);
   for (int x = 0; x < 30; ++x) EXPECT_EQ(CountColour(surface, kBlack, x, 0, x, 49), 1) << x;
