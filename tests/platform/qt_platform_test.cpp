@@ -66,8 +66,8 @@ TEST_F(QtPlatformTest, WindowsHaveClientSurfacesInsideTheirFrame) {
   EXPECT_EQ(platform_.Screen().width(), 788);
 }
 
-TEST_F(QtPlatformTest, FieldsKeepTheirTextAndTabInTheOrderTheyWereMade) {
-  OpenDialogWithFields();
+TEST_F(QtPlatformTest, FieldsKeepTheirTextUntilTheirWindowCloses) {
+  const WindowId window = OpenDialogWithFields();
   EXPECT_EQ(platform_.FieldText(401), "1");
   EXPECT_EQ(platform_.FieldText(402), "");
   platform_.SetFieldText(402, "Ü0");
@@ -78,12 +78,8 @@ TEST_F(QtPlatformTest, FieldsKeepTheirTextAndTabInTheOrderTheyWereMade) {
   EXPECT_EQ(platform_.FocusedField(), 401);
   platform_.FocusField(403);
   EXPECT_EQ(platform_.FocusedField(), 403);
-}
-
-TEST_F(QtPlatformTest, RemakingAFieldReplacesIt) {
-  const WindowId window = OpenDialogWithFields();
-  const WindowId panel = platform_.CurrentWindow();
-  platform_.CreateEditField(panel, 402, 108, 18, 18, 18, "0");
+  // Remade, a field is replaced; closed with its window, it is gone.
+  platform_.CreateEditField(platform_.CurrentWindow(), 402, 108, 18, 18, 18, "0");
   EXPECT_EQ(platform_.FieldText(402), "0");
   platform_.CloseWindow(window);
   EXPECT_EQ(platform_.FieldText(401), "");
