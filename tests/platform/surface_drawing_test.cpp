@@ -111,7 +111,6 @@ TEST(SurfaceArea, RestoreBringsBackExactlyTheSavedPixels) {
   Surface surface(40, 30);
   for (int i = 0; i < 30; ++i)
     surface.FillRect(i, i, i, i, Rgb{static_cast<std::uint8_t>(i), 7, 9});
-  const std::uint64_t original = Checksum(surface);
   const SavedArea area = surface.SaveArea(5, 6, 20, 25);
   EXPECT_EQ(area.width, 16);
   EXPECT_EQ(area.height, 20);
@@ -120,10 +119,7 @@ TEST(SurfaceArea, RestoreBringsBackExactlyTheSavedPixels) {
   EXPECT_EQ(surface.Pixel(4, 6), kBlack);
   EXPECT_EQ(surface.Pixel(21, 21), kBlack);
   EXPECT_EQ(surface.Pixel(10, 10), (Rgb{10, 7, 9}));
-  surface.FillRect(0, 0, 39, 29, kLightGrey);
-  for (int i = 0; i < 30; ++i)
-    surface.FillRect(i, i, i, i, Rgb{static_cast<std::uint8_t>(i), 7, 9});
-  EXPECT_EQ(Checksum(surface), original);
+  EXPECT_TRUE(SameArea(area, surface.SaveArea(5, 6, 20, 25)));
 }
 
 TEST(SurfaceArea, PartlyOffTheSurfaceKeepsTheVisiblePart) {
