@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <utility>
 
 #include "platform/surface.h"
 #include "support/screen_test.h"

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 #include <vector>
 
@@ -51,10 +52,8 @@ TEST(ScreenFont, OpaqueTextFillsWholeCellsFromTheTopLeftCorner) {
   surface.SetBackColour(kWhite);
   surface.Text(10, 5, "ab");
   const Extent box = InkExtent(surface, kLightGrey);
-  EXPECT_EQ(box.left, 10);
-  EXPECT_EQ(box.top, 5);
-  EXPECT_EQ(box.right, 25);
-  EXPECT_EQ(box.bottom, 5 + kCellHeight - 1);
+  EXPECT_EQ((std::array{box.left, box.top, box.right, box.bottom}),
+            (std::array{10, 5, 25, 5 + kCellHeight - 1}));
   std::set<std::uint32_t> colours(surface.bits(), surface.bits() + 100 * 40);
   EXPECT_EQ(colours.size(), 3u);  // text, back colour and the untouched grey
   EXPECT_NE(CellPicture(surface, 18, 5, kBlack), std::string(kCellArea, '.'));
