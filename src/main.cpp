@@ -1,11 +1,19 @@
+#include <cstdio>
+#include <cstdlib>
+
 #include "platform/application.h"
 #include "platform/platform.h"
 #include "platform/qt_platform.h"
 #include "shell/startup.h"
 
 int main(int argc, char** argv) {
+  if (!vorlanz::platform::HasDisplay(std::getenv)) {
+    std::fprintf(stderr, "%s\n", vorlanz::platform::kNoDisplayMessage);
+    return 1;
+  }
   vorlanz::platform::Application application(argc, argv);
-  const auto platform = vorlanz::platform::MakeQtPlatform(788, 435);
+  const auto platform = vorlanz::platform::MakeQtPlatform(vorlanz::platform::kMainWidth,
+                                                          vorlanz::platform::kMainHeight);
   vorlanz::platform::Install(platform.get());
   vorlanz::RunProgram();
   return 0;

@@ -2,6 +2,7 @@
 
 #include "board/tip_picture.h"
 #include "model/pool_data.h"
+#include "platform/platform.h"
 #include "widgets/palette.h"
 #include "widgets/primitives.h"
 #include "widgets/screen_text.h"
@@ -34,7 +35,7 @@ void ClearArea(int x1, int y1, int x2, int y2) {
 
 void DrawStatusLine() {
   SelectFont(8);
-  BevelBox(0, 2, 0, 395, 787, 416);
+  BevelBox(0, 2, 0, 395, platform::kMainWidth - 1, 416);
   SetColours(kBlack, kLightGrey);
   DrawText(10, 400, "VORLANZ V5.0 by Zemko");
   DrawText(710, 400, "F1=HILFE");
@@ -42,7 +43,7 @@ void DrawStatusLine() {
 
 void DrawMainScreen() {
   SetColours(kBlack, kLightGrey);
-  ClearArea(0, 0, 787, 455);
+  ClearArea(0, 0, platform::kMainWidth - 1, 455);
   DrawStatusLine();
 
   SelectFont(8);

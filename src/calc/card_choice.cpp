@@ -39,10 +39,8 @@ std::string NextDialogKey() {
         return "X";
       case platform::EventKind::KeyDown:
         if (event.key == platform::vk::kF1) return KeyCharacter(event.key);
-        if (event.key >= platform::vk::kNumpad0 && event.key <= platform::vk::kNumpad0 + 9) {
-          return std::string(1, static_cast<char>('0' + event.key - platform::vk::kNumpad0));
-        }
-        if (event.ch > 0 && event.ch < 256) return UpperCaseChar(KeyCharacter(event.ch));
+        if (const char digit = platform::KeypadDigit(event.key)) return std::string(1, digit);
+        if (event.ch > 0 && event.ch < 256) return UpperKeyCharacter(event.ch);
         break;
       default:
         break;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "model/characters.h"
 #include "widgets/dialog_input.h"
 #include "widgets/dialog_state.h"
 #include "widgets/palette.h"
@@ -32,8 +33,7 @@ platform::Platform& Os() {
 // Letters of keys typed straight into the window count as hot keys.
 std::string KeyOfCharacter(int ch) {
   if (ch <= 0 || ch > 0x7e) return {};
-  if (ch >= 'a' && ch <= 'z') ch -= 'a' - 'A';
-  return std::string(1, static_cast<char>(ch));
+  return std::string(1, static_cast<char>(UpperCase(static_cast<char32_t>(ch))));
 }
 
 void SwitchTab(int tab) {
@@ -79,7 +79,7 @@ void HandleKeyDown(const EntryLayout& layout, int key) {
 
 // A held left button on the tab row or on one of the two buttons. The hit
 // areas follow the buttons: OK spans OkLeft .. OkLeft + 78, ABBRUCH
-// CancelLeft + 1 .. CancelLeft + 79, both ButtonTop .. ButtonTop + 30.
+// CancelLeft + 1 .. CancelLeft + 79.
 void HandleMouse(const EntryWindow& entry) {
   platform::Platform& os = Os();
   if ((os.MouseButtons() & platform::kLeftButton) == 0) return;
@@ -91,14 +91,18 @@ void HandleMouse(const EntryWindow& entry) {
     WaitForMouseRelease();
     return;
   }
-  if (at.y < dialog.ButtonTop || at.y > dialog.ButtonTop + 30) return;
-  if (at.x >= dialog.OkLeft && at.x <= dialog.OkLeft + 78) {
-    DrawOkPressed(entry);
-    dialog.DialogKey = "O";
-  } else if (at.x >= dialog.CancelLeft + 1 && at.x <= dialog.CancelLeft + 79) {
-    DrawCancelPressed(entry);
-    dialog.DialogKey = "X";
-    dialog.LeaveFlag = true;
+  switch (HitPushButtons(at, {0, 78}, {1, 79})) {
+    case ButtonHit::Ok:
+      DrawOkPressed(entry);
+      dialog.DialogKey = "O";
+      break;
+    case ButtonHit::Cancel:
+      DrawCancelPressed(entry);
+      dialog.DialogKey = "X";
+      dialog.LeaveFlag = true;
+      break;
+    case ButtonHit::None:
+      break;
   }
 }
 
@@ -113,8 +117,8 @@ void BuildPanel(EntryWindow& entry, const EntryLayout& layout, const EntryFields
   for (const EntryLayout::Accelerator& accelerator : layout.accelerators) {
     os.AddAccelerator(entry.window, accelerator.letter, accelerator.command);
   }
-  // Keypad 0..2, Enter and Down move on to the next field (NextField), in
-  // step with the keys however fast they are typed.
+  // Keypad 0..2, Enter and Down move on to the next field, in step with the
+  // keys however fast they are typed.
   if (layout.keys_move_on) {
     os.SetFieldAdvanceKeys(
         entry.panel, {platform::vk::kNumpad0, platform::vk::kNumpad0 + 1,

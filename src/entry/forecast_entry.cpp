@@ -4,7 +4,6 @@
 #include "entry/entry_window.h"
 #include "entry/logic/entry_fields.h"
 #include "entry/logic/forecast_edit.h"
-#include "entry/series_entry.h"
 #include "model/help_topics.h"
 #include "model/pool_data.h"
 #include "widgets/dialog_state.h"
@@ -43,6 +42,7 @@ void CreateWeightFields(platform::WindowId panel, int tab) {
     for (int o = 1; o <= kOutcomeCount; ++o) {
       os.CreateEditField(panel, WeightFieldId(m, o), WeightFieldX(o), WeightFieldY(m), 28, 18,
                          FormatWeight(edit[m][o]));
+      os.LimitFieldToNumber(WeightFieldId(m, o), kMaxWeight);
     }
   }
   for (int m = 1; m <= kMatchCount; ++m) DrawMatchLabel(5, 2 + 18 * (m - 1), m, ".Spiel:");
@@ -82,10 +82,6 @@ void EnterForecast(int kind) {
   }
   CloseEntryWindow(entry);
   if (confirmed) DrawForecastColumns();
-}
-
-void Dlg_4_MenuEvent() {
-  NextField();
 }
 
 }  // namespace vorlanz

@@ -12,7 +12,4 @@ inline constexpr int kOfficialForecastTab = 2;
 // forecasts and sets the readiness flags; cancelling changes nothing.
 void EnterForecast(int kind);
 
-// The entry panel's menu event: moves the keyboard focus to the next field.
-void Dlg_4_MenuEvent();
-
 }  // namespace vorlanz

@@ -34,6 +34,7 @@ void CreateSeriesFields(platform::WindowId panel, int tab) {
   for (int m = 1; m <= kMatchCount; ++m) {
     os.CreateEditField(panel, SeriesFieldId(m), 108, 18 * (m - 1), 18, 18,
                        FormatSeriesEntry(edit[m]));
+    os.LimitFieldToNumber(SeriesFieldId(m), kMaxSeriesCode);
   }
   for (int m = 1; m <= kMatchCount; ++m) DrawMatchLabel(20, 2 + 18 * (m - 1), m, ". Spiel:");
 }
@@ -73,10 +74,6 @@ void EnterSeries(int kind) {
   FlushInput();
   if (IsSet(pool.NormReady)) DrawNormColumn();
   if (IsSet(pool.GameReady)) DrawGameColumn();
-}
-
-void NextField() {
-  platform::Current().FocusNextField();
 }
 
 }  // namespace vorlanz

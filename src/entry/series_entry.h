@@ -13,7 +13,4 @@ inline constexpr int kGameTab = 2;
 // the series columns of the tip picture afterwards.
 void EnterSeries(int kind);
 
-// Moves the keyboard focus to the next field, as the Tab key does.
-void NextField();
-
 }  // namespace vorlanz

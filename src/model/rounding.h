@@ -1,15 +1,25 @@
 #pragma once
 
+#include <concepts>
 #include <cstdint>
+#include <type_traits>
 
 namespace vorlanz {
 
 // numerator / denominator rounded to the nearest whole number, a half to the
-// even neighbour. Both are non-negative and the denominator is positive.
-constexpr std::int64_t RoundHalfEven(std::int64_t numerator, std::int64_t denominator) {
-  std::int64_t quotient = numerator / denominator;
-  const std::int64_t twiceRest = 2 * (numerator % denominator);
-  if (twiceRest > denominator || (twiceRest == denominator && quotient % 2 != 0)) ++quotient;
+// even neighbour (so -2.5 gives -2 and 3.5 gives 4). The denominator is
+// positive; the result has the common type of the two.
+template <std::integral N, std::integral D>
+constexpr std::common_type_t<N, D> RoundHalfEven(N numerator, D denominator) {
+  using T = std::common_type_t<N, D>;
+  const T n = numerator;
+  const T d = denominator;
+  T quotient = n / d;
+  const T rest = n % d;
+  const T twiceRest = static_cast<T>(2 * (rest < 0 ? -rest : rest));
+  if (twiceRest > d || (twiceRest == d && quotient % 2 != 0)) {
+    quotient = static_cast<T>(quotient + (n < 0 ? -1 : 1));
+  }
   return quotient;
 }
 

@@ -5,7 +5,21 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <string_view>
+
 namespace vorlanz::platform {
+
+bool HasDisplay(const std::function<const char*(const char*)>& getenv) {
+  const auto set = [&getenv](const char* name) {
+    const char* value = getenv(name);
+    return value != nullptr && *value != '\0';
+  };
+  const char* chosen = getenv("QT_QPA_PLATFORM");
+  const std::string_view platform = chosen != nullptr ? chosen : "";
+  if (platform.starts_with("xcb")) return set("DISPLAY");
+  if (platform.starts_with("wayland")) return set("WAYLAND_DISPLAY");
+  return !platform.empty() || set("DISPLAY") || set("WAYLAND_DISPLAY");
+}
 
 struct Application::Impl {
   Impl(int& argc, char** argv) : app(argc, argv) {

@@ -3,23 +3,15 @@
 #include <algorithm>
 #include <utility>
 
+#include "model/characters.h"
+
 namespace vorlanz::platform {
-
-namespace {
-
-char UpperCase(char letter) {
-  return letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter;
-}
-
-}  // namespace
 
 int CharacterOfKey(int virtual_key) {
   if ((virtual_key >= 'A' && virtual_key <= 'Z') || (virtual_key >= '0' && virtual_key <= '9')) {
     return virtual_key;
   }
-  if (virtual_key >= vk::kNumpad0 && virtual_key <= vk::kNumpad0 + 9) {
-    return '0' + virtual_key - vk::kNumpad0;
-  }
+  if (const char digit = KeypadDigit(virtual_key)) return digit;
   switch (virtual_key) {
     case vk::kReturn:
     case vk::kEscape:
@@ -30,6 +22,15 @@ int CharacterOfKey(int virtual_key) {
       return 0;
   }
 }
+
+namespace {
+
+// Accelerators are known by their upper-case letter.
+char AcceleratorLetter(char letter) {
+  return static_cast<char>(UpperCase(static_cast<unsigned char>(letter)));
+}
+
+}  // namespace
 
 HeadlessPlatform::HeadlessPlatform(int main_width, int main_height) {
   auto main = std::make_unique<Window>();
@@ -42,26 +43,20 @@ HeadlessPlatform::~HeadlessPlatform() = default;
 
 // --- Script ----------------------------------------------------------------
 
-void HeadlessPlatform::Push(Step step) {
+HeadlessPlatform& HeadlessPlatform::Push(Step step) {
   step.typed_ahead = typing_ahead_;
   script_.push_back(std::move(step));
+  return *this;
 }
 
 HeadlessPlatform& HeadlessPlatform::KeyDown(int virtual_key) {
-  Step step;
-  step.event.kind = EventKind::KeyDown;
-  step.event.key = virtual_key;
-  step.event.ch = CharacterOfKey(virtual_key);
-  Push(std::move(step));
-  return *this;
+  return Push(
+      {.event = {
+           .kind = EventKind::KeyDown, .key = virtual_key, .ch = CharacterOfKey(virtual_key)}});
 }
 
 HeadlessPlatform& HeadlessPlatform::KeyUp(int virtual_key) {
-  Step step;
-  step.event.kind = EventKind::KeyUp;
-  step.event.key = virtual_key;
-  Push(std::move(step));
-  return *this;
+  return Push({.event = {.kind = EventKind::KeyUp, .key = virtual_key}});
 }
 
 HeadlessPlatform& HeadlessPlatform::Key(int virtual_key) {
@@ -76,7 +71,7 @@ HeadlessPlatform& HeadlessPlatform::Keys(std::string_view letters_and_digits) {
     if (!lower && !upper && !digit && c != ' ') {
       throw std::invalid_argument(std::string("Keys: no key types '") + c + "'");
     }
-    const int virtual_key = lower ? c - 'a' + 'A' : c;
+    const auto virtual_key = static_cast<int>(UpperCase(static_cast<unsigned char>(c)));
     KeyDown(virtual_key);
     script_.back().event.ch = c;  // a lower-case letter is typed as such
     KeyUp(virtual_key);
@@ -85,27 +80,15 @@ HeadlessPlatform& HeadlessPlatform::Keys(std::string_view letters_and_digits) {
 }
 
 HeadlessPlatform& HeadlessPlatform::MouseMove(int x, int y) {
-  Step step;
-  step.kind = Step::Kind::MouseMove;
-  step.at = {x, y};
-  Push(std::move(step));
-  return *this;
+  return Push({.kind = Step::Kind::MouseMove, .at = {x, y}});
 }
 
 HeadlessPlatform& HeadlessPlatform::MouseDown(int x, int y, int buttons) {
-  Step step;
-  step.kind = Step::Kind::MouseDown;
-  step.at = {x, y};
-  step.buttons = buttons;
-  Push(std::move(step));
-  return *this;
+  return Push({.kind = Step::Kind::MouseDown, .at = {x, y}, .buttons = buttons});
 }
 
 HeadlessPlatform& HeadlessPlatform::MouseUp() {
-  Step step;
-  step.kind = Step::Kind::MouseUp;
-  Push(std::move(step));
-  return *this;
+  return Push({.kind = Step::Kind::MouseUp});
 }
 
 HeadlessPlatform& HeadlessPlatform::Click(int x, int y, int buttons) {
@@ -113,37 +96,19 @@ HeadlessPlatform& HeadlessPlatform::Click(int x, int y, int buttons) {
 }
 
 HeadlessPlatform& HeadlessPlatform::Command(int id) {
-  Step step;
-  step.event.kind = EventKind::Command;
-  step.event.command = id;
-  Push(std::move(step));
-  return *this;
+  return Push({.event = {.kind = EventKind::Command, .command = id}});
 }
 
 HeadlessPlatform& HeadlessPlatform::CloseRequest(WindowId window) {
-  Step step;
-  step.event.kind = EventKind::Close;
-  step.event.window = window;
-  step.to_current_window = false;
-  Push(std::move(step));
-  return *this;
+  return Push({.event = {.kind = EventKind::Close, .window = window}, .to_current_window = false});
 }
 
 HeadlessPlatform& HeadlessPlatform::TypeIntoField(int field_id, std::string text) {
-  Step step;
-  step.kind = Step::Kind::TypeIntoField;
-  step.field_id = field_id;
-  step.text = std::move(text);
-  Push(std::move(step));
-  return *this;
+  return Push({.kind = Step::Kind::TypeIntoField, .field_id = field_id, .text = std::move(text)});
 }
 
 HeadlessPlatform& HeadlessPlatform::Then(std::function<void()> action) {
-  Step step;
-  step.kind = Step::Kind::Action;
-  step.action = std::move(action);
-  Push(std::move(step));
-  return *this;
+  return Push({.kind = Step::Kind::Action, .action = std::move(action)});
 }
 
 bool HeadlessPlatform::TakeStep(Event& event) {
@@ -173,7 +138,7 @@ bool HeadlessPlatform::TakeStep(Event& event) {
       event.kind = EventKind::MouseUp;
       break;
     case Step::Kind::TypeIntoField:
-      SetFieldText(step.field_id, step.text);
+      TypeText(step.field_id, step.text);
       break;
     case Step::Kind::Action:
       step.action();
@@ -322,6 +287,24 @@ void HeadlessPlatform::SetFieldText(int id, std::string_view text) {
   if (found != fields_.end()) found->second.text = std::string(text);
 }
 
+void HeadlessPlatform::LimitFieldToNumber(int id, int max_number) {
+  const auto found = fields_.find(id);
+  if (found != fields_.end()) found->second.max_number = max_number;
+}
+
+void HeadlessPlatform::TypeText(int id, std::string_view text) {
+  const auto found = fields_.find(id != 0 ? id : focused_field_);
+  if (found == fields_.end()) return;
+  Field& field = found->second;
+  field.text.clear();
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t start = pos;
+    NextCodePoint(text, pos);
+    const std::string typed = field.text + std::string(text.substr(start, pos - start));
+    if (field.max_number < 0 || FitsNumberField(typed, field.max_number)) field.text = typed;
+  }
+}
+
 bool HeadlessPlatform::FieldExists(int id) const {
   return fields_.contains(id);
 }
@@ -362,11 +345,11 @@ void HeadlessPlatform::AdvanceAfterKey(int virtual_key) {
 }
 
 void HeadlessPlatform::AddAccelerator(WindowId window, char letter, int command_id) {
-  accelerators_[{window, UpperCase(letter)}] = command_id;
+  accelerators_[{window, AcceleratorLetter(letter)}] = command_id;
 }
 
 int HeadlessPlatform::AcceleratorCommand(WindowId window, char letter) const {
-  const auto found = accelerators_.find({window, UpperCase(letter)});
+  const auto found = accelerators_.find({window, AcceleratorLetter(letter)});
   return found == accelerators_.end() ? 0 : found->second;
 }
 

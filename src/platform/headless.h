@@ -31,7 +31,7 @@ int CharacterOfKey(int virtual_key);
 
 class HeadlessPlatform : public Platform {
  public:
-  explicit HeadlessPlatform(int main_width = 788, int main_height = 435);
+  explicit HeadlessPlatform(int main_width = kMainWidth, int main_height = kMainHeight);
   ~HeadlessPlatform() override;
 
   // --- Script --------------------------------------------------------------
@@ -47,7 +47,10 @@ class HeadlessPlatform : public Platform {
   HeadlessPlatform& Click(int x, int y, int buttons = kLeftButton);  // down, then up
   HeadlessPlatform& Command(int id);
   HeadlessPlatform& CloseRequest(WindowId window);
-  // Replaces the text of an edit field when the script reaches this step.
+  // Empties an edit field (field 0: the one with the focus) and types the
+  // text into it, one character after the other, when the script reaches
+  // this step. A number field refuses the characters it cannot hold, as the
+  // real field does.
   HeadlessPlatform& TypeIntoField(int field_id, std::string text);
   // Runs a check or an action when the script reaches this step.
   HeadlessPlatform& Then(std::function<void()> action);
@@ -87,7 +90,6 @@ class HeadlessPlatform : public Platform {
   // The command of an Alt+letter accelerator of a window; 0 when none.
   int AcceleratorCommand(WindowId window, char letter) const;
   int focused_field() const { return focused_field_; }
-  long paused_milliseconds() const { return paused_ms_; }
   bool quit_called() const { return quit_called_; }
   // Every file selector opened, in order.
   const std::vector<FileChoice>& file_choices() const { return file_choices_; }
@@ -106,13 +108,13 @@ class HeadlessPlatform : public Platform {
   std::string FieldText(int id) const override;
   void SetFieldText(int id, std::string_view text) override;
   void FocusField(int id) override;
-  void FocusNextField() override;
   void AddAccelerator(WindowId window, char letter, int command_id) override;
   void SetFieldAdvanceKeys(WindowId panel, std::vector<int> virtual_keys) override;
+  void LimitFieldToNumber(int id, int max_number) override;
   int PendingKey() override;
   int MouseButtons() override { return buttons_; }
   Point MousePosition() override { return mouse_; }
-  void Pause(int milliseconds) override { paused_ms_ += milliseconds; }
+  void Pause(int /*milliseconds*/) override {}
   void SetMenuBar(const MenuBar& menu) override;
   void CheckMenuItem(int id, bool checked) override;
   void EnableMenuBar(bool enabled) override { menu_enabled_ = enabled; }
@@ -128,16 +130,16 @@ class HeadlessPlatform : public Platform {
   struct Step {
     enum class Kind { Event, MouseMove, MouseDown, MouseUp, TypeIntoField, Action };
     Kind kind = Kind::Event;
-    Event event;
+    Event event{};
     // Keys and commands go to the window that is current when the step is
     // taken.
     bool to_current_window = true;
     bool typed_ahead = false;
-    Point at;
+    Point at{};
     int buttons = 0;
     int field_id = 0;
-    std::string text;
-    std::function<void()> action;
+    std::string text{};
+    std::function<void()> action{};
   };
   struct Window {
     std::string title;
@@ -148,14 +150,20 @@ class HeadlessPlatform : public Platform {
   struct Field {
     WindowId panel = 0;
     std::string text;
+    int max_number = -1;  // a number field's greatest number; -1 for any text
   };
 
-  void Push(Step step);
+  // Adds a step to the script, typed ahead or not as the script stands.
+  HeadlessPlatform& Push(Step step);
   // Takes the next step: actions run, mouse steps update the mouse state.
   // Returns false when the script is used up.
   bool TakeStep(Event& event);
   // A key typed into a field whose panel moves on with that key.
   void AdvanceAfterKey(int virtual_key);
+  // Types the text into the field as the user would.
+  void TypeText(int id, std::string_view text);
+  // Moves the focus on among the fields of the focused field's panel.
+  void FocusNextField();
 
   std::deque<Step> script_;
   std::map<WindowId, std::unique_ptr<Window>> windows_;
@@ -167,7 +175,6 @@ class HeadlessPlatform : public Platform {
   int buttons_ = 0;
   Point mouse_;
   int focused_field_ = 0;
-  long paused_ms_ = 0;
   bool quit_called_ = false;
   bool menu_enabled_ = true;
   bool typing_ahead_ = false;

@@ -1,6 +1,7 @@
 #include "platform/platform.h"
 
 #include <stdexcept>
+#include <string>
 
 namespace vorlanz::platform {
 
@@ -37,6 +38,19 @@ Event Platform::Filter(Event event) {
     return Event{};
   }
   return event;
+}
+
+bool FitsNumberField(std::string_view text, int max_number) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return true;
+  const std::string_view digits = text.substr(first, text.find_last_not_of(' ') + 1 - first);
+  if (digits.size() > std::to_string(max_number).size()) return false;
+  int value = 0;
+  for (const char c : digits) {
+    if (c < '0' || c > '9') return false;
+    value = 10 * value + (c - '0');
+  }
+  return value <= max_number;
 }
 
 namespace {

@@ -28,6 +28,12 @@ inline constexpr int kNumpad0 = 0x60;  // keypad digits 0x60..0x69
 inline constexpr int kF1 = 0x70;
 }  // namespace vk
 
+// The digit '0'..'9' a keypad digit key types; 0 for any other key.
+constexpr char KeypadDigit(int virtual_key) {
+  const int digit = virtual_key - vk::kNumpad0;
+  return digit >= 0 && digit <= 9 ? static_cast<char>('0' + digit) : '\0';
+}
+
 // Message numbers of the events, as the modal loops test them.
 inline constexpr int kMsgKeyDown = 0x0100;
 inline constexpr int kMsgKeyUp = 0x0101;
@@ -39,6 +45,9 @@ inline constexpr int kRightButton = 2;
 
 using WindowId = int;
 inline constexpr WindowId kMainWindow = 1;
+// The size of the main window's client area.
+inline constexpr int kMainWidth = 788;
+inline constexpr int kMainHeight = 435;
 
 enum class EventKind {
   None,
@@ -138,8 +147,6 @@ class Platform {
   virtual std::string FieldText(int id) const = 0;
   virtual void SetFieldText(int id, std::string_view text) = 0;
   virtual void FocusField(int id) = 0;
-  // Moves the keyboard focus on, as a press of the Tab key would.
-  virtual void FocusNextField() = 0;
   // Alt+letter in the window sends a Command event with the id.
   virtual void AddAccelerator(WindowId window, char letter, int command_id) = 0;
   // In the panel's fields a press of one of these keys is typed as usual and
@@ -147,6 +154,12 @@ class Platform {
   // is handled, however fast the keys come. The press still arrives as a
   // KeyDown event.
   virtual void SetFieldAdvanceKeys(WindowId panel, std::vector<int> virtual_keys) = 0;
+
+  // --- Number fields ---------------------------------------------------------
+  // From now on the field refuses, as the user types or pastes, any text that
+  // is not a number it can hold (see FitsNumberField): the keystroke is lost
+  // and the text stays as it was. Text the program sets is not checked.
+  virtual void LimitFieldToNumber(int id, int max_number) = 0;
 
   // --- Events --------------------------------------------------------------
   // The next event, waiting for one. A close request for the main window
@@ -205,6 +218,11 @@ class Platform {
  private:
   std::function<void()> quit_handler_;
 };
+
+// Whether a number field holds the text: nothing but blanks, or decimal
+// digits with blanks around them that make a number from 0 to max_number
+// with no more digits than max_number has.
+bool FitsNumberField(std::string_view text, int max_number);
 
 // The platform the program runs on; installed once by main() or a test.
 Platform& Current();

@@ -12,9 +12,9 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QTimer>
+#include <QValidator>
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -23,6 +23,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "model/characters.h"
+#include "model/rounding.h"
 #include "platform/qt_file_dialog.h"
 #include "platform/qt_help_window.h"
 #include "platform/qt_info_box.h"
@@ -39,7 +41,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 // How often a program that polls while it computes lets the windows run.
 constexpr auto kPumpInterval = std::chrono::milliseconds(10);
-const QColor kLightGrey(192, 192, 192);
+const QColor kWindowGrey(kLightGrey.r, kLightGrey.g, kLightGrey.b);
 const QColor kDarkGrey(128, 128, 128);
 
 int LiveButtons() {
@@ -52,10 +54,18 @@ QString ToQString(std::string_view utf8) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-// Half of a whole number, a half rounded to the even neighbour.
-int HalfRounded(int value) {
-  return static_cast<int>(std::nearbyint(value / 2.0));
-}
+// Refuses what a number field cannot hold, keystroke by keystroke.
+class NumberValidator : public QValidator {
+ public:
+  NumberValidator(int max_number, QObject* parent) : QValidator(parent), max_(max_number) {}
+
+  State validate(QString& input, int& /*pos*/) const override {
+    return FitsNumberField(input.toStdString(), max_) ? Acceptable : Invalid;
+  }
+
+ private:
+  int max_;
+};
 
 class MainWindow : public QMainWindow {
  public:
@@ -156,7 +166,7 @@ QtPlatform::Impl::Impl(int client_width, int client_height) {
     if (centred_at && main_window->pos() == *centred_at) CentreMainWindow();
   });
   QPalette palette = main_window->palette();
-  palette.setColor(QPalette::Window, kLightGrey);
+  palette.setColor(QPalette::Window, kWindowGrey);
   // Disabled menu titles must stay readable on the grey.
   for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText}) {
     palette.setColor(QPalette::Disabled, role, kDarkGrey);
@@ -278,8 +288,8 @@ void QtPlatform::Impl::CentreMainWindow() {
   if (screen == nullptr) screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return;
   const QRect desk = screen->geometry();
-  const QPoint at(desk.x() + HalfRounded(desk.width() - main_window->width()),
-                  desk.y() + HalfRounded(desk.height() - main_window->height()));
+  const QPoint at(desk.x() + RoundHalfEven(desk.width() - main_window->width(), 2),
+                  desk.y() + RoundHalfEven(desk.height() - main_window->height(), 2));
   main_window->move(at);
   centred_at = at;
 }
@@ -435,16 +445,17 @@ void QtPlatform::FocusField(int id) {
   if (QLineEdit* edit = impl_->FieldEdit(id)) edit->setFocus(Qt::OtherFocusReason);
 }
 
-void QtPlatform::FocusNextField() {
-  impl_->MoveFieldFocus(impl_->FocusWidget(), false);
-}
-
 void QtPlatform::SetFieldAdvanceKeys(WindowId panel, std::vector<int> virtual_keys) {
   impl_->advance_keys[panel] = std::move(virtual_keys);
 }
 
+void QtPlatform::LimitFieldToNumber(int id, int max_number) {
+  if (QLineEdit* edit = impl_->FieldEdit(id))
+    edit->setValidator(new NumberValidator(max_number, edit));
+}
+
 void QtPlatform::AddAccelerator(WindowId window, char letter, int command_id) {
-  const int upper = letter >= 'a' && letter <= 'z' ? letter - 'a' + 'A' : letter;
+  const int upper = static_cast<int>(UpperCase(static_cast<unsigned char>(letter)));
   std::erase_if(impl_->accelerators, [&](const Impl::Accelerator& accelerator) {
     return accelerator.window == window && accelerator.letter == upper;
   });

@@ -33,9 +33,9 @@ class QtPlatform : public Platform {
   std::string FieldText(int id) const override;
   void SetFieldText(int id, std::string_view text) override;
   void FocusField(int id) override;
-  void FocusNextField() override;
   void AddAccelerator(WindowId window, char letter, int command_id) override;
   void SetFieldAdvanceKeys(WindowId panel, std::vector<int> virtual_keys) override;
+  void LimitFieldToNumber(int id, int max_number) override;
 
   int PendingKey() override;
   int MouseButtons() override;

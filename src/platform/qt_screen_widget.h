@@ -20,7 +20,6 @@ class ScreenWidget : public QWidget {
  public:
   ScreenWidget(Surface& surface, WindowId window, EventSink sink, QWidget* parent);
 
-  WindowId window_id() const { return window_; }
   // Schedules a repaint when the surface has been drawn on since the last
   // call; an unchanged surface costs nothing.
   void RefreshIfChanged();

@@ -9,7 +9,7 @@ namespace {
 constexpr int kSide = Platform::kFrameSide;
 constexpr int kTop = Platform::kFrameTop;
 constexpr int kCaptionHeight = kTop - kSide - 1;  // one grey line below the caption
-const QColor kFace(192, 192, 192);
+const QColor kFace(kLightGrey.r, kLightGrey.g, kLightGrey.b);
 const QColor kShadow(128, 128, 128);
 const QColor kCaption(0, 0, 128);
 

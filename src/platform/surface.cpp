@@ -9,7 +9,6 @@ namespace vorlanz::platform {
 namespace {
 
 constexpr std::uint32_t kOpaque = 0xff000000u;
-constexpr Rgb kLightGrey{192, 192, 192};
 
 // On/off run lengths of the styled pens, in pixels, starting with "on".
 struct DashPattern {
@@ -193,12 +192,6 @@ Rgb Surface::Pixel(int x, int y) const {
   const std::uint32_t pixel = pixels_[static_cast<std::size_t>(y) * width_ + x];
   return {static_cast<std::uint8_t>(pixel >> 16), static_cast<std::uint8_t>(pixel >> 8),
           static_cast<std::uint8_t>(pixel)};
-}
-
-void Surface::SetPixel(int x, int y, Rgb colour) {
-  if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
-  pixels_[static_cast<std::size_t>(y) * width_ + x] = PackRgb(colour);
-  ++generation_;
 }
 
 bool Surface::SavePng(const std::string& path) const {

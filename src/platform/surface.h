@@ -27,6 +27,9 @@ inline std::uint32_t PackRgb(Rgb colour) {
   return 0xff000000u | (std::uint32_t{colour.r} << 16) | (std::uint32_t{colour.g} << 8) | colour.b;
 }
 
+// The light grey of every window's background.
+inline constexpr Rgb kLightGrey{192, 192, 192};
+
 // How a line's pixels combine with the pixels below it.
 enum class PenMode { Copy, Xor, Merge };
 enum class PenStyle { Solid, Dash, Dot, DashDot };
@@ -39,8 +42,8 @@ struct SavedArea {
 
 class Surface {
  public:
-  // A new surface is light grey (192, 192, 192), the background of every
-  // window of the program.
+  // A new surface is light grey, the background of every window of the
+  // program.
   Surface(int width, int height);
   ~Surface();
   Surface(const Surface&) = delete;
@@ -89,16 +92,14 @@ class Surface {
   // (x1, y1) and (x2, y2), both included.
   void RestoreAreaPart(const SavedArea& area, int x1, int y1, int x2, int y2);
 
-  // Off the surface a pixel reads black and a write is ignored.
+  // Off the surface a pixel reads black.
   Rgb Pixel(int x, int y) const;
-  void SetPixel(int x, int y, Rgb colour);
   // Pixels as 0xffRRGGBB, row by row.
   const std::uint32_t* bits() const { return pixels_.data(); }
   std::uint32_t* bits() { return pixels_.data(); }
   bool SavePng(const std::string& path) const;
   // Counts changes; the Qt backend repaints only a surface that changed.
   std::uint64_t generation() const { return generation_; }
-  void Touch() { ++generation_; }
 
  private:
   // Combines one pen pixel with the surface in the pen mode (clipped).

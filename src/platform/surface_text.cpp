@@ -6,11 +6,11 @@
 #include <array>
 #include <cstring>
 
+#include "model/characters.h"
 #include "platform/glyph_cache.h"
 #include "platform/scaled_text.h"
 #include "platform/screen_fonts.h"
 #include "platform/surface.h"
-#include "platform/utf8.h"
 
 namespace vorlanz::platform {
 namespace {

@@ -9,7 +9,8 @@ namespace vorlanz {
 namespace {
 
 constexpr int kButtonRowHeight = 31;
-constexpr int kButtonWidth = 79;
+// The hit area of a push button: its left edge and the 78 pixels after it.
+constexpr ButtonSpan kButtonSpan{0, 78};
 // F1 as the digit field reads it: the character whose code is 0x70.
 constexpr char kF1Character = 'p';
 
@@ -25,14 +26,17 @@ void HitTest(DialogState& dialog, int mx, int my) {
       }
     }
   }
-  if (my >= dialog.ButtonTop && my < dialog.ButtonTop + kButtonRowHeight) {
-    if (mx >= dialog.CancelLeft && mx < dialog.CancelLeft + kButtonWidth) {
+  switch (HitPushButtons({mx, my}, kButtonSpan, kButtonSpan)) {
+    case ButtonHit::Cancel:
       dialog.DialogKey = "X";
       dialog.LeaveFlag = true;
-    } else if (mx < dialog.CancelLeft && mx >= dialog.OkLeft && mx < dialog.OkLeft + kButtonWidth) {
+      break;
+    case ButtonHit::Ok:
       dialog.DialogKey = "O";
       dialog.OkFlag = true;
-    }
+      break;
+    case ButtonHit::None:
+      break;
   }
 }
 
@@ -70,6 +74,18 @@ void DialogInputStep() {
   }
 
   if (dialog.FieldKey == "O") dialog.OkFlag = true;
+}
+
+ButtonHit HitPushButtons(platform::Point at, ButtonSpan ok, ButtonSpan cancel) {
+  const DialogState& dialog = Dialog();
+  if (at.y < dialog.ButtonTop || at.y >= dialog.ButtonTop + kButtonRowHeight)
+    return ButtonHit::None;
+  const auto within = [&at](int left, ButtonSpan span) {
+    return at.x >= left + span.from && at.x <= left + span.to;
+  };
+  if (within(dialog.CancelLeft, cancel)) return ButtonHit::Cancel;
+  if (within(dialog.OkLeft, ok)) return ButtonHit::Ok;
+  return ButtonHit::None;
 }
 
 void FlushInput() {

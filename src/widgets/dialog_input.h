@@ -5,6 +5,8 @@
 
 #include <string_view>
 
+#include "platform/platform.h"
+
 namespace vorlanz {
 
 // Turns the mouse state, DialogKey and FieldKey into LeaveFlag, OkFlag and
@@ -13,6 +15,16 @@ namespace vorlanz {
 // the dialog's help topic and leaves; a tab's hot key switches to that tab
 // and redraws the tab row.
 void DialogInputStep();
+
+// Which of a tab dialog's push buttons a point hits. Each button's hit area
+// spans its left edge (OkLeft, CancelLeft) + from .. + to, both included, in
+// the rows ButtonTop .. ButtonTop + 30.
+enum class ButtonHit { None, Ok, Cancel };
+struct ButtonSpan {
+  int from;
+  int to;
+};
+ButtonHit HitPushButtons(platform::Point at, ButtonSpan ok, ButtonSpan cancel);
 
 // Discards every pending event, then waits until no mouse button is held.
 void FlushInput();

@@ -55,8 +55,8 @@ void DigitField(int& col, int& row) {
                                                  : (dialog.FieldKey.empty() ? 0 : -1);
     if (code == 0) {
       dialog.LeaveFlag = true;
-    } else if (code >= platform::vk::kNumpad0 && code <= platform::vk::kNumpad0 + 9) {
-      dialog.FieldText = std::string(1, static_cast<char>('0' + code - platform::vk::kNumpad0));
+    } else if (const char digit = platform::KeypadDigit(code)) {
+      dialog.FieldText = std::string(1, digit);
       DrawText(x, y, dialog.FieldText);
       break;
     } else if ((code >= '0' && code <= '9') || code == 'B') {

@@ -121,8 +121,8 @@ int PopupRun::Run() {
     }
 
     const int key = event.key;
-    if (key >= platform::vk::kNumpad0 && key <= platform::vk::kNumpad0 + 9) {
-      dialog.DialogKey = std::string(1, static_cast<char>('0' + key - platform::vk::kNumpad0));
+    if (const char digit = platform::KeypadDigit(key)) {
+      dialog.DialogKey = std::string(1, digit);
     } else if (key == platform::vk::kDown) {
       const int next = menu_.NextDown(bar_);
       if (next != bar_) MoveBar(next);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "model/rounding.h"
 #include "platform/platform.h"
 #include "widgets/dialog_state.h"
 #include "widgets/hotkey_label.h"
@@ -88,7 +89,7 @@ void DrawTabDialogFrame(int width, int height, int separator_margin, int ok_from
                         int cancel_from_middle) {
   DialogState& dialog = Dialog();
   EtchedLine(10, height - 47, width - separator_margin, height - 47);
-  const int half = RoundedQuotient(width, 2);
+  const int half = RoundHalfEven(width, 2);
   dialog.ButtonTop = height - 40;
   dialog.OkLeft = half + ok_from_middle;
   dialog.CancelLeft = half + cancel_from_middle;

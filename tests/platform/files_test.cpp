@@ -34,7 +34,7 @@ TEST_F(FilesTest, WriteThenReadGivesTheSameBytes) {
   EXPECT_EQ(ReadFile(path), std::vector<std::uint8_t>{});
 }
 
-TEST_F(FilesTest, FailedWriteLeavesTheOldFile) {
+TEST_F(FilesTest, FailuresLeaveTheOldFileAndNoTemporaryOne) {
   const fs::path path = dir_ / "VORL13.PAR";
   ASSERT_TRUE(WriteFileAtomic(path, {126, 126, 7, 0}));
   // Something in the way of the temporary file.
@@ -42,20 +42,14 @@ TEST_F(FilesTest, FailedWriteLeavesTheOldFile) {
   EXPECT_FALSE(WriteFileAtomic(path, {1, 1, 1, 1}));
   EXPECT_EQ(ReadFile(path), (std::vector<std::uint8_t>{126, 126, 7, 0}));
   EXPECT_TRUE(fs::is_directory(dir_ / "VORL13.PAR.tmp"));
-}
-
-TEST_F(FilesTest, FailedRenameRemovesTheTemporaryFile) {
   // The target is a non-empty directory: the rename cannot replace it.
-  const fs::path path = dir_ / "MEMORY";
-  fs::create_directories(path / "inside");
-  EXPECT_FALSE(WriteFileAtomic(path, {9}));
+  const fs::path memory = dir_ / "MEMORY";
+  fs::create_directories(memory / "inside");
+  EXPECT_FALSE(WriteFileAtomic(memory, {9}));
   EXPECT_FALSE(fs::exists(dir_ / "MEMORY.tmp"));
-  EXPECT_TRUE(fs::is_directory(path / "inside"));
-  EXPECT_FALSE(FileExists(path));
-  EXPECT_FALSE(ReadFile(path).has_value());
-}
-
-TEST_F(FilesTest, MissingDirectoryFailsCleanly) {
+  EXPECT_TRUE(fs::is_directory(memory / "inside"));
+  EXPECT_FALSE(FileExists(memory));
+  EXPECT_FALSE(ReadFile(memory).has_value());
   EXPECT_FALSE(WriteFileAtomic(dir_ / "nowhere" / "x.T13", {1}));
   EXPECT_FALSE(fs::exists(dir_ / "nowhere"));
 }

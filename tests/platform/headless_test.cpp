@@ -1,6 +1,7 @@
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -14,41 +15,14 @@ class HeadlessTest : public ScreenTest {};
 
 TEST_F(HeadlessTest, ScriptedEventsComeInOrderWithTheirMessages) {
   os.Key('A').Command(42).KeyDown(vk::kF1);
-  Event event = Current().WaitEvent();
-  EXPECT_EQ(event.kind, EventKind::KeyDown);
-  EXPECT_EQ(event.key, 'A');
-  EXPECT_EQ(event.ch, 'A');
-  EXPECT_EQ(event.message(), kMsgKeyDown);
-  event = Current().WaitEvent();
-  EXPECT_EQ(event.message(), kMsgKeyUp);
-  event = Current().WaitEvent();
-  EXPECT_EQ(event.message(), kMsgCommand);
-  EXPECT_EQ(event.command, 42);
-  event = Current().WaitEvent();
-  EXPECT_EQ(event.ch, 0);
-  EXPECT_TRUE(os.ScriptDone());
-}
-
-TEST_F(HeadlessTest, WaitingOnAnEmptyScriptThrowsAndNamesTheWindow) {
-  os.ShowMainWindow("Vorlanz");
-  os.OpenWindow("Eingabe der System-Güte:", 180, 120, 244, 70);
-  try {
-    Current().WaitEvent();
-    FAIL() << "no exception";
-  } catch (const ScriptExhausted& error) {
-    const std::string message = error.what();
-    EXPECT_NE(message.find("used up"), std::string::npos) << message;
-    EXPECT_NE(message.find("Eingabe der System-Güte:"), std::string::npos) << message;
-  }
-  // A script of only silent steps is used up as well.
-  int ran = 0;
-  os.Then([&] { ++ran; }).TypeIntoField(3, "x");
-  EXPECT_THROW(Current().WaitEvent(), ScriptExhausted);
-  EXPECT_EQ(ran, 1);
-}
-
-TEST_F(HeadlessTest, PollingAnEmptyScriptGivesNone) {
-  EXPECT_EQ(Current().PollEvent().kind, EventKind::None);
+  const Event down = Current().WaitEvent();
+  EXPECT_EQ(std::tuple(down.kind, down.key, down.ch, down.message()),
+            std::tuple(EventKind::KeyDown, 'A', 'A', kMsgKeyDown));
+  EXPECT_EQ(Current().WaitEvent().message(), kMsgKeyUp);
+  const Event command = Current().WaitEvent();
+  EXPECT_EQ(command.message() + command.command, kMsgCommand + 42);
+  EXPECT_EQ(Current().WaitEvent().ch, 0);
+  // Polling an empty script gives nothing.
   EXPECT_EQ(Current().PollEvent().message(), 0);
   os.Key('N');
   EXPECT_EQ(Current().PollEvent().kind, EventKind::None) << "answers to come are not pending";
@@ -59,25 +33,31 @@ TEST_F(HeadlessTest, PollingAnEmptyScriptGivesNone) {
   EXPECT_EQ(Current().PollEvent().kind, EventKind::None);
 }
 
-TEST_F(HeadlessTest, CharacterOfKeyCoversLettersDigitsAndKeypad) {
-  const std::pair<int, int> rows[] = {{'Q', 'Q'},        {'7', '7'},        {vk::kNumpad0 + 3, '3'},
-                                      {vk::kReturn, 13}, {vk::kEscape, 27}, {vk::kTab, 9},
-                                      {' ', 32},         {vk::kF1, 0},      {vk::kLeft, 0}};
-  for (const auto& [key, ch] : rows) EXPECT_EQ(CharacterOfKey(key), ch) << key;
+TEST_F(HeadlessTest, WaitingOnAnEmptyScriptThrowsAndNamesTheWindow) {
+  os.ShowMainWindow("Vorlanz");
+  os.OpenWindow("Eingabe der System-Güte:", 180, 120, 244, 70);
+  EXPECT_THAT([] { Current().WaitEvent(); },
+              ::testing::ThrowsMessage<ScriptExhausted>(::testing::AllOf(
+                  ::testing::HasSubstr("used up"), ::testing::HasSubstr("System-Güte:"))));
+  // A script of only silent steps is used up as well.
+  int ran = 0;
+  os.Then([&] { ++ran; }).TypeIntoField(3, "x");
+  EXPECT_THROW(Current().WaitEvent(), ScriptExhausted);
+  EXPECT_EQ(ran, 1);
 }
 
 TEST_F(HeadlessTest, PendingKeySkipsReleasesAndSilentKeys) {
-  os.TypingAhead().KeyUp('X').KeyDown(vk::kLeft).Keys("jA").Key(vk::kReturn);
+  os.TypingAhead().KeyUp('X').KeyDown(vk::kLeft).Keys("jA").Key(vk::kNumpad0 + 9).Key(vk::kReturn);
   EXPECT_EQ(os.PendingKey(), 'j');  // lower case as typed
   EXPECT_EQ(os.PendingKey(), 'A');
+  EXPECT_EQ(os.PendingKey(), '9');
   EXPECT_EQ(os.PendingKey(), 13);
   EXPECT_EQ(os.ScriptLeft(), 1u);  // the Return's release
   EXPECT_EQ(os.PendingKey(), 0);
   EXPECT_TRUE(os.ScriptDone());
-  EXPECT_EQ(os.PendingKey(), 0);
-}
-
-TEST_F(HeadlessTest, PendingKeyStopsAtAMouseButtonSoItCanBeSeen) {
+  EXPECT_THROW(os.Keys("1,5"), std::invalid_argument);
+  os.Clear();
+  // A mouse press stops it, so that the caller sees the button.
   os.TypingAhead().MouseMove(5, 6).MouseDown(10, 20, kRightButton).MouseUp().Key('N');
   EXPECT_EQ(os.PendingKey(), 0);
   EXPECT_EQ(os.MouseButtons(), kRightButton);
@@ -111,10 +91,8 @@ TEST_F(HeadlessTest, SilentStepsRunWhenReachedAndTheFetchGoesOn) {
   EXPECT_EQ(os.FieldText(7), "12");
   EXPECT_EQ(Current().WaitEvent().key, 'B');
   EXPECT_EQ(seen, std::vector<std::string>{"99"});
-}
-
-TEST_F(HeadlessTest, AnActionCanExtendTheScript) {
-  os.Then([&] { os.Key('Z'); });
+  os.Clear();
+  os.Then([&] { os.Key('Z'); });  // an action can extend the script
   EXPECT_EQ(Current().WaitEvent().key, 'Z');
 }
 
@@ -143,14 +121,13 @@ TEST_F(HeadlessTest, CloseRequestsAndTheQuitHandler) {
 }
 
 TEST_F(HeadlessTest, WindowsHaveClientSurfacesAndCloseWithTheirPanels) {
-  EXPECT_EQ(Current().Screen().width(), kMainWidth);
-  EXPECT_EQ(Current().Screen().height(), kMainHeight);
+  EXPECT_EQ(Current().Screen().width() * Current().Screen().height(), kMainWidth * kMainHeight);
   const WindowId window = os.OpenWindow("Karte", 100, 50, 244, 70);
   EXPECT_EQ(os.CurrentWindow(), window);
   Surface& client = Current().Screen();
   EXPECT_EQ(client.width(), 244 - 2 * Platform::kFrameSide);
   EXPECT_EQ(client.height(), 70 - Platform::kFrameTop - Platform::kFrameBottom);
-  EXPECT_EQ(client.Pixel(0, 0), (Rgb{192, 192, 192}));
+  EXPECT_EQ(client.Pixel(0, 0), kLightGrey);
   EXPECT_EQ(os.WindowGeometry(window).x, 100);
   EXPECT_EQ(os.WindowTitle(window), "Karte");
 
@@ -168,9 +145,7 @@ TEST_F(HeadlessTest, WindowsHaveClientSurfacesAndCloseWithTheirPanels) {
   EXPECT_EQ(os.AcceleratorCommand(panel, 'O'), 0);
   EXPECT_EQ(os.CurrentWindow(), kMainWindow);
   EXPECT_THROW(os.SelectWindow(window), std::logic_error);
-}
-
-TEST_F(HeadlessTest, ClosingAnotherWindowKeepsTheCurrentOne) {
+  // Closing another window keeps the current one.
   const WindowId first = os.OpenWindow("Eins", 0, 0, 100, 100);
   const WindowId second = os.OpenWindow("Zwei", 0, 0, 100, 100);
   EXPECT_NE(first, second);
@@ -180,29 +155,46 @@ TEST_F(HeadlessTest, ClosingAnotherWindowKeepsTheCurrentOne) {
   os.CloseWindow(second);
   EXPECT_EQ(os.CurrentWindow(), kMainWindow);
   EXPECT_TRUE(os.WindowOpen(kMainWindow));
-}
-
-TEST_F(HeadlessTest, KeysAndCommandsBelongToTheCurrentWindow) {
+  // Keys go to the window that is current when they are taken.
   os.Key('A');
-  const WindowId window = os.OpenWindow("Eins", 0, 0, 100, 100);
-  EXPECT_EQ(Current().WaitEvent().window, window);
+  EXPECT_EQ(Current().WaitEvent().window, os.OpenWindow("Drei", 0, 0, 100, 100));
 }
 
-TEST_F(HeadlessTest, FocusNextFieldGoesRoundInCreationOrder) {
+TEST_F(HeadlessTest, AdvanceKeysGoRoundTheFieldsInCreationOrder) {
   const WindowId window = os.OpenWindow("Eingabe", 0, 0, 400, 300);
   const WindowId panel = os.OpenPanel(window, 0, 0, 300, 200);
   for (const int id : {30, 10, 20}) os.CreateEditField(panel, id, 0, 0, 20, 20, "");
+  os.SetFieldAdvanceKeys(panel, {vk::kReturn});
   os.FocusField(10);
   for (const int next : {20, 30, 10}) {
-    os.FocusNextField();
+    os.KeyDown(vk::kReturn);
+    Current().WaitEvent();
     EXPECT_EQ(os.focused_field(), next);
   }
+  os.KeyDown(vk::kDown);
+  Current().WaitEvent();
+  EXPECT_EQ(os.focused_field(), 10);
   os.FocusField(99);  // no such field: focus stays
   EXPECT_EQ(os.focused_field(), 10);
 }
 
-TEST_F(HeadlessTest, KeysRejectsCharactersNoKeyTypes) {
-  EXPECT_THROW(os.Keys("1,5"), std::invalid_argument);
+// A number field refuses, character by character, what it cannot hold.
+TEST_F(HeadlessTest, NumberFieldsRefuseWhatTheyCannotHold) {
+  const WindowId panel = os.OpenPanel(os.OpenWindow("Eingabe", 0, 0, 400, 300), 0, 0, 300, 200);
+  os.CreateEditField(panel, 1, 0, 0, 20, 20, "");
+  os.LimitFieldToNumber(1, 255);
+  const std::pair<const char*, const char*> typed[] = {
+      {"-3", "3"},     {"2.5", "25"},  {"abc", ""},   {"300", "30"}, {"2556", "255"},
+      {"0255", "025"}, {" 7 ", " 7 "}, {"7 7", "7 "}, {"Ä1", "1"}};
+  for (const auto& [text, shown] : typed) {
+    os.TypeIntoField(1, text).Then([&, shown] { EXPECT_EQ(os.FieldText(1), shown); });
+  }
+  os.TypeIntoField(0, "12").Key(vk::kEscape);  // field 0: the focused one
+  os.FocusField(1);
+  while (!os.ScriptDone()) Current().WaitEvent();
+  EXPECT_EQ(os.FieldText(1), "12");
+  EXPECT_TRUE(FitsNumberField("2", 2) && FitsNumberField("", 2) && FitsNumberField(" 0", 2));
+  EXPECT_FALSE(FitsNumberField("3", 2) || FitsNumberField("00", 2) || FitsNumberField("1 1", 9));
 }
 
 }  // namespace

@@ -16,8 +16,8 @@ namespace vorlanz {
 
 class ScreenTest : public ::testing::Test {
  protected:
-  static constexpr int kMainWidth = 788;
-  static constexpr int kMainHeight = 435;
+  static constexpr int kMainWidth = platform::kMainWidth;
+  static constexpr int kMainHeight = platform::kMainHeight;
 
   void SetUp() override;
   void TearDown() override;

@@ -24,15 +24,6 @@ TEST(TextCells, KeyCodeTakenAsACharacter) {
   EXPECT_EQ(UpperKeyCharacter(0x60), "`");  // keypad 0
   EXPECT_EQ(KeyCharacter(0x70), "p");
   EXPECT_EQ(KeyCharacter(0), "");
-  EXPECT_EQ(UpperCaseChar("ü"), "Ü");
-}
-
-TEST(TextCells, QuotientsRoundHalvesToEven) {
-  EXPECT_EQ(RoundedQuotient(435, 2), 218);
-  EXPECT_EQ(RoundedQuotient(433, 2), 216);
-  EXPECT_EQ(RoundedQuotient(224, 3), 75);
-  EXPECT_EQ(RoundedQuotient(-7, 2), -4);
-  EXPECT_EQ(RoundedQuotient(-5, 2), -2);
 }
 
 TEST(LabelScan, PutsABlankWhereTheHotkeyLetterGoes) {

@@ -1,12 +1,13 @@
 #include "entry/logic/entry_fields.h"
 
+#include <algorithm>
 #include <cstddef>
+
+#include "model/rounding.h"
 
 namespace vorlanz {
 
 namespace {
-
-constexpr unsigned kMaxWeight = 255;
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
@@ -15,15 +16,15 @@ bool IsBlank(char c) {
   return c == ' ' || c == '\t';
 }
 
-// Whether the digits after a decimal point round the whole part up: above a
-// half always, exactly a half only when the whole part is odd.
-bool RoundsUp(std::string_view fraction, unsigned whole) {
-  if (fraction.empty() || fraction[0] < '5') return false;
-  if (fraction[0] > '5') return true;
-  for (char c : fraction.substr(1)) {
-    if (c != '0') return true;
-  }
-  return whole % 2 == 1;
+// The whole part and the digits after a decimal point rounded to a whole
+// number, a half to the even neighbour. Past the first digit only whether
+// any digit is other than 0 matters, so the number is counted in twentieths:
+// twice the first digit, plus one when more follows.
+unsigned RoundedNumber(unsigned whole, std::string_view fraction) {
+  if (fraction.empty()) return whole;
+  const unsigned first = static_cast<unsigned>(fraction[0] - '0');
+  const bool more = fraction.substr(1).find_first_not_of('0') != std::string_view::npos;
+  return RoundHalfEven(20 * whole + 2 * first + (more ? 1u : 0u), 20u);
 }
 
 }  // namespace
@@ -37,7 +38,7 @@ Byte ParseWeight(std::string_view text) {
   unsigned whole = 0;
   std::size_t digits = 0;
   for (; pos < text.size() && IsDigit(text[pos]); ++pos, ++digits) {
-    if (whole <= kMaxWeight) whole = whole * 10 + static_cast<unsigned>(text[pos] - '0');
+    if (whole <= unsigned{kMaxWeight}) whole = whole * 10 + static_cast<unsigned>(text[pos] - '0');
   }
   std::string_view fraction;
   if (pos < text.size() && text[pos] == '.') {
@@ -46,8 +47,8 @@ Byte ParseWeight(std::string_view text) {
     fraction = text.substr(start, pos - start);
   }
   if (digits == 0 && fraction.empty()) return 0;
-  if (RoundsUp(fraction, whole)) ++whole;
-  return static_cast<Byte>(whole > kMaxWeight ? kMaxWeight : whole);
+  const unsigned rounded = RoundedNumber(whole, fraction);
+  return static_cast<Byte>(std::min(rounded, unsigned{kMaxWeight}));
 }
 
 std::string FormatWeight(Byte weight) {

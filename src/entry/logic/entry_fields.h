@@ -12,6 +12,11 @@
 
 namespace vorlanz {
 
+// The greatest number a weight field and a series field take as the user
+// types: a weight is a byte, a series entry an outcome code 0, 1 or 2.
+inline constexpr int kMaxWeight = 255;
+inline constexpr int kMaxSeriesCode = kAwayWin;
+
 // A weight field holds one forecast weight (a byte). The leading number of the
 // text counts, without its sign and rounded to a whole number (a half to the
 // even neighbour); it is limited to 255. Any other text counts as 0.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/characters.h"
+#include "model/rounding.h"
 #include "widgets/logic/hotkey_scan.h"
 #include "widgets/logic/text_cells.h"
 
@@ -16,15 +18,15 @@ std::string HotkeyFrom(std::string_view rest, std::string_view label) {
   const std::size_t underscore = rest.find('_');
   if (underscore != std::string_view::npos) {
     const std::string_view letter = CharSlice(rest.substr(underscore + 1), 0, 1);
-    if (!letter.empty()) return UpperCaseChar(letter);
+    if (!letter.empty()) return UpperCaseText(letter);
   }
-  return UpperCaseChar(CharSlice(label, 0, 1));
+  return UpperCaseText(CharSlice(label, 0, 1));
 }
 
 }  // namespace
 
 int AlertLayout::TextX(int line) const {
-  const int half = RoundedQuotient(x2 - x, 2);
+  const int half = RoundHalfEven(x2 - x, 2);
   return x + half - 4 * CharCount(lines[static_cast<std::size_t>(line)]);
 }
 
@@ -62,8 +64,8 @@ AlertLayout LayOutAlert(bool centred, int x, int y, std::string_view text, std::
   const int line_height = 20 * box.line_count + 64;
   box.width = std::max((box.last + 1) * (8 * box.button_chars + 24) + 30, 8 * text_chars + 24);
   if (centred) {
-    box.x = RoundedQuotient(ref_width, 2) - RoundedQuotient(box.width + 16, 2);
-    box.y = RoundedQuotient(ref_height, 2) - RoundedQuotient(line_height, 2);
+    box.x = RoundHalfEven(ref_width, 2) - RoundHalfEven(box.width + 16, 2);
+    box.y = RoundHalfEven(ref_height, 2) - RoundHalfEven(line_height, 2);
     box.x2 = box.x + box.width + 40;
   } else {
     box.x = x;
@@ -73,7 +75,7 @@ AlertLayout LayOutAlert(bool centred, int x, int y, std::string_view text, std::
   box.y2 = box.y + line_height;
   box.separator_y = box.y2 - 43;
 
-  const int spacing = RoundedQuotient(box.x2 - box.x, box.last + 2);
+  const int spacing = RoundHalfEven(box.x2 - box.x, box.last + 2);
   for (int k = 0; k <= box.last; ++k) {
     const int centre = box.x + spacing * (k + 1);
     box.button_x.push_back(centre - (4 * box.button_chars + 10));

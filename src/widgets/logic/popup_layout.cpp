@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/characters.h"
 #include "widgets/logic/hotkey_scan.h"
 #include "widgets/logic/text_cells.h"
 
@@ -33,7 +34,7 @@ PopupLayout LayOutPopup(int x, int y, std::string_view items) {
     menu.items.emplace_back(item);
     menu.heading.push_back(is_heading);
     menu.hotkeys.push_back(is_heading ? std::string()
-                                      : UpperCaseChar(ScanLabel(item).hotkey_letter));
+                                      : UpperCaseText(ScanLabel(item).hotkey_letter));
     menu.max_len = std::max(menu.max_len, CharCount(item));
   }
   menu.last = static_cast<int>(menu.items.size()) - 1;

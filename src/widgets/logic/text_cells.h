@@ -27,18 +27,11 @@ std::string_view CharSlice(std::string_view utf8, int first, int count);
 // The text from character first (0-based) to the end.
 std::string_view CharsFrom(std::string_view utf8, int first);
 
-// Upper case of one character (ASCII and the Latin-1 letters), as UTF-8.
-std::string UpperCaseChar(std::string_view one_char);
-
 // The character whose code is the key code (Latin-1), as UTF-8; empty for a
 // code outside 1..255.
 std::string KeyCharacter(int key_code);
 
 // The same character upper-cased: "P" for F1 (0x70), "A" for keypad 1 (0x61).
 std::string UpperKeyCharacter(int key_code);
-
-// The nearest whole number to numerator / denominator, a half going to the
-// even neighbour. The denominator must be positive.
-int RoundedQuotient(int numerator, int denominator);
 
 }  // namespace vorlanz
