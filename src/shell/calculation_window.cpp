@@ -12,6 +12,7 @@
 #include "entry/series_entry.h"
 #include "model/help_topics.h"
 #include "model/pool_data.h"
+#include "output/slip_print_dialog.h"
 #include "platform/platform.h"
 #include "widgets/dialog_input.h"
 #include "widgets/dialog_state.h"
@@ -59,6 +60,12 @@ void OpenCard() {
   if (IsSet(pool.CardOccupied[pool.ChosenCard])) ShowStoredCard();
 }
 
+void PrintCard() {
+  ShowSlipPrintDialog();
+  DrawMainScreen();
+  DrawTipSet();
+}
+
 void EnterGame() {
   ResetWorkingQuality();
   EnterSeries(kGameTab);
@@ -78,7 +85,7 @@ constexpr Command kCommands[] = {
     {'H', OpenCard},     // auswählen
     {'C', OpenCard},     // auswählen
     {'V', nullptr},      // vergleichen: CompareWithCard
-    {'D', nullptr},      // drucken: the slip print dialog
+    {'D', PrintCard},    // drucken
     {'G', EnterGame},    // Game
     {'Z', nullptr},      // Zufall: LoadDrawWeights, TryRandomSeries
     {'T', nullptr},      // Testlauf: LoadDrawWeights, TestRun, RestoreGameSeries

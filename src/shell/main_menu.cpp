@@ -8,6 +8,7 @@
 #include "model/help_topics.h"
 #include "model/pool_data.h"
 #include "output/parameter_file.h"
+#include "output/slip_print_dialog.h"
 #include "platform/platform.h"
 #include "shell/calculate_command.h"
 #include "shell/calculation_window.h"
@@ -19,9 +20,6 @@
 namespace vorlanz {
 
 namespace {
-
-// Menu ids 10..25 belong to the federal-state group.
-constexpr int kStateGroupEnd = 25;
 
 void ClearCards() {
   if (AlertBox(1, 0, 0, "Alle Tipps (0-9) löschen?", 3, "_JA|_NEIN") != 1) return;
@@ -35,6 +33,14 @@ void ShowCardCommand() {
   if (!IsSet(pool.CardOccupied[pool.ChosenCard])) return;
   ShowStoredCard();
   CalculationWindow();
+}
+
+void PrintCommand() {
+  PoolData& pool = Pool();
+  pool.CardPrompt = kPrintCardPrompt;
+  ChooseCard();
+  if (!IsSet(pool.CardOccupied[pool.ChosenCard])) return;
+  ShowSlipPrintDialog();
 }
 
 void ChooseState(int id) {
@@ -70,6 +76,9 @@ void RunCommand(int id) {
     case command::kClearCards:
       ClearCards();
       break;
+    case command::kPrint:
+      PrintCommand();
+      break;
     case command::kGuide:
       platform::Current().ShowHelp(help::kMenuItems);
       break;
@@ -86,12 +95,6 @@ void RunCommand(int id) {
 void BuildMainMenu() {
   platform::Current().SetMenuBar(BuildMenuBar(MainMenuDescription()));
   MarkBundesland();
-}
-
-void MarkBundesland() {
-  platform::Platform& os = platform::Current();
-  for (int id = command::kFirstState; id <= kStateGroupEnd; ++id) os.CheckMenuItem(id, false);
-  os.CheckMenuItem(Pool().Bundesland + command::kFirstState, true);
 }
 
 void Win_1_MenuEvent(int id) {

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "output/bundesland_mark.h"
+
 namespace vorlanz {
 
 // Menu command ids of the main window.
 namespace command {
 inline constexpr int kAbout = 1;
-inline constexpr int kFirstState = 10;  // federal states 10..21
+inline constexpr int kFirstState = kFirstStateCommand;  // federal states 10..21
 inline constexpr int kLastState = 21;
 inline constexpr int kNorm = 30;
 inline constexpr int kGame = 31;
@@ -26,8 +28,6 @@ inline constexpr int kQuit = 99;
 // Builds the menu bar from its description, installs it and ticks the
 // federal state.
 void BuildMainMenu();
-// Ticks the item of the chosen federal state and clears every other tick.
-void MarkBundesland();
 // Runs one menu command to completion. While it runs the menu bar is
 // disabled, so commands never nest; afterwards pending input is discarded and
 // the main screen is redrawn.
