@@ -57,9 +57,14 @@ QWidget* ControlDialog::MakeControl(const DialogControl& control) {
   const int id = control.id;
   QWidget* widget = nullptr;
   switch (control.kind) {
-    case Kind::Label:
-      widget = new QLabel(text, this);
-      break;
+    case Kind::Label: {
+      // A caption on a group frame covers the frame's line behind it.
+      auto* label = new QLabel(text, this);
+      label->setAutoFillBackground(true);
+      label->adjustSize();
+      label->move(control.x, control.y);
+      return label;
+    }
     case Kind::EtchedFrame: {
       auto* frame = new QFrame(this);
       frame->setFrameShape(QFrame::Box);
@@ -85,6 +90,7 @@ QWidget* ControlDialog::MakeControl(const DialogControl& control) {
     }
     case Kind::RadioButton: {
       auto* radio = new QRadioButton(text, this);
+      radio->setStyleSheet(QStringLiteral("QRadioButton { spacing: 2px; }"));
       // The program sets the checks; a click only reports.
       radio->setAutoExclusive(false);
       connect(radio, &QRadioButton::clicked, this, [this, id] { SendCommand(id); });
