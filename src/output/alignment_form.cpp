@@ -1,6 +1,7 @@
 #include "output/alignment_form.h"
 
 #include "model/pool_data.h"
+#include "output/control_layout.h"
 #include "output/logic/alignment_text.h"
 #include "output/parameter_file.h"
 
@@ -61,16 +62,7 @@ platform::DialogLayout AlignmentFormLayout() {
   layout.font_family = "Arial";
   layout.font_pixel_height = 14;
   auto add = [&layout](Kind kind, int id, const char* text, int x, int y, int w, int h) {
-    platform::DialogControl control;
-    control.kind = kind;
-    control.id = id;
-    control.text = text;
-    control.x = x;
-    control.y = y;
-    control.width = w;
-    control.height = h;
-    layout.controls.push_back(control);
-    return &layout.controls.back();
+    return &AddControl(layout, kind, id, text, x, y, w, h);
   };
   int top = 8;
   for (const auto& [axis, caption] : {std::pair{kAxes[0], "Waagerecht in mm (+ = nach rechts):"},

@@ -5,6 +5,7 @@
 #include "model/pool_data.h"
 #include "output/alignment_form.h"
 #include "output/bundesland_mark.h"
+#include "output/control_layout.h"
 #include "output/logic/federal_states.h"
 #include "output/slip_print.h"
 #include "widgets/dialog_input.h"
@@ -107,16 +108,7 @@ platform::DialogLayout SlipPrintDialogLayout() {
   layout.font_family = "Arial";
   layout.font_pixel_height = 14;
   auto add = [&layout](Kind kind, int id, const char* text, int x, int y, int w, int h) {
-    platform::DialogControl control;
-    control.kind = kind;
-    control.id = id;
-    control.text = text;
-    control.x = x;
-    control.y = y;
-    control.width = w;
-    control.height = h;
-    layout.controls.push_back(control);
-    return &layout.controls.back();
+    return &AddControl(layout, kind, id, text, x, y, w, h);
   };
   auto frame = [&add](int left, int top, int right, int bottom) {
     add(Kind::EtchedFrame, 0, "", left, top, right - left, bottom - top);
