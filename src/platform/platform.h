@@ -95,6 +95,7 @@ struct DialogControl {
   int x = 0, y = 0, width = 0, height = 0;  // client pixels
   bool is_default = false;                  // a push button that Return presses
   bool is_cancel = false;                   // a push button that Escape presses
+  bool is_help = false;                     // a push button that F1 presses
   int minimum = 0, maximum = 0, decimals = 0;
 };
 struct DialogLayout {

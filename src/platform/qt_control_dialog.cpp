@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDoubleValidator>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -84,6 +85,7 @@ QWidget* ControlDialog::MakeControl(const DialogControl& control) {
       button->setAutoDefault(control.is_default);
       button->setDefault(control.is_default);
       if (control.is_cancel) cancel_id_ = id;
+      if (control.is_help) help_id_ = id;
       connect(button, &QPushButton::clicked, this, [this, id] { SendCommand(id); });
       widget = button;
       break;
@@ -146,6 +148,14 @@ void ControlDialog::closeEvent(QCloseEvent* event) {
   request.kind = EventKind::Close;
   request.window = window_;
   sink_(request);
+}
+
+void ControlDialog::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1 && help_id_ != 0) {
+    SendCommand(help_id_);
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void ControlDialog::reject() {

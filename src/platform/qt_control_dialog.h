@@ -26,6 +26,8 @@ class ControlDialog : public QDialog {
   void closeEvent(QCloseEvent* event) override;
   // Escape: the cancel button's command, or the close box's.
   void reject() override;
+  // F1: the help button's command.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QWidget* MakeControl(const DialogControl& control);
@@ -35,6 +37,7 @@ class ControlDialog : public QDialog {
   std::function<void(const Event&)> sink_;
   std::map<int, QPointer<QWidget>> controls_;
   int cancel_id_ = 0;
+  int help_id_ = 0;
 };
 
 }  // namespace vorlanz::platform
