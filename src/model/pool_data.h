@@ -126,6 +126,10 @@ struct PoolData {
   Byte PrintOffsetB = kDefaultPrintOffset;
   std::int16_t Bundesland = kDefaultBundesland;
   std::string DataFileName = "SYS_MEM.T13";
+
+  // Slip printing: the add-on games marked as played, kept for the run.
+  Flag PlaySpiel77 = kFalse;
+  Flag PlaySuper6 = kFalse;
 };
 
 // The one instance the program works on.

@@ -103,6 +103,41 @@ HeadlessPlatform& HeadlessPlatform::CloseRequest(WindowId window) {
   return Push({.event = {.kind = EventKind::Close, .window = window}, .to_current_window = false});
 }
 
+HeadlessPlatform& HeadlessPlatform::CloseDialog() {
+  Step step;
+  step.event.kind = EventKind::Close;
+  step.event.window = 0;  // the dialog on top when the step is taken
+  step.to_current_window = false;
+  Push(std::move(step));
+  return *this;
+}
+
+HeadlessPlatform::DialogRecord& HeadlessPlatform::TopDialog() {
+  for (auto dialog = dialogs_.rbegin(); dialog != dialogs_.rend(); ++dialog) {
+    if (dialog->open && dialog->visible) return *dialog;
+  }
+  throw std::logic_error("script: no dialog is shown");
+}
+
+HeadlessPlatform& HeadlessPlatform::ChangeControl(int control,
+                                                  std::function<void(DialogRecord&)> change) {
+  Then([this, change = std::move(change)] { change(TopDialog()); });
+  return Command(control);
+}
+
+HeadlessPlatform& HeadlessPlatform::PickListItem(int control, int index) {
+  return ChangeControl(control, [control, index](DialogRecord& d) { d.selected[control] = index; });
+}
+
+HeadlessPlatform& HeadlessPlatform::MoveScrollBar(int control, int value) {
+  return ChangeControl(control, [control, value](DialogRecord& d) { d.values[control] = value; });
+}
+
+HeadlessPlatform& HeadlessPlatform::TypeIntoControl(int control, std::string text) {
+  return ChangeControl(
+      control, [control, text = std::move(text)](DialogRecord& d) { d.texts[control] = text; });
+}
+
 HeadlessPlatform& HeadlessPlatform::TypeIntoField(int field_id, std::string text) {
   return Push({.kind = Step::Kind::TypeIntoField, .field_id = field_id, .text = std::move(text)});
 }
@@ -122,6 +157,7 @@ bool HeadlessPlatform::TakeStep(Event& event) {
     case Step::Kind::Event:
       event = step.event;
       if (step.to_current_window) event.window = current_;
+      if (event.kind == EventKind::Close && event.window == 0) event.window = TopDialog().window;
       if (event.kind == EventKind::KeyDown) AdvanceAfterKey(event.key);
       break;
     case Step::Kind::MouseMove:
@@ -230,6 +266,9 @@ void HeadlessPlatform::CloseWindow(WindowId window) {
       }
     }
     std::erase_if(accelerators_, [id](const auto& entry) { return entry.first.first == id; });
+    for (DialogRecord& dialog : dialogs_) {
+      if (dialog.window == id) dialog.open = false;
+    }
     advance_keys_.erase(id);
     windows_.erase(id);
     if (current_ == id) current_ = kMainWindow;
@@ -399,6 +438,105 @@ std::string HeadlessPlatform::ChooseFile(const FileChoice& choice) {
   std::string answer = std::move(file_answers_.front());
   file_answers_.pop_front();
   return answer;
+}
+
+// --- Dialogs of platform controls -----------------------------------------
+
+HeadlessPlatform::DialogRecord& HeadlessPlatform::DialogAt(WindowId window, const char* caller) {
+  for (DialogRecord& dialog : dialogs_) {
+    if (dialog.window == window && dialog.open) return dialog;
+  }
+  throw std::logic_error(std::string(caller) + ": window " + std::to_string(window) +
+                         " is no open dialog");
+}
+
+const HeadlessPlatform::DialogRecord& HeadlessPlatform::DialogOf(WindowId window) const {
+  for (const DialogRecord& dialog : dialogs_) {
+    if (dialog.window == window) return dialog;
+  }
+  throw std::logic_error("DialogOf: window " + std::to_string(window) + " is no dialog");
+}
+
+WindowId HeadlessPlatform::OpenDialog(const DialogLayout& layout) {
+  // A dialog of platform controls takes no drawing: the current window stays.
+  const WindowId current = current_;
+  const WindowId id =
+      OpenWindow(layout.title, layout.x, layout.y, layout.client_width + 2 * kFrameSide,
+                 layout.client_height + kFrameTop + kFrameBottom);
+  DialogRecord dialog;
+  dialog.window = id;
+  dialog.layout = layout;
+  dialogs_.push_back(std::move(dialog));
+  current_ = current;
+  return id;
+}
+
+void HeadlessPlatform::ShowDialog(WindowId dialog, bool visible) {
+  DialogAt(dialog, "ShowDialog").visible = visible;
+}
+
+void HeadlessPlatform::AddListItem(WindowId dialog, int control, std::string_view text) {
+  DialogAt(dialog, "AddListItem").list_items[control].emplace_back(text);
+}
+
+void HeadlessPlatform::SelectListItem(WindowId dialog, int control, int index) {
+  DialogAt(dialog, "SelectListItem").selected[control] = index;
+}
+
+int HeadlessPlatform::SelectedListItem(WindowId dialog, int control) {
+  const auto& selected = DialogAt(dialog, "SelectedListItem").selected;
+  const auto found = selected.find(control);
+  return found == selected.end() ? -1 : found->second;
+}
+
+void HeadlessPlatform::SetChecked(WindowId dialog, int control, bool checked) {
+  DialogAt(dialog, "SetChecked").checked[control] = checked;
+}
+
+void HeadlessPlatform::SetControlValue(WindowId dialog, int control, int value) {
+  DialogAt(dialog, "SetControlValue").values[control] = value;
+}
+
+int HeadlessPlatform::ControlValue(WindowId dialog, int control) {
+  return DialogAt(dialog, "ControlValue").values[control];
+}
+
+void HeadlessPlatform::SetControlText(WindowId dialog, int control, std::string_view text) {
+  DialogAt(dialog, "SetControlText").texts[control] = std::string(text);
+}
+
+std::string HeadlessPlatform::ControlText(WindowId dialog, int control) {
+  return DialogAt(dialog, "ControlText").texts[control];
+}
+
+// --- Printing --------------------------------------------------------------
+
+std::optional<PrintArea> HeadlessPlatform::BeginPrint(std::string_view document,
+                                                      const PrintFont& font, double page_width_mm,
+                                                      double page_height_mm) {
+  ++printer_choices_;
+  // Courier's cell at 12 points: 0.6 em wide, one em high.
+  constexpr double kPointMm = 25.4 / 72;
+  const std::optional<PrintArea> area =
+      printer_answer_ ? *printer_answer_
+                      : PrintArea{page_width_mm, page_height_mm, 0.6 * font.points * kPointMm,
+                                  font.points * kPointMm};
+  if (!area) return std::nullopt;
+  begun_ = PrintedPage{std::string(document), font, page_width_mm, page_height_mm, {}, {}};
+  return area;
+}
+
+bool HeadlessPlatform::PrintMarks(std::string_view text, const std::vector<PrintMark>& marks) {
+  if (!begun_) throw std::logic_error("PrintMarks: no print begun");
+  begun_->text = std::string(text);
+  begun_->marks = marks;
+  printed_.push_back(std::move(*begun_));
+  begun_.reset();
+  return true;
+}
+
+void HeadlessPlatform::CancelPrint() {
+  begun_.reset();
 }
 
 void HeadlessPlatform::Quit() {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -47,6 +48,8 @@ class HeadlessPlatform : public Platform {
   HeadlessPlatform& Click(int x, int y, int buttons = kLeftButton);  // down, then up
   HeadlessPlatform& Command(int id);
   HeadlessPlatform& CloseRequest(WindowId window);
+  // The close box of the dialog shown on top when the step is taken.
+  HeadlessPlatform& CloseDialog();
   // Empties an edit field (field 0: the one with the focus) and types the
   // text into it, one character after the other, when the script reaches
   // this step. A number field refuses the characters it cannot hold, as the
@@ -66,6 +69,15 @@ class HeadlessPlatform : public Platform {
   // answers are taken in order, apart from the rest of the script; a
   // selector with no answer left throws ScriptExhausted.
   HeadlessPlatform& AnswerFileChoice(std::string path);
+  // Dialogs of platform controls: the user picks a list entry, moves a
+  // scroll bar or types into a number field of the dialog shown on top, which
+  // then hears of it (a Command event with the control's id).
+  HeadlessPlatform& PickListItem(int control, int index);
+  HeadlessPlatform& MoveScrollBar(int control, int value);
+  HeadlessPlatform& TypeIntoControl(int control, std::string text);
+  // What the printer choice answers from now on: the printable area, or a
+  // cancelled choice. Unset, the whole page asked for is printable.
+  void AnswerPrinterChoice(std::optional<PrintArea> area) { printer_answer_ = area; }
   // Drops what is left of the script.
   void Clear() { script_.clear(); }
   bool ScriptDone() const { return script_.empty(); }
@@ -93,6 +105,30 @@ class HeadlessPlatform : public Platform {
   bool quit_called() const { return quit_called_; }
   // Every file selector opened, in order.
   const std::vector<FileChoice>& file_choices() const { return file_choices_; }
+  // The dialogs of platform controls, open or closed, in the order opened.
+  struct DialogRecord {
+    WindowId window = 0;
+    DialogLayout layout;
+    bool open = true;
+    bool visible = true;
+    std::map<int, std::vector<std::string>> list_items;
+    std::map<int, int> selected;  // per drop-down list
+    std::map<int, bool> checked;
+    std::map<int, int> values;
+    std::map<int, std::string> texts;
+  };
+  const std::vector<DialogRecord>& dialogs() const { return dialogs_; }
+  // The record of a dialog by its window; throws when there is none.
+  const DialogRecord& DialogOf(WindowId window) const;
+  struct PrintedPage {
+    std::string document;
+    PrintFont font;
+    double page_width_mm = 0, page_height_mm = 0;
+    std::string text;
+    std::vector<PrintMark> marks;
+  };
+  const std::vector<PrintedPage>& printed_pages() const { return printed_; }
+  int printer_choices() const { return printer_choices_; }
 
   // --- Platform ------------------------------------------------------------
   void ShowMainWindow(std::string_view title) override;
@@ -122,6 +158,22 @@ class HeadlessPlatform : public Platform {
   WindowId OpenInfoBox(int x, int y, const InfoBoxForm& form) override;
   std::string ChooseFile(const FileChoice& choice) override;
   [[noreturn]] void Quit() override;
+
+  WindowId OpenDialog(const DialogLayout& layout) override;
+  void ShowDialog(WindowId dialog, bool visible) override;
+  void AddListItem(WindowId dialog, int control, std::string_view text) override;
+  void SelectListItem(WindowId dialog, int control, int index) override;
+  int SelectedListItem(WindowId dialog, int control) override;
+  void SetChecked(WindowId dialog, int control, bool checked) override;
+  void SetControlValue(WindowId dialog, int control, int value) override;
+  int ControlValue(WindowId dialog, int control) override;
+  void SetControlText(WindowId dialog, int control, std::string_view text) override;
+  std::string ControlText(WindowId dialog, int control) override;
+
+  std::optional<PrintArea> BeginPrint(std::string_view document, const PrintFont& font,
+                                      double page_width_mm, double page_height_mm) override;
+  bool PrintMarks(std::string_view text, const std::vector<PrintMark>& marks) override;
+  void CancelPrint() override;
 
  protected:
   Event NextEvent(bool wait) override;
@@ -185,6 +237,17 @@ class HeadlessPlatform : public Platform {
   std::map<WindowId, InfoBoxForm> info_boxes_;
   std::deque<std::string> file_answers_;
   std::vector<FileChoice> file_choices_;
+
+  DialogRecord& DialogAt(WindowId window, const char* caller);
+  // The dialog the user sees on top: the last opened that is shown.
+  DialogRecord& TopDialog();
+  // Changes a control of the current dialog and sends its Command event.
+  HeadlessPlatform& ChangeControl(int control, std::function<void(DialogRecord&)> change);
+  std::vector<DialogRecord> dialogs_;
+  std::optional<std::optional<PrintArea>> printer_answer_;
+  std::optional<PrintedPage> begun_;
+  std::vector<PrintedPage> printed_;
+  int printer_choices_ = 0;
 };
 
 }  // namespace vorlanz::platform

@@ -6,6 +6,7 @@
 // headless one for tests. Nothing outside src/platform knows which one runs.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -113,6 +114,50 @@ struct InfoBoxForm {
   int button_id = 0;
 };
 
+// A dialog of the platform's own controls (see Platform::OpenDialog).
+struct DialogControl {
+  enum class Kind {
+    Label,
+    DropDownList,  // a list that opens below; `height` is its opened height
+    PushButton,
+    RadioButton,  // checked only by the program (SetChecked)
+    ScrollBar,    // horizontal; `minimum` .. `maximum`
+    NumberField,  // an edit field for numbers `minimum` .. `maximum` / 10^`decimals`
+    EtchedFrame,  // a sunken group frame; x, y, width, height are its rectangle
+  };
+  Kind kind = Kind::Label;
+  int id = 0;                               // the id its Command events carry; 0 for none
+  std::string text;                         // "&" marks the mnemonic letter
+  int x = 0, y = 0, width = 0, height = 0;  // client pixels
+  bool is_default = false;                  // a push button that Return presses
+  bool is_cancel = false;                   // a push button that Escape presses
+  bool is_help = false;                     // a push button that F1 presses
+  int minimum = 0, maximum = 0, decimals = 0;
+};
+struct DialogLayout {
+  std::string title;
+  // Outer top left corner, in pixels from the main window's outer top left.
+  int x = 0, y = 0;
+  int client_width = 0, client_height = 0;
+  std::string font_family;
+  int font_pixel_height = 0;
+  std::vector<DialogControl> controls;
+};
+
+// Slip printing: marks of one text in one font at millimetre positions.
+struct PrintFont {
+  std::string family;
+  int points = 12;
+  bool bold = false;
+};
+struct PrintMark {
+  double x_mm = 0, y_mm = 0;  // the text's top left corner
+};
+struct PrintArea {
+  double width_mm = 0, height_mm = 0;            // the printable area
+  double mark_width_mm = 0, mark_height_mm = 0;  // the text's cell in the font
+};
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -202,6 +247,39 @@ class Platform {
   // the selector is cancelled. An open choice returns only files that exist.
   // The working directory stays as it is.
   virtual std::string ChooseFile(const FileChoice& choice) = 0;
+
+  // --- Dialogs of platform controls ---------------------------------------
+  // Opens a dialog of the platform's controls over the main window; input to
+  // the other windows waits while it is shown. A click on a push or radio
+  // button, a moved scroll bar, a picked list entry and text typed into a
+  // number field send a Command event with the control's id (window = the
+  // dialog); the close box sends a Close event. Values set by the program
+  // send nothing. CloseWindow closes it.
+  virtual WindowId OpenDialog(const DialogLayout& layout) = 0;
+  virtual void ShowDialog(WindowId dialog, bool visible) = 0;
+  virtual void AddListItem(WindowId dialog, int control, std::string_view text) = 0;
+  virtual void SelectListItem(WindowId dialog, int control, int index) = 0;
+  virtual int SelectedListItem(WindowId dialog, int control) = 0;
+  virtual void SetChecked(WindowId dialog, int control, bool checked) = 0;
+  virtual void SetControlValue(WindowId dialog, int control, int value) = 0;
+  virtual int ControlValue(WindowId dialog, int control) = 0;
+  virtual void SetControlText(WindowId dialog, int control, std::string_view text) = 0;
+  virtual std::string ControlText(WindowId dialog, int control) = 0;
+
+  // --- Printing ------------------------------------------------------------
+  // Makes a printer the output of one page: the system's default printer
+  // when there is one, otherwise the one the user picks in the print dialog
+  // (which also offers a PDF file). The page is made at least the given size
+  // where the printer allows. Gives the printable area and the size of the
+  // text's cell, or nothing when the user cancelled the choice.
+  virtual std::optional<PrintArea> BeginPrint(std::string_view document, const PrintFont& font,
+                                              double page_width_mm, double page_height_mm) = 0;
+  // Prints the text at every mark (millimetres from the top left of the
+  // printable area) on the page begun and ends the document; false when the
+  // printer failed.
+  virtual bool PrintMarks(std::string_view text, const std::vector<PrintMark>& marks) = 0;
+  // Drops a begun print without printing anything.
+  virtual void CancelPrint() = 0;
 
   // --- Lifecycle -----------------------------------------------------------
   // Ends the program. The headless backend throws ProgramEnded instead.

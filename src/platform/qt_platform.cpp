@@ -1,7 +1,9 @@
 #include "platform/qt_platform.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QLayout>
@@ -11,6 +13,8 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QValidator>
 #include <algorithm>
@@ -25,12 +29,14 @@
 
 #include "model/characters.h"
 #include "model/rounding.h"
+#include "platform/qt_control_dialog.h"
 #include "platform/qt_file_dialog.h"
 #include "platform/qt_help_window.h"
 #include "platform/qt_info_box.h"
 #include "platform/qt_input_queue.h"
 #include "platform/qt_key_filter.h"
 #include "platform/qt_menu.h"
+#include "platform/qt_printer.h"
 #include "platform/qt_screen_widget.h"
 #include "platform/qt_sub_window.h"
 #include "platform/qt_window_stacking.h"
@@ -155,6 +161,11 @@ struct QtPlatform::Impl final : KeyRouter {
   std::unique_ptr<QtMenu> menu;
   std::unique_ptr<KeyFilter> key_filter;
   QPointer<HelpWindow> help;
+
+  // Dialogs of platform controls and the printer.
+  ControlDialog& DialogAt(WindowId id, const char* caller);
+  std::map<WindowId, QPointer<ControlDialog>> dialogs;
+  std::unique_ptr<MarkPrinter> printer;
 };
 
 QtPlatform::Impl::Impl(int client_width, int client_height) {
@@ -357,6 +368,15 @@ WindowId QtPlatform::OpenPanel(WindowId parent, int x, int y, int width, int hei
 }
 
 void QtPlatform::CloseWindow(WindowId window) {
+  if (const auto dialog = impl_->dialogs.find(window); dialog != impl_->dialogs.end()) {
+    delete dialog->second;
+    impl_->dialogs.erase(dialog);
+    impl_->input.DropWindow(window);
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+      impl_->main_window->activateWindow();
+    }
+    return;
+  }
   if (window == kMainWindow || !impl_->windows.contains(window)) return;
   // The window and everything inside it.
   std::vector<WindowId> closing{window};
@@ -641,6 +661,105 @@ bool QtPlatform::ClickDialogButton(WindowId window, std::string_view name) {
 void QtPlatform::CloseDialogByCloseBox(WindowId window) {
   const auto found = impl_->windows.find(window);
   if (found != impl_->windows.end() && found->second.outer) found->second.outer->close();
+}
+
+// --- Dialogs of platform controls ------------------------------------------
+
+ControlDialog& QtPlatform::Impl::DialogAt(WindowId id, const char* caller) {
+  const auto found = dialogs.find(id);
+  if (found == dialogs.end() || !found->second) {
+    throw std::logic_error(std::string(caller) + ": window " + std::to_string(id) +
+                           " is no open dialog");
+  }
+  return *found->second;
+}
+
+WindowId QtPlatform::OpenDialog(const DialogLayout& layout) {
+  const WindowId id = impl_->next_window++;
+  auto* dialog = new ControlDialog(
+      layout, id, [this](const Event& event) { impl_->input.Push(event); },
+      impl_->main_window.get());
+  dialog->move(impl_->main_window->frameGeometry().topLeft() + QPoint(layout.x, layout.y));
+  impl_->dialogs[id] = dialog;
+  dialog->show();
+  dialog->raise();
+  dialog->activateWindow();
+  return id;
+}
+
+void QtPlatform::ShowDialog(WindowId dialog, bool visible) {
+  ControlDialog& window = impl_->DialogAt(dialog, "ShowDialog");
+  window.setVisible(visible);
+  if (visible) {
+    window.raise();
+    window.activateWindow();
+  }
+}
+
+void QtPlatform::AddListItem(WindowId dialog, int control, std::string_view text) {
+  auto* list = qobject_cast<QComboBox*>(impl_->DialogAt(dialog, "AddListItem").Control(control));
+  if (list != nullptr) list->addItem(ToQString(text));
+}
+
+void QtPlatform::SelectListItem(WindowId dialog, int control, int index) {
+  auto* list = qobject_cast<QComboBox*>(impl_->DialogAt(dialog, "SelectListItem").Control(control));
+  if (list != nullptr) list->setCurrentIndex(index);
+}
+
+int QtPlatform::SelectedListItem(WindowId dialog, int control) {
+  auto* list =
+      qobject_cast<QComboBox*>(impl_->DialogAt(dialog, "SelectedListItem").Control(control));
+  return list != nullptr ? list->currentIndex() : -1;
+}
+
+void QtPlatform::SetChecked(WindowId dialog, int control, bool checked) {
+  auto* button =
+      qobject_cast<QAbstractButton*>(impl_->DialogAt(dialog, "SetChecked").Control(control));
+  if (button != nullptr) button->setChecked(checked);
+}
+
+void QtPlatform::SetControlValue(WindowId dialog, int control, int value) {
+  auto* bar =
+      qobject_cast<QScrollBar*>(impl_->DialogAt(dialog, "SetControlValue").Control(control));
+  if (bar == nullptr) return;
+  const QSignalBlocker quiet(bar);
+  bar->setValue(value);
+}
+
+int QtPlatform::ControlValue(WindowId dialog, int control) {
+  auto* bar = qobject_cast<QScrollBar*>(impl_->DialogAt(dialog, "ControlValue").Control(control));
+  return bar != nullptr ? bar->value() : 0;
+}
+
+void QtPlatform::SetControlText(WindowId dialog, int control, std::string_view text) {
+  auto* edit = qobject_cast<QLineEdit*>(impl_->DialogAt(dialog, "SetControlText").Control(control));
+  if (edit != nullptr) edit->setText(ToQString(text));
+}
+
+std::string QtPlatform::ControlText(WindowId dialog, int control) {
+  auto* edit = qobject_cast<QLineEdit*>(impl_->DialogAt(dialog, "ControlText").Control(control));
+  return edit != nullptr ? edit->text().toStdString() : std::string();
+}
+
+// --- Printing ----------------------------------------------------------------
+
+std::optional<PrintArea> QtPlatform::BeginPrint(std::string_view document, const PrintFont& font,
+                                                double page_width_mm, double page_height_mm) {
+  if (!impl_->printer) impl_->printer = std::make_unique<MarkPrinter>(impl_->main_window.get());
+  return impl_->printer->Begin(document, font, page_width_mm, page_height_mm);
+}
+
+bool QtPlatform::PrintMarks(std::string_view text, const std::vector<PrintMark>& marks) {
+  return impl_->printer && impl_->printer->Print(text, marks);
+}
+
+void QtPlatform::CancelPrint() {
+  if (impl_->printer) impl_->printer->Cancel();
+}
+
+void QtPlatform::PrintIntoFile(const std::string& path) {
+  if (!impl_->printer) impl_->printer = std::make_unique<MarkPrinter>(impl_->main_window.get());
+  impl_->printer->PrintIntoFile(QString::fromStdString(path));
 }
 
 std::unique_ptr<Platform> MakeQtPlatform(int client_width, int client_height) {

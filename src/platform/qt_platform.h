@@ -51,6 +51,22 @@ class QtPlatform : public Platform {
   std::string ChooseFile(const FileChoice& choice) override;
   [[noreturn]] void Quit() override;
 
+  WindowId OpenDialog(const DialogLayout& layout) override;
+  void ShowDialog(WindowId dialog, bool visible) override;
+  void AddListItem(WindowId dialog, int control, std::string_view text) override;
+  void SelectListItem(WindowId dialog, int control, int index) override;
+  int SelectedListItem(WindowId dialog, int control) override;
+  void SetChecked(WindowId dialog, int control, bool checked) override;
+  void SetControlValue(WindowId dialog, int control, int value) override;
+  int ControlValue(WindowId dialog, int control) override;
+  void SetControlText(WindowId dialog, int control, std::string_view text) override;
+  std::string ControlText(WindowId dialog, int control) override;
+
+  std::optional<PrintArea> BeginPrint(std::string_view document, const PrintFont& font,
+                                      double page_width_mm, double page_height_mm) override;
+  bool PrintMarks(std::string_view text, const std::vector<PrintMark>& marks) override;
+  void CancelPrint() override;
+
   // --- For tests and scripted runs -----------------------------------------
   // The id of the edit field holding the keyboard focus, or 0.
   int FocusedField() const;
@@ -68,6 +84,8 @@ class QtPlatform : public Platform {
   // or uses the dialog's close box; false when there is no such button.
   bool ClickDialogButton(WindowId window, std::string_view name);
   void CloseDialogByCloseBox(WindowId window);
+  // Prints go into this PDF file from now on, without a printer choice.
+  void PrintIntoFile(const std::string& path);
 
  protected:
   Event NextEvent(bool wait) override;

@@ -16,6 +16,7 @@
 #include "model/help_topics.h"
 #include "model/pool_data.h"
 #include "output/data_file.h"
+#include "output/slip_print_dialog.h"
 #include "platform/platform.h"
 #include "widgets/dialog_input.h"
 #include "widgets/dialog_state.h"
@@ -58,6 +59,12 @@ void Remember() {
 
 void OpenCard() {
   ChooseAndOpenCard();
+}
+
+void PrintCard() {
+  ShowSlipPrintDialog();
+  DrawMainScreen();
+  DrawTipSet();
 }
 
 void EnterGame() {
@@ -112,7 +119,7 @@ constexpr Command kCommands[] = {
     {'H', OpenCard},     // auswählen
     {'C', OpenCard},     // auswählen
     {'V', Compare},      // vergleichen
-    {'D', nullptr},      // drucken: the slip print dialog
+    {'D', PrintCard},    // drucken
     {'G', EnterGame},    // Game
     {'Z', DrawSeries},   // Zufall
     {'T', TestSeries},   // Testlauf

@@ -3,6 +3,7 @@
 #include "analysis/check.h"
 #include "analysis/contest.h"
 #include "board/main_screen.h"
+#include "calc/card_choice.h"
 #include "calc/card_store.h"
 #include "entry/forecast_entry.h"
 #include "entry/series_entry.h"
@@ -10,6 +11,7 @@
 #include "model/pool_data.h"
 #include "output/data_file.h"
 #include "output/parameter_file.h"
+#include "output/slip_print_dialog.h"
 #include "platform/platform.h"
 #include "shell/calculate_command.h"
 #include "shell/calculation_window.h"
@@ -22,9 +24,6 @@
 namespace vorlanz {
 
 namespace {
-
-// Menu ids 10..25 belong to the federal-state group.
-constexpr int kStateGroupEnd = 25;
 
 void ClearCards() {
   if (AlertBox(1, 0, 0, "Alle Tipps (0-9) löschen?", 3, "_JA|_NEIN") != 1) return;
@@ -50,6 +49,14 @@ void CheckCommand() {
   FlushInput();
   platform::Platform& os = platform::Current();
   while (os.MouseButtons() == 0) os.WaitEvent();
+}
+
+void PrintCommand() {
+  PoolData& pool = Pool();
+  pool.CardPrompt = kPrintCardPrompt;
+  ChooseCard();
+  if (!IsSet(pool.CardOccupied[pool.ChosenCard])) return;
+  ShowSlipPrintDialog();
 }
 
 void ChooseState(int id) {
@@ -97,6 +104,9 @@ void RunCommand(int id) {
     case command::kCheck:
       CheckCommand();
       break;
+    case command::kPrint:
+      PrintCommand();
+      break;
     case command::kGuide:
       platform::Current().ShowHelp(help::kMenuItems);
       break;
@@ -117,12 +127,6 @@ void RunCommand(int id) {
 void BuildMainMenu() {
   platform::Current().SetMenuBar(BuildMenuBar(MainMenuDescription()));
   MarkBundesland();
-}
-
-void MarkBundesland() {
-  platform::Platform& os = platform::Current();
-  for (int id = command::kFirstState; id <= kStateGroupEnd; ++id) os.CheckMenuItem(id, false);
-  os.CheckMenuItem(Pool().Bundesland + command::kFirstState, true);
 }
 
 void Win_1_MenuEvent(int id) {

@@ -7,8 +7,6 @@ namespace vorlanz {
 // Builds the menu bar from its description, installs it and ticks the
 // federal state.
 void BuildMainMenu();
-// Ticks the item of the chosen federal state and clears every other tick.
-void MarkBundesland();
 // Runs one menu command to completion. While it runs the menu bar is
 // disabled, so commands never nest; afterwards pending input is discarded and
 // the main screen is redrawn.

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "output/bundesland_mark.h"
+
 namespace vorlanz {
 
 // Menu command ids of the main window.
 namespace command {
 inline constexpr int kAbout = 1;
-inline constexpr int kFirstState = 10;  // federal states 10..21
+inline constexpr int kFirstState = kFirstStateCommand;  // federal states 10..21
 inline constexpr int kLastState = 21;
 inline constexpr int kNorm = 30;
 inline constexpr int kGame = 31;

@@ -243,3 +243,41 @@ TEST_F(CalculationWindowTest, ARecalculationLeavesNoStaleFigures) {
 
 }  // namespace
 }  // namespace vorlanz
+
+namespace vorlanz {
+namespace {
+
+// "drucken" from the menu asks for the card twice; D in the window once,
+// with the print prompt whatever prompt was left before.
+TEST_F(CalculationWindowTest, PrintingAsksForTheCardUnderItsPrompt) {
+  Pool().CardOccupied[0] = kTrue;
+  const auto expect_prompt = [this] {
+    os.Then([this] {
+      EXPECT_EQ(os.WindowTitle(os.CurrentWindow()), "Welcher Tipp soll ausgedruckt werden?");
+    });
+  };
+  expect_prompt();
+  os.Key('O');
+  expect_prompt();
+  os.Key('O').Command(2);  // "&Abbruch" in the print dialog
+  Win_1_MenuEvent(command::kPrint);
+  EXPECT_EQ(os.dialogs().size(), 1u);
+
+  Pool().CardPrompt = "Mit welchem Tipp vergleichen?";
+  os.Key('D');
+  expect_prompt();
+  os.Key('O').Command(2).Key('X');
+  CalculationWindow();
+  EXPECT_EQ(os.dialogs().size(), 2u);
+  EXPECT_TRUE(os.ScriptDone());
+}
+
+// An empty card ends "drucken" after the first choice.
+TEST_F(CalculationWindowTest, PrintingAFreeCardDoesNothing) {
+  os.Key('O');
+  Win_1_MenuEvent(command::kPrint);
+  EXPECT_TRUE(os.dialogs().empty());
+}
+
+}  // namespace
+}  // namespace vorlanz

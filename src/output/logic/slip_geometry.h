@@ -1,0 +1,50 @@
+#pragma once
+
+// Where the marks of a tip set land on the betting slip of a federal state:
+// millimetres from the top left corner of the printable area, x to the right
+// and y down. Every state's slip has a line of three boxes per match for each
+// of the 12 tip fields, and one extra line with the "Super 6" and "Spiel 77"
+// boxes.
+
+#include <cstdint>
+#include <vector>
+
+#include "model/pool_data.h"
+
+namespace vorlanz {
+
+struct SlipMark {
+  double x = 0;  // top left corner of the "x"
+  double y = 0;
+};
+
+struct SlipChoice {
+  int Bundesland = 7;
+  Byte PrintOffsetA = 126;  // 126 = no shift, steps of 0.1 mm
+  Byte PrintOffsetB = 126;
+  bool PlaySuper6 = false;
+  bool PlaySpiel77 = false;
+};
+
+// The marks for the tip rows (TipRows[match][row]): one for every row and
+// match whose code is 0, 1 or 2, in field order, then the "Super 6" and the
+// "Spiel 77" mark. A state outside 0..11 gives no marks.
+std::vector<SlipMark> SlipMarks(const RowTable& tips, const SlipChoice& choice);
+
+// The page a slip's marks need: at least A4 (210 x 297 mm), wider or longer
+// where a mark and some room after it would not fit.
+struct SlipPage {
+  double width = 210;
+  double height = 297;
+};
+SlipPage PageForMarks(const std::vector<SlipMark>& marks);
+
+// How many marks, each a cell of mark_width x mark_height, do not lie wholly
+// inside a printable area of width x height.
+int MarksOutside(const std::vector<SlipMark>& marks, double width, double height, double mark_width,
+                 double mark_height);
+
+// The shift of an alignment byte in millimetres: (byte - 126) / 10.
+double AlignmentShift(int alignment_byte);
+
+}  // namespace vorlanz

@@ -1,0 +1,50 @@
+#include "output/slip_print.h"
+
+#include <string>
+
+#include "model/pool_data.h"
+#include "output/logic/slip_geometry.h"
+#include "platform/platform.h"
+#include "widgets/alert_box.h"
+
+namespace vorlanz {
+
+namespace {
+
+const platform::PrintFont kMarkFont{"Courier", 12, true};
+constexpr const char* kMark = "x";
+
+// Asks whether to print although some marks will be missing.
+bool PrintDespiteMissingMarks(int outside) {
+  const std::string text = std::to_string(outside) +
+                           " Kreuze liegen außerhalb|des druckbaren Bereichs!|* * *|"
+                           "Trotzdem drucken?";
+  return AlertBox(1, 0, 0, text, 2, "_DRUCKEN|_ABBRUCH") == 1;
+}
+
+}  // namespace
+
+void PrintSlip() {
+  const PoolData& pool = Pool();
+  const std::vector<SlipMark> marks =
+      SlipMarks(pool.TipRows, {pool.Bundesland, pool.PrintOffsetA, pool.PrintOffsetB,
+                               IsSet(pool.PlaySuper6), IsSet(pool.PlaySpiel77)});
+  const SlipPage page = PageForMarks(marks);
+  platform::Platform& os = platform::Current();
+  const auto area = os.BeginPrint("Scheindruck", kMarkFont, page.width, page.height);
+  if (!area) return;
+  const int outside = MarksOutside(marks, area->width_mm, area->height_mm, area->mark_width_mm,
+                                   area->mark_height_mm);
+  if (outside > 0 && !PrintDespiteMissingMarks(outside)) {
+    os.CancelPrint();
+    return;
+  }
+  std::vector<platform::PrintMark> at;
+  at.reserve(marks.size());
+  for (const SlipMark& mark : marks) at.push_back({mark.x, mark.y});
+  if (!os.PrintMarks(kMark, at)) {
+    AlertBox(1, 0, 0, "Der Schein konnte|nicht gedruckt werden!", 2, "_OK");
+  }
+}
+
+}  // namespace vorlanz

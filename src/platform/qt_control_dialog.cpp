@@ -1,0 +1,172 @@
+#include "platform/qt_control_dialog.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDoubleValidator>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+namespace vorlanz::platform {
+
+namespace {
+
+QString ToQString(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+// Entries an opened list shows: as many as fill its opened height.
+int VisibleEntries(const DialogControl& control, int font_height) {
+  return std::max(1, (control.height - font_height) / (font_height + 4));
+}
+
+}  // namespace
+
+ControlDialog::ControlDialog(const DialogLayout& layout, WindowId window,
+                             std::function<void(const Event&)> sink, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint),
+      window_(window),
+      sink_(std::move(sink)) {
+  setWindowTitle(ToQString(layout.title));
+  QFont font(ToQString(layout.font_family));
+  if (layout.font_pixel_height > 0) font.setPixelSize(layout.font_pixel_height);
+  setFont(font);
+  setFixedSize(layout.client_width, layout.client_height);
+  // Frames first, so that they lie below the controls they hold.
+  for (const DialogControl& control : layout.controls) {
+    if (control.kind == DialogControl::Kind::EtchedFrame) MakeControl(control);
+  }
+  for (const DialogControl& control : layout.controls) {
+    if (control.kind == DialogControl::Kind::EtchedFrame) continue;
+    QWidget* widget = MakeControl(control);
+    if (control.id != 0) controls_[control.id] = widget;
+  }
+  setWindowModality(Qt::ApplicationModal);
+}
+
+QWidget* ControlDialog::MakeControl(const DialogControl& control) {
+  using Kind = DialogControl::Kind;
+  const QString text = ToQString(control.text);
+  const int id = control.id;
+  QWidget* widget = nullptr;
+  switch (control.kind) {
+    case Kind::Label: {
+      // A caption on a group frame covers the frame's line behind it.
+      auto* label = new QLabel(text, this);
+      label->setAutoFillBackground(true);
+      label->adjustSize();
+      label->move(control.x, control.y);
+      return label;
+    }
+    case Kind::EtchedFrame: {
+      auto* frame = new QFrame(this);
+      frame->setFrameShape(QFrame::Box);
+      frame->setFrameShadow(QFrame::Sunken);
+      widget = frame;
+      break;
+    }
+    case Kind::DropDownList: {
+      auto* list = new QComboBox(this);
+      list->setMaxVisibleItems(VisibleEntries(control, fontInfo().pixelSize()));
+      connect(list, &QComboBox::activated, this, [this, id] { SendCommand(id); });
+      list->setGeometry(control.x, control.y, control.width, list->sizeHint().height());
+      return list;
+    }
+    case Kind::PushButton: {
+      auto* button = new QPushButton(text, this);
+      button->setAutoDefault(control.is_default);
+      button->setDefault(control.is_default);
+      if (control.is_cancel) cancel_id_ = id;
+      if (control.is_help) help_id_ = id;
+      connect(button, &QPushButton::clicked, this, [this, id] { SendCommand(id); });
+      widget = button;
+      break;
+    }
+    case Kind::RadioButton: {
+      auto* radio = new QRadioButton(text, this);
+      radio->setStyleSheet(QStringLiteral("QRadioButton { spacing: 2px; }"));
+      // The program sets the checks; a click only reports.
+      radio->setAutoExclusive(false);
+      connect(radio, &QRadioButton::clicked, this, [this, id] { SendCommand(id); });
+      widget = radio;
+      break;
+    }
+    case Kind::ScrollBar: {
+      auto* bar = new QScrollBar(Qt::Horizontal, this);
+      bar->setRange(control.minimum, control.maximum);
+      bar->setPageStep(10);
+      connect(bar, &QScrollBar::valueChanged, this, [this, id] { SendCommand(id); });
+      widget = bar;
+      break;
+    }
+    case Kind::NumberField: {
+      auto* edit = new QLineEdit(text, this);
+      const double scale = std::pow(10.0, control.decimals);
+      auto* validator = new QDoubleValidator(control.minimum / scale, control.maximum / scale,
+                                             control.decimals, edit);
+      validator->setNotation(QDoubleValidator::StandardNotation);
+      validator->setLocale(QLocale::c());
+      edit->setValidator(validator);
+      edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      connect(edit, &QLineEdit::textEdited, this, [this, id] { SendCommand(id); });
+      widget = edit;
+      break;
+    }
+  }
+  widget->setGeometry(control.x, control.y, control.width, control.height);
+  return widget;
+}
+
+QWidget* ControlDialog::Control(int id) const {
+  const auto found = controls_.find(id);
+  if (found == controls_.end() || !found->second) {
+    throw std::logic_error("dialog has no control " + std::to_string(id));
+  }
+  return found->second;
+}
+
+void ControlDialog::SendCommand(int id) {
+  Event command;
+  command.kind = EventKind::Command;
+  command.window = window_;
+  command.command = id;
+  sink_(command);
+}
+
+void ControlDialog::closeEvent(QCloseEvent* event) {
+  // The program closes the dialog when its loop has heard of the request.
+  event->ignore();
+  Event request;
+  request.kind = EventKind::Close;
+  request.window = window_;
+  sink_(request);
+}
+
+void ControlDialog::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1 && help_id_ != 0) {
+    SendCommand(help_id_);
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void ControlDialog::reject() {
+  if (cancel_id_ != 0) {
+    SendCommand(cancel_id_);
+  } else {
+    Event request;
+    request.kind = EventKind::Close;
+    request.window = window_;
+    sink_(request);
+  }
+}
+
+}  // namespace vorlanz::platform

@@ -1,0 +1,43 @@
+#pragma once
+
+// A dialog window of Qt controls built from a DialogLayout. It does not
+// block: clicks, moved scroll bars, picked list entries and typed numbers
+// arrive as Command events with the control's id, the close box as a Close
+// event, and the program's own loop decides what happens.
+
+#include <QDialog>
+#include <QPointer>
+#include <functional>
+#include <map>
+
+#include "platform/platform.h"
+
+namespace vorlanz::platform {
+
+class ControlDialog : public QDialog {
+ public:
+  ControlDialog(const DialogLayout& layout, WindowId window, std::function<void(const Event&)> sink,
+                QWidget* owner);
+
+  // The control with the id; throws when the dialog has none.
+  QWidget* Control(int id) const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  // Escape: the cancel button's command, or the close box's.
+  void reject() override;
+  // F1: the help button's command.
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  QWidget* MakeControl(const DialogControl& control);
+  void SendCommand(int id);
+
+  WindowId window_;
+  std::function<void(const Event&)> sink_;
+  std::map<int, QPointer<QWidget>> controls_;
+  int cancel_id_ = 0;
+  int help_id_ = 0;
+};
+
+}  // namespace vorlanz::platform

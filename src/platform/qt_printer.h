@@ -1,0 +1,38 @@
+#pragma once
+
+// One page of text marks through a QPrinter: the system's default printer,
+// or the one the user picks in the print dialog, or (for tests) a PDF file.
+
+#include <QPrinter>
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+#include "platform/platform.h"
+
+namespace vorlanz::platform {
+
+class MarkPrinter {
+ public:
+  explicit MarkPrinter(QWidget* owner) : owner_(owner) {}
+
+  // From now on every print goes into this PDF file without a choice.
+  void PrintIntoFile(const QString& path) { file_ = path; }
+
+  std::optional<PrintArea> Begin(std::string_view document, const PrintFont& font,
+                                 double page_width_mm, double page_height_mm);
+  bool Print(std::string_view text, const std::vector<PrintMark>& marks);
+  void Cancel() { printer_.reset(); }
+
+ private:
+  // The printer to use, or nothing when the user cancelled the choice.
+  std::unique_ptr<QPrinter> ChoosePrinter(const QString& document);
+
+  QWidget* owner_;
+  QString file_;
+  std::unique_ptr<QPrinter> printer_;
+  QFont font_;
+};
+
+}  // namespace vorlanz::platform
