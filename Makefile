@@ -4,7 +4,7 @@ BUILD     ?= build
 ASAN_BUILD ?= build-asan
 JOBS      ?= $(shell nproc)
 DEB_PACKAGES := cmake g++ make qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev \
-                libbenchmark-dev fonts-dejavu-core \
+                libbenchmark-dev fonts-dejavu-core qt6-translations-l10n \
                 fonts-liberation poppler-utils xvfb xdotool x11-apps
 
 .PHONY: all deps build run test test-asan bench format clean example-data fuzz
