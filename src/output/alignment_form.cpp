@@ -53,14 +53,7 @@ bool Handle(platform::WindowId form, int id) {
 }  // namespace
 
 platform::DialogLayout AlignmentFormLayout() {
-  platform::DialogLayout layout;
-  layout.title = "Drucker ausrichten";
-  layout.x = 44;
-  layout.y = 30;
-  layout.client_width = 320;
-  layout.client_height = 190;
-  layout.font_family = "Arial";
-  layout.font_pixel_height = 14;
+  platform::DialogLayout layout = DialogFrame("Drucker ausrichten", 44, 30, 320, 190);
   auto add = [&layout](Kind kind, int id, const char* text, int x, int y, int w, int h) {
     return &AddControl(layout, kind, id, text, x, y, w, h);
   };

@@ -2,9 +2,27 @@
 
 // Building the layouts of dialogs of platform controls.
 
+#include <string>
+#include <utility>
+
 #include "platform/platform.h"
 
 namespace vorlanz {
+
+// An empty dialog in the program's dialog font; (x, y) is its outer top left
+// corner from the main window's outer top left.
+inline platform::DialogLayout DialogFrame(std::string title, int x, int y, int client_width,
+                                          int client_height) {
+  platform::DialogLayout layout;
+  layout.title = std::move(title);
+  layout.x = x;
+  layout.y = y;
+  layout.client_width = client_width;
+  layout.client_height = client_height;
+  layout.font_family = "Arial";
+  layout.font_pixel_height = 14;
+  return layout;
+}
 
 // Appends a control and returns it for its further settings (valid until
 // the next control is added).

@@ -99,14 +99,7 @@ void RunDialog(platform::WindowId dialog) {
 }  // namespace
 
 platform::DialogLayout SlipPrintDialogLayout() {
-  platform::DialogLayout layout;
-  layout.title = "SCHEINDRUCK:";
-  layout.x = 186;
-  layout.y = 56;
-  layout.client_width = 260;
-  layout.client_height = 238;
-  layout.font_family = "Arial";
-  layout.font_pixel_height = 14;
+  platform::DialogLayout layout = DialogFrame("SCHEINDRUCK:", 186, 56, 260, 238);
   auto add = [&layout](Kind kind, int id, const char* text, int x, int y, int w, int h) {
     return &AddControl(layout, kind, id, text, x, y, w, h);
   };
