@@ -6,6 +6,8 @@
 
 #include "support/text_probe.h"
 
+#include <array>
+
 namespace vorlanz {
 namespace {
 
@@ -37,6 +39,8 @@ class SystemQualityInputTest : public testing::ScreenCalcTest {
 TEST_F(SystemQualityInputTest, ProposesFourWhenNoneIsSetAndTakesDigits) {
   os.Then([&] {
     EXPECT_EQ(os.WindowTitle(os.CurrentWindow()), "Eingabe der System-Güte:");
+    const auto g = os.WindowGeometry(os.CurrentWindow());
+    EXPECT_EQ((std::array{g.x, g.y, g.width, g.height}), (std::array{180, 120, 244, 70}));
     EXPECT_TRUE(ShowsText(os.Screen(), 64, 16, "System-Güte:"));
     EXPECT_TRUE(FieldShows(os.Screen(), "4"));
   });

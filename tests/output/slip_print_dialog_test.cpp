@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -49,7 +50,10 @@ TEST_F(SlipPrintDialogTest, OpensWithTheStoredChoices) {
   ChooseCardThree();
   Expect([](const Record& d) {
     EXPECT_EQ(d.layout.title, "SCHEINDRUCK:");
+    EXPECT_EQ((std::array{d.layout.x, d.layout.y, d.layout.client_width, d.layout.client_height}),
+              (std::array{186, 56, 260, 238}));
     EXPECT_EQ(d.list_items.at(kStateList).size(), 12u);
+    EXPECT_EQ(d.list_items.at(kStateList)[7], "Nordrhein-Westfalen");
     EXPECT_EQ(d.selected.at(kStateList), 7);
     EXPECT_FALSE(d.checked.at(kSpiel77Yes));
     EXPECT_TRUE(d.checked.at(kSpiel77No));
