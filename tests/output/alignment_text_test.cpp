@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <utility>
+
 namespace vorlanz {
 namespace {
 
@@ -13,26 +16,18 @@ TEST(AlignmentText, MillimetresWithOneDecimalInFiveCharacters) {
   EXPECT_EQ(MillimetreText(255), " 12.9");
 }
 
+// Typed millimetres become the byte, rounded to the nearest tenth and held
+// to the byte's range; text that is no number gives nothing.
 TEST(AlignmentText, TypedMillimetresBecomeTheByte) {
-  EXPECT_EQ(AlignmentByte("  0.0"), 126);
-  EXPECT_EQ(AlignmentByte("-2.5"), 101);
-  EXPECT_EQ(AlignmentByte("+1"), 136);
-  EXPECT_EQ(AlignmentByte("0,5"), 131);
-  EXPECT_EQ(AlignmentByte("0.04"), 126);
-  EXPECT_EQ(AlignmentByte("0.06"), 127);
-}
-
-TEST(AlignmentText, TypedValuesStayInTheByteRange) {
-  EXPECT_EQ(AlignmentByte("12.9"), 255);
-  EXPECT_EQ(AlignmentByte("13"), 255);
-  EXPECT_EQ(AlignmentByte("99"), 255);
-  EXPECT_EQ(AlignmentByte("-12.6"), 0);
-  EXPECT_EQ(AlignmentByte("-50"), 0);
-}
-
-TEST(AlignmentText, TextThatIsNoNumberGivesNothing) {
-  for (const char* text : {"", "  ", "-", "abc", "1.2x", "1..2", "nan", "inf"}) {
-    EXPECT_FALSE(AlignmentByte(text).has_value()) << text;
+  const std::pair<const char*, std::optional<int>> cases[] = {
+      {"  0.0", 126}, {"-2.5", 101}, {"+1", 136}, {"0,5", 131}, {"0.04", 126},
+      {"0.06", 127},  {"12.9", 255}, {"13", 255}, {"99", 255},  {"-12.6", 0},
+      {"-50", 0},     {"", {}},      {"  ", {}},  {"-", {}},    {"abc", {}},
+      {"1.2x", {}},   {"1..2", {}},  {"nan", {}}, {"inf", {}},
+  };
+  for (const auto& [text, byte] : cases) {
+    const auto read = AlignmentByte(text);
+    EXPECT_EQ(read ? std::optional<int>(*read) : std::nullopt, byte) << '"' << text << '"';
   }
 }
 

@@ -7,51 +7,35 @@
 namespace vorlanz {
 namespace {
 
-TEST(ParameterCodec, RoundTripKeepsAllThreeFields) {
-  const Parameters written{3, 250, 11};
-  const auto bytes = EncodeParameters(written);
-  const Parameters read = DecodeParameters(bytes);
-  EXPECT_EQ(read.PrintOffsetA, 3);
-  EXPECT_EQ(read.PrintOffsetB, 250);
-  EXPECT_EQ(read.Bundesland, 11);
+TEST(ParameterCodec, WritesLittleEndianAndReadsItBack) {
+  EXPECT_EQ(EncodeParameters({126, 126, 1}), (std::array<std::uint8_t, 4>{126, 126, 1, 0}));
+  const Parameters read = DecodeParameters(EncodeParameters({3, 250, 11}));
+  EXPECT_EQ((std::array{int{read.PrintOffsetA}, int{read.PrintOffsetB}, int{read.Bundesland}}),
+            (std::array{3, 250, 11}));
 }
 
-TEST(ParameterCodec, BayernIsWrittenLittleEndian) {
-  const auto bytes = EncodeParameters({126, 126, 1});
-  EXPECT_EQ(bytes, (std::array<std::uint8_t, 4>{126, 126, 1, 0}));
-}
-
-TEST(ParameterCodec, ShortFileKeepsTheFieldsItCannotReach) {
-  const Parameters defaults{126, 126, 7};
-  const std::vector<std::uint8_t> one{40};
-  Parameters read = DecodeParameters(one, defaults);
-  EXPECT_EQ(read.PrintOffsetA, 40);
-  EXPECT_EQ(read.PrintOffsetB, 126);
-  EXPECT_EQ(read.Bundesland, 7);
-
-  const std::vector<std::uint8_t> three{40, 41, 3};
-  read = DecodeParameters(three, defaults);
-  EXPECT_EQ(read.PrintOffsetB, 41);
-  EXPECT_EQ(read.Bundesland, 7) << "half a state is no state";
-
-  read = DecodeParameters(std::vector<std::uint8_t>{}, defaults);
-  EXPECT_EQ(read.PrintOffsetA, 126);
-}
-
-TEST(ParameterCodec, StateOutsideTheTwelveBecomesNordrheinWestfalen) {
-  for (const std::vector<std::uint8_t>& bytes :
-       {std::vector<std::uint8_t>{1, 2, 12, 0}, std::vector<std::uint8_t>{1, 2, 0xFF, 0xFF},
-        std::vector<std::uint8_t>{1, 2, 0x00, 0x80}}) {
-    const Parameters read = DecodeParameters(bytes);
-    EXPECT_EQ(read.Bundesland, 7);
-    EXPECT_EQ(read.PrintOffsetA, 1);
-    EXPECT_EQ(read.PrintOffsetB, 2);
+// Short files keep the fields they cannot reach, extra bytes are ignored and
+// a state outside the twelve becomes Nordrhein-Westfalen.
+TEST(ParameterCodec, ShortLongAndOutOfRangeFiles) {
+  struct Case {
+    std::vector<std::uint8_t> bytes;
+    int a, b, state;
+  };
+  const Case cases[] = {
+      {{}, 126, 126, 7},
+      {{40}, 40, 126, 7},
+      {{40, 41, 3}, 40, 41, 7},
+      {{9, 8, 5, 0, 77, 78}, 9, 8, 5},
+      {{1, 2, 12, 0}, 1, 2, 7},
+      {{1, 2, 0xFF, 0xFF}, 1, 2, 7},
+      {{1, 2, 0x00, 0x80}, 1, 2, 7},
+  };
+  for (const Case& c : cases) {
+    const Parameters read = DecodeParameters(c.bytes, {126, 126, 7});
+    EXPECT_EQ((std::array{int{read.PrintOffsetA}, int{read.PrintOffsetB}, int{read.Bundesland}}),
+              (std::array{c.a, c.b, c.state}))
+        << c.bytes.size() << " bytes";
   }
-}
-
-TEST(ParameterCodec, ExtraBytesAreIgnored) {
-  const std::vector<std::uint8_t> bytes{9, 8, 5, 0, 77, 78};
-  EXPECT_EQ(DecodeParameters(bytes).Bundesland, 5);
 }
 
 }  // namespace

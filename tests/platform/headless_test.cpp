@@ -67,35 +67,6 @@ TEST_F(HeadlessTest, PendingKeySkipsReleasesAndSilentKeys) {
   EXPECT_EQ(os.MouseButtons(), 0);
 }
 
-TEST_F(HeadlessTest, MouseStepsChangeTheMouseWhenTaken) {
-  os.Click(30, 40).MouseMove(50, 60);
-  EXPECT_EQ(os.MousePosition().x, 0);
-  EXPECT_EQ(Current().WaitEvent().kind, EventKind::MouseDown);
-  EXPECT_EQ(os.MouseButtons(), kLeftButton);
-  EXPECT_EQ(os.MousePosition().y, 40);
-  EXPECT_EQ(Current().WaitEvent().kind, EventKind::MouseUp);
-  EXPECT_EQ(os.MouseButtons(), 0);
-  Current().WaitEvent();
-  EXPECT_EQ(os.MousePosition().y, 60);
-}
-
-TEST_F(HeadlessTest, SilentStepsRunWhenReachedAndTheFetchGoesOn) {
-  const WindowId window = os.OpenWindow("Eingabe", 10, 10, 300, 200);
-  const WindowId panel = os.OpenPanel(window, 0, 0, 200, 100);
-  os.CreateEditField(panel, 7, 0, 0, 30, 20, "12");
-  std::vector<std::string> seen;
-  os.Key('A').TypeIntoField(7, "99").Then([&] { seen.push_back(os.FieldText(7)); }).Key('B');
-  EXPECT_EQ(Current().WaitEvent().key, 'A');
-  EXPECT_EQ(Current().WaitEvent().kind, EventKind::KeyUp);
-  EXPECT_TRUE(seen.empty());
-  EXPECT_EQ(os.FieldText(7), "12");
-  EXPECT_EQ(Current().WaitEvent().key, 'B');
-  EXPECT_EQ(seen, std::vector<std::string>{"99"});
-  os.Clear();
-  os.Then([&] { os.Key('Z'); });  // an action can extend the script
-  EXPECT_EQ(Current().WaitEvent().key, 'Z');
-}
-
 TEST_F(HeadlessTest, CloseRequestsAndTheQuitHandler) {
   const WindowId window = os.OpenWindow("Info", 0, 0, 200, 100);
   os.CloseRequest(window).CloseRequest(kMainWindow);  // no quit handler set

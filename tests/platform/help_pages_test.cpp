@@ -71,17 +71,10 @@ std::string PageTitle(const std::string& html) {
   return std::regex_search(html, match, title) ? match[1].str() : std::string();
 }
 
-TEST(HelpPages, KeywordsNameTheirPages) {
-  EXPECT_EQ(HelpPageFile("Menupunkte"), "menupunkte.html");
-  EXPECT_EQ(HelpPageFile("NORM-Reihe"), "norm-reihe.html");
-  EXPECT_EQ(HelpPageFile("eigene Vorlanz"), "eigene-vorlanz.html");
-  EXPECT_EQ(HelpPageFile("Scheine auswählen"), "scheine-auswaehlen.html");
-  EXPECT_EQ(HelpPageFile("Größe Übersicht"), "groesse-uebersicht.html");
-  EXPECT_FALSE(HelpPageText("keine-seite.html"));
-  EXPECT_FALSE(HelpPageText(""));
-}
-
+// Each keyword's page exists and carries the keyword as its title, which
+// also holds the file names' spelling of umlauts and blanks.
 TEST(HelpPages, EveryKeywordOfTheProgramHasItsPage) {
+  EXPECT_FALSE(HelpPageText("keine-seite.html") || HelpPageText(""));
   const std::set<std::string> keywords = KeywordsOfTheProgram();
   EXPECT_GE(keywords.size(), help::kAllTopics.size());
   for (const std::string_view keyword : help::kAllTopics) {

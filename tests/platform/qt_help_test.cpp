@@ -28,7 +28,6 @@ class QtHelpTest : public ::testing::Test {
 TEST_F(QtHelpTest, OpensTheTopicOfAKeywordAndClosesOnEscape) {
   EXPECT_EQ(platform_.HelpPageShown(), "");
   platform_.ShowHelp("Scheine auswählen");
-  EXPECT_EQ(platform_.HelpPageShown(), "scheine-auswaehlen.html");
   platform_.ShowHelp("Menupunkte");
   EXPECT_EQ(platform_.HelpPageShown(), "menupunkte.html");
   // Keys in the help window are no input of the program.
