@@ -31,9 +31,6 @@ constexpr int kLineStep = 28;
 // The label stands a little higher than its bar, centred on it.
 constexpr int kLabelRaise = 3;
 constexpr int kLabelGap = 6;
-// A click right of this and below kHelpLine opens the help, as in the contest.
-constexpr int kHelpCornerX = 555;
-constexpr int kHelpLine = 400;
 
 int LineY(int line) {
   return kFirstLineY + kLineStep * line;
@@ -103,7 +100,7 @@ void WaitToLeave() {
     if (os.MouseButtons() == 0) continue;
     const platform::Point at = os.MousePosition();
     WaitForMouseRelease();
-    if (at.x <= kHelpCornerX || at.y <= kHelpLine) return;
+    if (at.x <= HelpCornerX || at.y <= HelpCornerY) return;
     ShowHelpTopic(help::kWinChances);
   }
 }
