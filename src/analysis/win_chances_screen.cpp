@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "analysis/contest_chart_view.h"
 #include "analysis/logic/contest_chart.h"
@@ -12,6 +13,7 @@
 #include "model/help_topics.h"
 #include "model/pool_data.h"
 #include "platform/platform.h"
+#include "platform/surface.h"
 #include "widgets/dialog_input.h"
 #include "widgets/palette.h"
 #include "widgets/primitives.h"
@@ -24,7 +26,6 @@ namespace {
 constexpr int kHeaderY = 40;
 constexpr int kPointsHeaderX = chart::kLeft + 8;
 constexpr int kForecastY = 376;
-constexpr int kCharWidth = 8;
 // Up to eleven lines share the chart's height.
 constexpr int kFirstLineY = chart::PlaceLine(0);
 constexpr int kLineStep = 28;
@@ -78,7 +79,7 @@ void DrawChancesLine(int index, const ChancesLine& line) {
   const int end = chart::PointsX(line.figures.expectedPointsPerRun);
   DrawChartBar(y, end, colour);
   const std::string points = PointsText(line.figures);
-  const int width = kCharWidth * static_cast<int>(points.size());
+  const int width = platform::kCellWidth * static_cast<int>(points.size());
   const int x = std::min(end + kLabelGap, chart::kRight - width);
   SetColours(colour, kLightGrey);
   DrawText(x, y - kLabelRaise, points);
