@@ -115,25 +115,6 @@ TEST_F(WinChancesScreenTest, AKeyOrClickLeavesAndTheHelpKeepsTheScreen) {
   }
 }
 
-TEST(WinChancesTable, ListsTheWholeTipSetFirstThenTheStoredCards) {
-  PoolData pool;
-  EXPECT_FALSE(HasWinChanceLines(pool));
-  pool.CardOccupied[4] = kTrue;
-  pool.CardOccupied[1] = kTrue;
-  EXPECT_TRUE(HasWinChanceLines(pool));
-  const OutcomeChances even = ChancesFromWeights(MatchTable{});
-  auto cards = [&] {
-    std::vector<int> shown;
-    for (const ChancesLine& line : WinChanceLines(pool, even)) shown.push_back(line.card);
-    return shown;
-  };
-  EXPECT_EQ(cards(), (std::vector<int>{1, 4}));
-  pool.CardOccupied = {};
-  TakeCardAsTipSet(pool, 4);
-  EXPECT_TRUE(HasWinChanceLines(pool));
-  EXPECT_EQ(cards(), (std::vector<int>{kCurrentTipSet}));
-}
-
 TEST(WinChancesTable, PercentagesKeepFourDecimalsWhereTheyFit) {
   EXPECT_EQ(PercentText(0.0000627), "0.0063");
   EXPECT_EQ(PercentText(0.0000004), "0.0000");
