@@ -28,11 +28,8 @@ constexpr int kCardX = 9;
 constexpr int kRunFiguresX = 25;
 constexpr int kTotalX = 175;
 constexpr int kSeriesX = 252;
-// Pointer right of this keeps the runs coming; clicks right of kLeftPart
-// and below kHelpLine open the help.
+// Pointer right of this keeps the runs coming.
 constexpr int kRightEdge = 675;
-constexpr int kLeftPart = 555;
-constexpr int kHelpLine = 400;
 
 int SeriesLine(int match) {
   return 48 + 19 * match;
@@ -87,8 +84,8 @@ AfterRun WaitAfterRun() {
 
     const bool leave = closing || key == "X";
     const bool right = (buttons & platform::kRightButton) != 0;
-    if (mouse.x <= kRightEdge && buttons == platform::kLeftButton && mouse.x > kLeftPart) {
-      if (mouse.y <= kHelpLine) {
+    if (mouse.x <= kRightEdge && buttons == platform::kLeftButton && mouse.x > HelpCornerX) {
+      if (mouse.y <= HelpCornerY) {
         if (!leave && key.empty()) continue;
       } else {
         ShowHelpTopic(help::kContest);

@@ -61,8 +61,10 @@ void DrawAverageLine(double average) {
 }
 
 void DrawPlaceBar(int place, long points, int colour) {
-  const int y = chart::PlaceLine(place);
-  const int end = chart::BarEnd(points);
+  DrawChartBar(chart::PlaceLine(place), chart::BarEnd(points), colour);
+}
+
+void DrawChartBar(int y, int end, int colour) {
   FillArea(chart::kLeft, y, end, y + 9, colour);
   SetColours(kBlack, kLightGrey);
   CurrentSurface().RectOutline(chart::kLeft, y - 1, end, y + 10);

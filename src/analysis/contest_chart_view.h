@@ -24,6 +24,9 @@ void DrawAverageLine(double average);
 // The bar of place k (0 = leader) for `points`, filled in the palette colour
 // and framed in black.
 void DrawPlaceBar(int place, long points, int colour);
+// A bar from the chart's left edge to x = end with its top line at y, filled
+// in the palette colour and framed in black.
+void DrawChartBar(int y, int end, int colour);
 
 // The chart as a screen that redraws it run after run: the first Clear draws
 // the grid and keeps a copy of it; later ones put back only what the bars

@@ -10,6 +10,10 @@ namespace vorlanz {
 
 // Reference x of the right-hand texts of the tip picture and the card choice.
 inline constexpr std::int16_t RightPanelX = 450;
+// A click right of HelpCornerX and below HelpCornerY, at the status line's
+// "F1=HILFE", asks the screen on show for its help.
+inline constexpr int HelpCornerX = 555;
+inline constexpr int HelpCornerY = 400;
 // Blanks that clear the running status text of the calculation.
 inline constexpr std::uint8_t StatusBlankWidth = 41;
 

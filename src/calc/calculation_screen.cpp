@@ -126,6 +126,8 @@ void CalculateTips() {
   CalculationScreen screen;
   const CalculationResult result = CalculateTips(Pool(), ProcessRandom(), screen);
   screen.Flush();
+  // Rows left from a cancel are no whole tip set.
+  Pool().TipSetReady = ToFlag(result == CalculationResult::Complete);
   if (result != CalculationResult::Complete) dialog.LeaveFlag = true;
 }
 

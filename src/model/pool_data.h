@@ -80,6 +80,9 @@ struct PoolData {
   Table<Byte, kRowCount> RowNormErrors{};
   Table<Byte, kRowCount> RowMinDistance{};
   Table<Byte, kRowCount> RowQuality{};
+  // TipRows holds a whole tip set, calculated or taken from a card since the
+  // start or the last data-file load. No file stores it.
+  Flag TipSetReady = kFalse;
   // Rows won per prize rank, counted over many calculations or drawn series:
   // 32 bits that stop at their largest value instead of wrapping. No file
   // stores them.

@@ -46,6 +46,8 @@ void ReadDataFile(const std::string& path) {
     ReportFileProblem(path, LoadProblemText(*problem));
     return;
   }
+  // The tip set belongs to the data that were replaced.
+  Pool().TipSetReady = kFalse;
   DrawMainScreen();
 }
 

@@ -2,6 +2,7 @@
 
 #include "analysis/check.h"
 #include "analysis/contest.h"
+#include "analysis/win_chances_screen.h"
 #include "board/main_screen.h"
 #include "calc/card_choice.h"
 #include "calc/card_store.h"
@@ -106,6 +107,9 @@ void RunCommand(int id) {
       break;
     case command::kPrint:
       PrintCommand();
+      break;
+    case command::kWinChances:
+      ShowWinChances();
       break;
     case command::kGuide:
       platform::Current().ShowHelp(help::kMenuItems);

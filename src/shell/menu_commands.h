@@ -21,6 +21,7 @@ inline constexpr int kClearCards = 42;
 inline constexpr int kPrint = 43;
 inline constexpr int kContest = 50;
 inline constexpr int kCheck = 51;
+inline constexpr int kWinChances = 52;
 inline constexpr int kGuide = 60;
 inline constexpr int kQuit = 99;
 }  // namespace command

@@ -50,6 +50,7 @@ constexpr MenuLine kDescription[] = {
     {"&Analyse"},
     {"&Wettstreit", kContest},
     {"&Prüfung", kCheck},
+    {"&Gewinnchancen", kWinChances},
     {""},
     {"&Hilfe"},
     {"&Anleitung", kGuide},

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <random>
 
+#include "analysis/logic/draw_weights.h"
 #include "calc/logic/calculation_observer.h"
 #include "calc/logic/tip_calculation.h"
 #include "model/random.h"
@@ -192,18 +193,6 @@ TEST(WinChancesTest, TwelveEqualRowsHaveOneRowsChancesAndTwelveTimesItsPoints) {
   EXPECT_EQ(twelve.seriesWalked, one.seriesWalked);
 }
 
-// The contest's draw: each match by the weighted draw, a match without weight
-// with even chances.
-Series DrawSeries(const MatchTable& weights, Random& random) {
-  Series series{};
-  for (int match = 1; match <= kMatchCount; ++match) {
-    const auto& w = weights[match];
-    series[match] = DrawOutcome(w[kHomeColumn], w[kDrawColumn], w[kAwayColumn], random);
-    if (series[match] == kNoEntry) series[match] = static_cast<Byte>(random.Below(3));
-  }
-  return series;
-}
-
 TEST(WinChancesTest, AgreesWithManyDrawnRunsWithinTheirStandardError) {
   // A tip set calculated from a forecast with clear favourites, and one match
   // without weight.
@@ -220,9 +209,10 @@ TEST(WinChancesTest, AgreesWithManyDrawnRunsWithinTheirStandardError) {
   Random random(31);
   SilentObserver silent;
   ASSERT_EQ(CalculateTips(pool, random, silent), CalculationResult::Complete);
-  MatchTable weights = pool.OwnForecast;
-  weights[9] = {0, 0, 0, 0};
-  const WinChances exact = ComputeWinChances(pool.TipRows, ChancesFromWeights(weights));
+  // The contest's own draw from these weights.
+  pool.OutcomeQuota = pool.OwnForecast;
+  pool.OutcomeQuota[9] = {0, 0, 0, 0};
+  const WinChances exact = ComputeWinChances(pool.TipRows, ChancesFromWeights(pool.OutcomeQuota));
 
   constexpr int kRuns = 2000;
   constexpr int kSeries = kRuns * kSeriesPerRun;
@@ -232,7 +222,8 @@ TEST(WinChancesTest, AgreesWithManyDrawnRunsWithinTheirStandardError) {
   for (int run = 0; run < kRuns; ++run) {
     int points = 0;
     for (int s = 0; s < kSeriesPerRun; ++s) {
-      const Series series = DrawSeries(weights, random);
+      DrawResultSeries(pool, random);
+      const Series& series = pool.GameSeries;
       int best = kPrizeRanks;
       for (int row = 1; row <= kRowCount; ++row) {
         const int differences = ColumnDifferences(pool.TipRows, row, series);

@@ -154,8 +154,10 @@ TEST_F(CalculationScreenTest, CancelQuestionByKeyAndButton) {
       os.Then([&] { EXPECT_TRUE(ColumnBlank(1)); });  // the question comes before any row
       os.KeyDown(c.answer);
     }
+    Pool().TipSetReady = ToFlag(c.cancelled);
     CalculateTips();
     EXPECT_EQ(Dialog().LeaveFlag, c.cancelled);
+    EXPECT_EQ(IsSet(Pool().TipSetReady), !c.cancelled) << "only a whole tip set counts";
     EXPECT_TRUE(os.ScriptDone());
     EXPECT_EQ(RowShown(12), !c.cancelled);
     if (c.cancelled) {

@@ -66,8 +66,10 @@ TEST_F(DataFileTest, SavedDataComesBackWithFreshStandings) {
   EXPECT_EQ(std::filesystem::file_size("MEMORY/ABC.T13"), 2386u) << "MEMORY is made";
 
   FillDataFields(Pool(), 6);
+  Pool().TipSetReady = kTrue;
   os.AnswerFileChoice("MEMORY/ABC.T13");
   LoadData();
+  EXPECT_FALSE(IsSet(Pool().TipSetReady)) << "the tip set belonged to the replaced data";
   EXPECT_EQ(os.file_choices(),
             (std::vector<FileChoice>{
                 {FileChoice::Purpose::Save, "Daten speichern", "MEMORY", "*.T13", "SYS_MEM.T13"},
@@ -80,9 +82,11 @@ TEST_F(DataFileTest, SavedDataComesBackWithFreshStandings) {
 
 TEST_F(DataFileTest, ACancelledLoadResetsOnlyTheStandings) {
   const std::vector<Byte> before = LoadedState(Pool());
+  Pool().TipSetReady = kTrue;
   os.AnswerFileChoice("");
   LoadData();
   EXPECT_EQ(LoadedState(Pool()), before);
+  EXPECT_TRUE(IsSet(Pool().TipSetReady)) << "nothing was loaded";
   ExpectStandingsReset();
   EXPECT_EQ(Pool().DataFileName, "");
 

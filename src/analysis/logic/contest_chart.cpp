@@ -11,8 +11,12 @@ int BarEnd(long points) {
 }
 
 int AverageLineX(double average) {
+  return PointsX(average);
+}
+
+int PointsX(double points) {
   // Three half pixels a point: first to whole half pixels, then to pixels.
-  const auto halves = static_cast<std::int64_t>(std::nearbyint(3.0 * average));
+  const auto halves = static_cast<std::int64_t>(std::nearbyint(3.0 * points));
   return kLeft + static_cast<int>(RoundHalfEven(halves, 2));
 }
 

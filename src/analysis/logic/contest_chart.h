@@ -42,4 +42,8 @@ int BarEnd(long points);
 // x of the dotted line that marks the leader's average points per run.
 int AverageLineX(double average);
 
+// x of `points` that need not be whole (expected points): 1.5 pixels a point,
+// taken to whole half pixels and then to pixels as the average line is.
+int PointsX(double points);
+
 }  // namespace vorlanz::chart

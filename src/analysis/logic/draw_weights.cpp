@@ -8,9 +8,13 @@ constexpr Byte kOutcomeOfColumn[kOutcomeCount] = {kHomeWin, kDraw, kAwayWin};
 
 }  // namespace
 
+bool DrawsFromOfficialForecast(const PoolData& pool) {
+  return IsSet(pool.OfficialForecastReady);
+}
+
 void LoadDrawWeights(PoolData& pool) {
   const MatchTable& source =
-      IsSet(pool.OfficialForecastReady) ? pool.OfficialForecast : pool.OwnForecast;
+      DrawsFromOfficialForecast(pool) ? pool.OfficialForecast : pool.OwnForecast;
   for (int match = 1; match <= kMatchCount; ++match) {
     for (int column = 1; column <= kOutcomeCount; ++column) {
       pool.OutcomeQuota[match][column] = source[match][column];

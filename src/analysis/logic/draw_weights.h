@@ -13,6 +13,8 @@ namespace vorlanz {
 // it is entered, else the own one. The weights stay as they are, whatever
 // their total; a match whose weights are all 0 draws each outcome alike.
 void LoadDrawWeights(PoolData& pool);
+// Whether LoadDrawWeights takes the official forecast.
+bool DrawsFromOfficialForecast(const PoolData& pool);
 
 // One outcome drawn with the chance weight / total of its weight; each of the
 // three alike when all weights are 0.

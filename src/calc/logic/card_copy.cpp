@@ -18,6 +18,7 @@ void StoreTipSet(PoolData& pool, int card) {
 
 void TakeCardAsTipSet(PoolData& pool, int card) {
   pool.LoadedCard = static_cast<std::int16_t>(card);
+  pool.TipSetReady = kTrue;
   const RowTable& stored = pool.CardTips[card];
   for (int row = 1; row <= kRowCount; ++row) {
     for (int match = 1; match <= kMatchCount; ++match)

@@ -11,8 +11,8 @@ namespace vorlanz {
 // card is overwritten.
 void StoreTipSet(PoolData& pool, int card);
 
-// Makes the card's rows and row qualities the current tip set and the card
-// LoadedCard.
+// Makes the card's rows and row qualities the current tip set (TipSetReady)
+// and the card LoadedCard.
 void TakeCardAsTipSet(PoolData& pool, int card);
 
 }  // namespace vorlanz
