@@ -28,11 +28,9 @@ namespace {
 
 constexpr int kMenuY = 80;
 constexpr int kMenuMaxX = 550;
-// Clicks above this line leave the window; clicks below the picture open no
-// menu.
+// Clicks above this line leave the window; clicks on the status line
+// (HelpCornerY and below) open no menu.
 constexpr int kTopRows = 20;
-constexpr int kBottomLine = 400;
-constexpr int kHelpCornerX = 555;
 // Pop-up results from here on mean that nothing was chosen.
 constexpr int kNothingChosen = 20;
 
@@ -143,7 +141,7 @@ void Dispatch(const std::string& calcKey) {
 // or nothing. A click at the bottom right opens the help first.
 std::string ClickedCommand(platform::Point mouse) {
   DialogState& dialog = Dialog();
-  if (mouse.y < kBottomLine) {
+  if (mouse.y < HelpCornerY) {
     const int x = std::clamp(mouse.x - 50, 0, kMenuMaxX);
     const int chosen = PopupMenu(x, kMenuY, kCalculationMenu);
     if (chosen >= 0 && chosen < kNothingChosen) {
@@ -151,7 +149,7 @@ std::string ClickedCommand(platform::Point mouse) {
     }
     return {};
   }
-  if (mouse.x > kHelpCornerX) ShowHelpTopic(dialog.HelpTopic);
+  if (mouse.x > HelpCornerX) ShowHelpTopic(dialog.HelpTopic);
   return {};
 }
 
