@@ -132,8 +132,7 @@ void TryRandomSeries() {
 
 void DrawRankTable() {
   const PoolData& pool = Pool();
-  SelectFont(8);
-  SetColours(kBlack, kLightGrey);
+  UseScreenText();
   for (const int y : {2, 11, 19, 26}) DrawText(kTableLabelX, y, Blanks(45));
   SmallFont();
   constexpr const char* kLabels[kPrizeRanks] = {"  I.:", " II.:", "III.:", "IV.:"};
@@ -150,8 +149,7 @@ void CompareWithCard() {
   if (Dialog().DialogKey != "O") return;
   const PoolData& pool = Pool();
   const RowFigures fewest = FewestDifferences(pool, pool.ChosenCard);
-  SelectFont(8);
-  SetColours(kBlack, kLightGrey);
+  UseScreenText();
   for (int row = 1; row <= kRowCount; ++row) {
     DrawText(FigureX(row), kStatusY, Cells(fewest[row], 2) + "  ");
   }

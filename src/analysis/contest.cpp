@@ -103,8 +103,7 @@ AfterRun WaitAfterRun() {
 void ContestBoard::StartRun() {
   PoolData& pool = Pool();
   StartContestRun(pool);
-  SelectFont(8);
-  SetColours(kBlack, kLightGrey);
+  UseScreenText();
   DrawText(1, kHeaderY,
            "Nr. I.II.III. IV.   Punkte     ZR   Reihe:            Runde: " +
                std::to_string(pool.ContestRun));
@@ -135,8 +134,7 @@ void ContestBoard::Flush() {
 
 void ContestBoard::DrawSeries() {
   const PoolData& pool = Pool();
-  SelectFont(8);
-  SetColours(kBlack, kLightGrey);
+  UseScreenText();
   for (int match = 1; match <= kMatchCount; ++match) {
     DrawText(kSeriesX, SeriesLine(match), Cells(pool.GameSeries[match], 1));
   }

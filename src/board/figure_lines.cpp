@@ -21,8 +21,7 @@ void DrawAt(const FigurePlace& place, int x, std::string text) {
 
 void DrawRowFigures(const FigureLayout& layout, int x, const RowTable& rows, int row, int quality) {
   const PoolData& pool = Pool();
-  SelectFont(8);
-  SetColours(kBlack, kLightGrey);
+  UseScreenText();
   for (int m = 1; m <= kMatchCount; ++m) {
     DrawText(x, layout.code_top + layout.code_pitch * (m - 1),
              Cells(rows[m][row], layout.code_cells));

@@ -46,8 +46,7 @@ void DrawMainScreen() {
   ClearArea(0, 0, platform::kMainWidth - 1, 455);
   DrawStatusLine();
 
-  SelectFont(8);
-  SetColours(kBlack, kLightGrey);
+  UseScreenText();
   DrawText(32, 39, kHeader);
   for (const GridLine& line : kGrid) DrawLine(line.x1, line.y1, line.x2, line.y2, kBlack);
 

@@ -27,23 +27,18 @@ constexpr int kCellBottom = platform::kCellHeight - 1;
 constexpr int kFigureRight = 642;
 constexpr int kGameX = 725;
 
-void BlackOnGrey() {
-  SelectFont(8);
-  SetColours(kBlack, kLightGrey);
-}
-
 }  // namespace
 
 void ComputeQuotaAndShow() {
   PoolData& pool = Pool();
   ComputeQuota(pool);
-  BlackOnGrey();
+  UseScreenText();
   DrawText(64, 290, "FGES:  " + Cells(pool.Fges, 1));
 }
 
 void DrawForecastColumns() {
   const PoolData& pool = Pool();
-  BlackOnGrey();
+  UseScreenText();
   constexpr int kWeightX[] = {0, 56, 80, 104};
   for (int m = 1; m <= kMatchCount; ++m) {
     const int y = ForecastLine(m);
@@ -58,7 +53,7 @@ void DrawForecastColumns() {
 
 void DrawNormColumn() {
   const PoolData& pool = Pool();
-  BlackOnGrey();
+  UseScreenText();
   for (int m = 1; m <= kMatchCount; ++m)
     DrawText(kNormX, MatchLine(m), Cells(pool.NormSeries[m], 1));
   DrawText(653, 314, CountsText(CountSeries(pool.NormSeries), 2) + " ");
@@ -67,7 +62,7 @@ void DrawNormColumn() {
 
 void DrawGameColumn() {
   const PoolData& pool = Pool();
-  BlackOnGrey();
+  UseScreenText();
   for (int m = 1; m <= kMatchCount; ++m)
     DrawText(kGameX, MatchLine(m), Cells(pool.GameSeries[m], 1));
   DrawText(717, 290, Cells(SeriesDifferences(pool.GameSeries, pool.NormSeries), 2) + " ");
@@ -120,8 +115,7 @@ void ShowStoredCard() {
 }
 
 void ClearTipPicture() {
-  SelectFont(8);
-  SetColours(kBlack, kLightGrey);
+  UseScreenText();
   constexpr int kLeft = 160;
   const int right = kLeft + platform::kCellWidth * StatusBlankWidth - 1;
   FillArea(kLeft, MatchLine(1), right, MatchLine(kMatchCount) + kCellBottom, kLightGrey);

@@ -37,11 +37,6 @@ constexpr FigureLayout kAcceptedRowLayout{
     .win_y = kStatusY,
 };
 
-void BlackOnGrey() {
-  SelectFont(8);
-  SetColours(kBlack, kLightGrey);
-}
-
 }  // namespace
 
 RefreshRate& CalculationRefresh() {
@@ -86,7 +81,7 @@ void CalculationScreen::Distance(int minDistance) {
 
 void CalculationScreen::Flush() {
   if (status_ == kNone && distance_ == kNone && quality_ == kNone) return;
-  BlackOnGrey();
+  UseScreenText();
   const auto drawStatus = [this] {
     if (status_ == kNone) return;
     DrawText(kStatusX, kStatusY, "STATUS: F=" + Cells(status_, 1) + " ");

@@ -62,8 +62,7 @@ void DrawFreeCard() {
 
 void ShowCard(int card) {
   const PoolData& pool = Pool();
-  SelectFont(8);
-  SetColours(kBlack, kLightGrey);
+  UseScreenText();
   DrawText(282, 15, "Tipp-Nr.: " + Cells(card, 1));
   if (IsSet(pool.CardOccupied[card])) {
     DrawStoredRows(pool, card);

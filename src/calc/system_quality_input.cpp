@@ -31,8 +31,7 @@ int FieldValue(const std::string& text) {
 }  // namespace
 
 void ShowQualityFigure(int quality) {
-  SelectFont(8);
-  SetColours(kBlack, kLightGrey);
+  UseScreenText();
   DrawText(64, 337, "GÜTE:   " + Cells(quality, 1));
 }
 
@@ -43,8 +42,7 @@ void AskSystemQuality() {
 
   const platform::WindowId window = os.OpenWindow("Eingabe der System-Güte:", 180, 120, 244, 70);
   FlushInput();
-  SelectFont(8);
-  SetColours(kBlack, kLightGrey);
+  UseScreenText();
   if (pool.SystemQuality == 0) pool.SystemQuality = kProposedQuality;
   DrawText(64, 16, "System-Güte: " + Cells(pool.SystemQuality, 1));
 

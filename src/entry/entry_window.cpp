@@ -111,8 +111,7 @@ void BuildPanel(EntryWindow& entry, const EntryLayout& layout, const EntryFields
   entry.panel = os.OpenPanel(entry.window, kPanelLeft, kPanelTop, kPanelWidth, layout.panel_height);
   os.SelectWindow(entry.panel);
   FillArea(0, 0, kPanelWidth - 1, layout.panel_height - 1, kLightGrey);
-  SelectFont(8);
-  SetColours(kBlack, kLightGrey);
+  UseScreenText();
   fields.create(entry.panel, Dialog().TabIndex);
   for (const EntryLayout::Accelerator& accelerator : layout.accelerators) {
     os.AddAccelerator(entry.window, accelerator.letter, accelerator.command);

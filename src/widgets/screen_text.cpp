@@ -2,11 +2,17 @@
 
 #include "platform/platform.h"
 #include "widgets/palette.h"
+#include "widgets/primitives.h"
 
 namespace vorlanz {
 
 platform::Surface& CurrentSurface() {
   return platform::Current().Screen();
+}
+
+void UseScreenText() {
+  SelectFont(8);
+  SetColours(kBlack, kLightGrey);
 }
 
 void SetColours(int text_index, int back_index) {

@@ -17,6 +17,9 @@ platform::Surface& CurrentSurface();
 // Text and pen colour, background colour; copy mode, opaque background.
 void SetColours(int text_index, int back_index);
 
+// The fixed-pitch screen's text: font 8, black on light grey.
+void UseScreenText();
+
 // Text with its top left corner at (x, y) in the current font and colours.
 void DrawText(int x, int y, std::string_view utf8);
 
