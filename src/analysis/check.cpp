@@ -10,6 +10,7 @@
 #include "calc/calculation_screen.h"
 #include "calc/logic/win_count.h"
 #include "calc/system_quality_input.h"
+#include "model/poll_clock.h"
 #include "model/pool_data.h"
 #include "model/random.h"
 #include "platform/platform.h"
@@ -103,7 +104,7 @@ void TestRun() {
   PoolData& pool = Pool();
   ClearWinCounts(pool);
   const PackedTipSet tips = PackTipSet(pool.TipRows);
-  SimulationClock clock;
+  PollClock clock;
   RowFigures errors{};
   for (long series = 1;; ++series) {
     errors = PlayRandomSeries(pool, tips, ProcessRandom());

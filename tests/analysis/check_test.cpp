@@ -32,10 +32,6 @@ class CheckTest : public testing::ScreenCalcTest {
     pool.SystemQuality = 1;
     for (int r = 1; r <= kRowCount; ++r) SetRow(pool.TipRows, r, kAllHome);
   }
-  void TearDown() override {
-    SimulationRefresh() = SimulationRate{};
-    ScreenCalcTest::TearDown();
-  }
   static void EnterGame(const char* codes) {
     SetSeries(Pool().GameSeries, codes);
     SetSeries(Pool().GameSeriesEdit, codes);
@@ -77,7 +73,8 @@ TEST_F(CheckTest, TestRunScoresAHundredSeries) {
 // At the right edge it goes on, and Escape ends it at the next visit of the
 // screen after the current series.
 TEST_F(CheckTest, TestRunGoesOnAtTheRightEdgeUntilEscape) {
-  SimulationRefresh() = {3, std::chrono::nanoseconds(0)};
+  // Every third series is visited.
+  poll_time.StepPerReading(std::chrono::milliseconds(4));
   EnterGame(kAllHome);
   os.MouseMove(700, 100).Key('T');
   os.TypingAhead().Key(platform::vk::kEscape).TypingAhead(false);

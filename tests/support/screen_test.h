@@ -1,8 +1,8 @@
 #pragma once
 
 // Fixture for tests that draw or script input: a fresh headless platform of
-// the main window's size, installed as the current platform, and fresh pool
-// tables.
+// the main window's size, installed as the current platform, fresh pool
+// tables, and the poll clock's time in the test's hands.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/headless.h"
+#include "support/poll_time.h"
 
 namespace vorlanz {
 
@@ -28,6 +29,9 @@ class ScreenTest : public ::testing::Test {
   void SaveShot(const std::string& name);
 
   platform::HeadlessPlatform os{kMainWidth, kMainHeight};
+  // Stands still: long loops visit the screen and the input only when a test
+  // moves the time.
+  testing::TestPollTime poll_time;
 };
 
 bool SameArea(const platform::SavedArea& a, const platform::SavedArea& b);
