@@ -22,16 +22,18 @@ using PollTime = std::chrono::steady_clock::time_point;
 void SetPollTimeSource(std::function<PollTime()> source);
 
 // A loop's view of the throttle. Reading the time costs more than a step of
-// the fastest loops, so the clock reads it only every so many calls of Due,
-// as many as come in about a sixteenth of the interval, counted anew for
-// each loop from its first call on.
+// the fastest loops, so the clock reads it only every so many calls of Due:
+// as many as came in about a sixteenth of the interval before (at most 256),
+// found anew for each loop from its first call on. A loop whose steps take
+// about the same time is thus visited within a sixteenth of the interval of
+// the moment due.
 class PollClock {
  public:
   // True when the loop is to visit the screen and the input now.
   bool Due();
 
  private:
-  static constexpr int kMaxStride = 1024;
+  static constexpr int kMaxStride = 256;
   int stride_ = 1;
   int countdown_ = 1;
   bool read_before_ = false;

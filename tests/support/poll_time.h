@@ -5,6 +5,8 @@
 // every step takes that long).
 
 #include <chrono>
+#include <functional>
+#include <utility>
 
 #include "model/poll_clock.h"
 
@@ -18,6 +20,7 @@ class TestPollTime {
     SetPollTimeSource([this] {
       ++readings_;
       now_ += step_;
+      if (on_reading_) on_reading_();
       return PollTime{} + std::chrono::hours(1) + now_;
     });
   }
@@ -28,6 +31,8 @@ class TestPollTime {
   // Every reading from now on first moves the time on by the step.
   void StepPerReading(Duration step) { step_ = step; }
   void Advance(Duration by) { now_ += by; }
+  // Runs at every reading, after the time has moved on.
+  void OnReading(std::function<void()> action) { on_reading_ = std::move(action); }
   // The time since the clock was installed.
   Duration elapsed() const { return now_; }
   long readings() const { return readings_; }
@@ -36,6 +41,7 @@ class TestPollTime {
   Duration step_{0};
   Duration now_{0};
   long readings_ = 0;
+  std::function<void()> on_reading_;
 };
 
 // A visit at every step: each reading moves the time on by a whole interval.
