@@ -71,6 +71,7 @@ bool UserEndsTestRun() {
 // The figures of one random series under the tip picture.
 void DrawRowErrors(const RowFigures& errors) {
   DrawGameColumn();
+  ClearComparisonLines();
   SetColours(kBlack, kLightGrey);
   for (int row = 1; row <= kRowCount; ++row) {
     DrawText(MarkX(row) + 2, kErrorsLine, Cells(errors[row], 2));

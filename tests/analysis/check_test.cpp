@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "analysis/logic/check_figures.h"
 #include "analysis/series_draw.h"
+#include "board/main_screen.h"
 #include "board/tip_picture.h"
 #include "calc/screen_calc_fixture.h"
 #include "shell/calculation_window.h"
@@ -122,6 +125,74 @@ TEST_F(CheckTest, ComparingWithTheCardOfTheTipSetShowsNoDifferences) {
   pool.ChosenCard = 4;
   CompareWithCard();
   EXPECT_TRUE(ShowsText(main_screen(), 40 * 1 + 123, kStatusY, "11  "));
+}
+
+// Every command that shows figures under the rows leaves there what a fresh
+// main screen with the same command would show: nothing of what the command
+// before it drew.
+class ComparisonLinesTest : public testing::ScreenCalcTest {
+ protected:
+  void SetUp() override {
+    ScreenCalcTest::SetUp();
+    GiveForecast(5, 4, 3);
+    PoolData& pool = Pool();
+    pool.SystemQuality = 4;
+    SetSeries(pool.GameSeries, "1021021021021");
+    pool.GameSeriesEdit = pool.GameSeries;
+    pool.GameReady = kTrue;
+    // Rows close to the GAME series and far from it, so that both one- and
+    // two-digit figures and "Win!" marks appear.
+    const char* const rows[] = {"1021021021021", "1021021021022", "2102102102102",
+                                "1111111111111", "1021021000000", "0000000000000"};
+    for (int r = 1; r <= kRowCount; ++r) {
+      SetRow(pool.TipRows, r, rows[r % 6]);
+      SetRow(pool.CardTips[0], r, rows[(r + 1) % 6]);
+      SetRow(pool.CardTips[1], r, rows[(r + 3) % 6]);
+    }
+    pool.CardOccupied[0] = pool.CardOccupied[1] = kTrue;
+  }
+
+  platform::SavedArea Lines() { return main_screen().SaveArea(145, 362, 642, 393); }
+
+  // Runs `earlier` and then `keys` in the calculation window (or in the one
+  // that `open` enters), then the same keys from a fresh main screen with the
+  // same tables and random numbers; true when the lines look the same.
+  bool SameAsFresh(const std::function<void()>& earlier, const char* keys, bool open = false) {
+    PoolData before;
+    platform::SavedArea after_earlier, fresh;
+    earlier();
+    os.Then([&] {
+      before = Pool();
+      ProcessRandom().Seed(99);
+    });
+    os.Keys(keys).Then([&] { after_earlier = Lines(); }).Key('X');
+    if (open) {
+      Win_1_MenuEvent(command::kShow);
+    } else {
+      CalculationWindow();
+    }
+    Pool() = before;
+    DrawMainScreen();
+    ProcessRandom().Seed(99);
+    os.Keys(keys).Then([&] { fresh = Lines(); }).Key('X');
+    CalculationWindow();
+    EXPECT_TRUE(os.ScriptDone());
+    return SameArea(after_earlier, fresh);
+  }
+  void OpenCard() { os.Keys("0O"); }
+  void Compare() { os.Keys("V1O"); }
+};
+
+TEST_F(ComparisonLinesTest, EveryCommandWipesTheFiguresOfTheOneBefore) {
+  DrawMainScreen();
+  DrawTipSet();
+  EXPECT_TRUE(SameAsFresh([this] { Compare(); }, "Z")) << "V then Z";
+  EXPECT_TRUE(SameAsFresh([this] { OpenCard(); }, "T", true)) << "T on an opened card";
+  EXPECT_TRUE(SameAsFresh([this] { OpenCard(); }, "Z", true)) << "Z on an opened card";
+  EXPECT_TRUE(SameAsFresh([this] { os.Key('Z'); }, "Z")) << "Z twice";
+  EXPECT_TRUE(SameAsFresh([this] { Compare(); }, "P")) << "P after V";
+  EXPECT_TRUE(SameAsFresh([this] { os.Key('T'); }, "V1O")) << "V after T";
+  EXPECT_TRUE(SameAsFresh([this] { os.Key('Z'); }, "V1O")) << "V after Z";
 }
 
 }  // namespace
