@@ -197,3 +197,106 @@ TEST_F(ComparisonLinesTest, EveryCommandWipesTheFiguresOfTheOneBefore) {
 
 }  // namespace
 }  // namespace vorlanz
+
+namespace vorlanz {
+namespace {
+
+// Runs of inked pixel columns from x1 to x2 over the lines y1 to y2, split
+// where at least `gap` columns hold no black.
+std::vector<std::pair<int, int>> InkRuns(const platform::Surface& s, int x1, int x2, int y1, int y2,
+                                         int gap = 2) {
+  std::vector<std::pair<int, int>> runs;
+  int blank = gap;
+  for (int x = x1; x <= x2; ++x) {
+    bool ink = false;
+    for (int y = y1; y <= y2 && !ink; ++y) ink = s.Pixel(x, y) == platform::Rgb{0, 0, 0};
+    if (!ink) {
+      ++blank;
+      continue;
+    }
+    if (blank >= gap) runs.push_back({x, x});
+    runs.back().second = x;
+    blank = 0;
+  }
+  return runs;
+}
+
+class RankTableTest : public testing::ScreenCalcTest {
+ protected:
+  static void SetCounts(std::int32_t count) {
+    PoolData& pool = Pool();
+    for (int r = 1; r <= kRowCount; ++r) pool.RowWinTally[r].fill(count);
+    pool.WinsRank1 = pool.WinsRank2 = pool.WinsRank3 = pool.WinsRank4 = count;
+  }
+  static void DrawCounts() {
+    DrawRankTable();
+    DrawWinTotals();
+    DrawTestRunPoints();
+  }
+  platform::SavedArea TopBand() { return main_screen().SaveArea(0, 0, kMainWidth - 1, 38); }
+};
+
+// Counts of every size up to the counters' largest value stand apart and
+// inside the window, those of up to 7 digits under their rows, and nothing of
+// larger counts drawn before stays beside them.
+TEST_F(RankTableTest, CountsOfOneToTenDigitsStandApart) {
+  const std::int32_t counts[] = {7,      42,      951,      4096,      65535,
+                                 999999, 1830598, 99999999, 999999999, 2147483647};
+  const char* const points[] = {" 70 Pkte ",        "420 Pkte ",       "9510 Pkte ",
+                                "40960 Pkte ",      "655350 Pkte ",    "9999990 Pkte ",
+                                "18305980 Pkte ",   "999999990 Pkte ", "9999999990 Pkte ",
+                                "21474836470 Pkte "};
+  for (int digits = 1; digits <= 10; ++digits) {
+    SCOPED_TRACE(digits);
+    const std::int32_t count = counts[digits - 1];
+    DrawMainScreen();
+    SetCounts(2147483647);
+    DrawCounts();
+    SetCounts(count);
+    DrawCounts();
+    const platform::SavedArea over_larger = TopBand();
+    DrawMainScreen();
+    DrawCounts();
+    EXPECT_TRUE(SameArea(over_larger, TopBand()));
+
+    const platform::Surface& s = main_screen();
+    // Above the tops of the grid lines: the labels, then twelve columns, each
+    // no wider than one count of ten digits in the narrow font. Digits of the
+    // small font stand up to 3 pixels apart, those of the narrow one 2.
+    const auto runs = InkRuns(s, 0, 642, 0, 29, digits <= 4 ? 5 : 3);
+    ASSERT_GE(runs.size(), 13u);
+    const std::vector table(runs.end() - kRowCount, runs.end());
+    for (int r = 1; r <= kRowCount; ++r) {
+      const auto [left, right] = table[static_cast<std::size_t>(r - 1)];
+      EXPECT_LE(right - left, 52) << r;
+      if (digits > 7) continue;
+      EXPECT_GE(left, 40 * r + 123) << r;
+      EXPECT_LE(right, 40 * r + 159) << r;
+    }
+    // The grid line after the match numbers still reaches into the band,
+    // unless counts spread over the whole top stand there.
+    if (digits <= 7) {
+      EXPECT_EQ(s.Pixel(52, 34), (platform::Rgb{0, 0, 0}));
+    }
+    // The totals between the grid lines at 643 and 701.
+    const auto totals = InkRuns(s, 644, 707, 0, 29, digits <= 4 ? 5 : 3);
+    ASSERT_EQ(totals.size(), 1u);
+    EXPECT_LE(totals[0].second, 699);
+    // The points, ten times the count, uncut in one of the two fonts.
+    bool uncut = false;
+    for (const int font : {5, 6}) {
+      platform::Surface alone(2 * kMainWidth, 40);
+      alone.SetFont(font);
+      alone.SetTextColour({0, 0, 0});
+      alone.SetBackColour(platform::kLightGrey);
+      alone.Text(708, 14, points[digits - 1]);
+      const bool inside = InkRuns(alone, kMainWidth, 2 * kMainWidth - 1, 0, 39).empty();
+      uncut = uncut || (inside && SameArea(alone.SaveArea(702, 14, kMainWidth - 1, 25),
+                                           s.SaveArea(702, 14, kMainWidth - 1, 25)));
+    }
+    EXPECT_TRUE(uncut);
+  }
+}
+
+}  // namespace
+}  // namespace vorlanz
