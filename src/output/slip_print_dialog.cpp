@@ -8,6 +8,7 @@
 #include "output/control_layout.h"
 #include "output/logic/federal_states.h"
 #include "output/slip_print.h"
+#include "widgets/alert_box.h"
 #include "widgets/dialog_input.h"
 #include "widgets/dialog_state.h"
 
@@ -132,6 +133,11 @@ void ShowSlipPrintDialog() {
   ChooseCard();
   FlushInput();
   if (Dialog().DialogKey != "O") return;
+  // A free card's zero-filled rows would mark every box of the slip.
+  if (!IsSet(pool.CardOccupied[pool.ChosenCard])) {
+    AlertBox(1, 0, 0, kFreeCardText, 1, "_OK");
+    return;
+  }
   CopyCardToTipSet();
 
   platform::Platform& os = platform::Current();

@@ -25,10 +25,11 @@ inline constexpr int kHelp = 400;
 // The dialog's controls, frames and place.
 platform::DialogLayout SlipPrintDialogLayout();
 
-// Asks for the card to print; after OK the card becomes the current tip set
-// and the dialog opens. "&Drucken" prints it, "&Abbruch" ends; both, and
-// "&Ausrichtung ändern...", take the state from the list (and move the menu
-// tick). The close box ends and changes nothing.
+// Asks for the card to print; a free card is only told and ends it. After OK
+// on a stored card it becomes the current tip set and the dialog opens.
+// "&Drucken" prints it, "&Abbruch" ends; both, and "&Ausrichtung ändern...",
+// take the state from the list (and move the menu tick). The close box ends
+// and changes nothing.
 void ShowSlipPrintDialog();
 
 }  // namespace vorlanz

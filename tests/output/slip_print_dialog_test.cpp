@@ -15,6 +15,7 @@
 #include "output/parameter_file.h"
 #include "support/screen_test.h"
 #include "support/temp_dir.h"
+#include "widgets/logic/alert_layout.h"
 
 namespace vorlanz {
 namespace {
@@ -90,6 +91,21 @@ TEST_F(SlipPrintDialogTest, CancelledCardChoiceOpensNoDialog) {
   os.Key('X');
   ShowSlipPrintDialog();
   EXPECT_TRUE(os.dialogs().empty());
+}
+
+// A free card would print a draw in every box: it is told and nothing else
+// happens, the tip set included.
+TEST_F(SlipPrintDialogTest, AFreeCardIsToldAndPrintsNothing) {
+  Pool().TipRows[4][7] = kAwayWin;
+  const RowTable tips = Pool().TipRows;
+  const AlertLayout alert =
+      LayOutAlert(true, 0, 0, "Diese Karteikarte ist noch frei!", "_OK", kMainWidth, kMainHeight);
+  os.Key('5').Key('O').Click(alert.button_x[0] + 10, alert.button_y + 10);
+  ShowSlipPrintDialog();
+  EXPECT_TRUE(os.ScriptDone());
+  EXPECT_TRUE(os.dialogs().empty());
+  EXPECT_TRUE(os.printed_pages().empty());
+  EXPECT_EQ(Pool().TipRows, tips);
 }
 
 TEST_F(SlipPrintDialogTest, PrintsTheCardWhichBecomesTheTipSet) {
