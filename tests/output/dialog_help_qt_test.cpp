@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -24,6 +25,17 @@ using platform::WindowId;
 QWidget* ShownHelpWindow() {
   for (QWidget* widget : QApplication::topLevelWidgets()) {
     if (widget->objectName() == QLatin1String("HelpWindow") && widget->isVisible()) return widget;
+  }
+  return nullptr;
+}
+
+// The dialog the program opened last: the visible window shown over the
+// main window.
+QWindow* TopDialog() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->isVisible() && qobject_cast<QDialog*>(widget) != nullptr) {
+      return widget->windowHandle();
+    }
   }
   return nullptr;
 }
@@ -49,14 +61,26 @@ TEST_F(DialogHelpTest, TheHelpScrollsAndClosesWhileEachDialogIsOpen) {
   struct Opened {
     const char* what;
     std::function<WindowId()> open;
+    int f1_command;  // what F1 in the dialog sends; 0 for nothing
   };
   const Opened dialogs[] = {
-      {"SCHEINDRUCK:", [&] { return platform_.OpenDialog(SlipPrintDialogLayout()); }},
-      {"the alignment form", [&] { return platform_.OpenDialog(AlignmentFormLayout()); }},
-      {"the information box", [&] { return platform_.OpenInfoBox(233, 26, info); }},
+      {"SCHEINDRUCK:", [&] { return platform_.OpenDialog(SlipPrintDialogLayout()); },
+       slip_dialog::kHelp},
+      {"the alignment form", [&] { return platform_.OpenDialog(AlignmentFormLayout()); },
+       alignment_form::kHelp},
+      {"the information box", [&] { return platform_.OpenInfoBox(233, 26, info); }, 0},
   };
   for (const Opened& dialog : dialogs) {
     const WindowId window = dialog.open();
+    QWindow* shown = TopDialog();
+    ASSERT_NE(shown, nullptr) << dialog.what;
+    QTest::keyClick(shown, Qt::Key_F1);
+    platform::Event event = platform_.PollEvent();
+    while (event.kind == platform::EventKind::Repaint ||
+           event.kind == platform::EventKind::MouseMove) {
+      event = platform_.PollEvent();
+    }
+    EXPECT_EQ(event.command, dialog.f1_command) << dialog.what << ": F1";
     platform_.ShowHelp("Berechnung");
     QWidget* help = ShownHelpWindow();
     ASSERT_NE(help, nullptr) << dialog.what;

@@ -226,38 +226,50 @@ TEST_F(CalculationWindowTest, ItsHelpIsItsOwnAfterEveryNestedDialog) {
   struct Nested {
     const char* what;
     std::function<void()> run;
+    std::vector<std::string> own_pages;  // what the nested dialogs' F1 opened
   };
   const Nested nested[] = {
-      {"merken, cancelled", [&] { os.Key('M').Key('X'); }},
-      {"merken, stored", [&] { os.Key('M').Key('4').KeyDown('O'); }},
-      {"merken, the card choice's help", [&] { os.Key('M').Key(kF1).Key('X'); }},
-      {"auswählen, cancelled", [&] { os.Key('H').Key('X'); }},
-      {"vergleichen, cancelled", [&] { os.Key('V').Key('X'); }},
-      {"drucken, card choice cancelled", [&] { os.Key('D').Key('X'); }},
+      {"merken, cancelled", [&] { os.Key('M').Key('X'); }, {}},
+      {"merken, stored", [&] { os.Key('M').Key('4').KeyDown('O'); }, {}},
+      {"merken, the card choice's help",
+       [&] { os.Key('M').Key(kF1).Key('X'); },
+       {"Scheine auswählen"}},
+      {"auswählen, cancelled", [&] { os.Key('H').Key('X'); }, {}},
+      {"vergleichen, cancelled", [&] { os.Key('V').Key('X'); }, {}},
+      {"drucken, card choice cancelled", [&] { os.Key('D').Key('X'); }, {}},
       {"drucken, the print dialog's help",
-       [&] { os.Key('D').Key('O').Command(kPrintDialogHelp).Command(kPrintDialogCancel); }},
-      {"Game, cancelled", [&] { os.Key('G').Command(kCancelSeriesEntry); }},
-      {"Game, the entry's help", [&] { os.Key('G').Key(kF1).Command(kCancelSeriesEntry); }},
+       [&] { os.Key('D').Key('O').Command(kPrintDialogHelp).Command(kPrintDialogCancel); },
+       {"Scheindruck"}},
+      {"Game, cancelled", [&] { os.Key('G').Command(kCancelSeriesEntry); }, {}},
+      {"Game, the entry's help",
+       [&] { os.Key('G').Key(kF1).Command(kCancelSeriesEntry); },
+       {"GAME-Reihe"}},
       {"Zufall without a forecast: both entries",
-       [&] { os.Key('Z').Key(kF1).Command(kCancelForecastEntry).Command(kCancelSeriesEntry); }},
-      {"sichern, cancelled", [&] { os.Key('S').AnswerFileChoice(""); }},
-      {"laden, cancelled", [&] { os.Key('L').AnswerFileChoice(""); }},
+       [&] {
+         os.Key('Z').Key(kF1).Command(kCancelForecastEntry).Key(kF1).Command(kCancelSeriesEntry);
+       },
+       {"amtliche Vorlanz", "GAME-Reihe"}},
+      {"sichern, cancelled", [&] { os.Key('S').AnswerFileChoice(""); }, {}},
+      {"laden, cancelled", [&] { os.Key('L').AnswerFileChoice(""); }, {}},
   };
   for (const bool corner : {true, false}) {
     for (const Nested& dialog : nested) {
       ResetPool();
       Pool().CardOccupied[0] = kTrue;
+      const auto before = static_cast<std::ptrdiff_t>(os.help_requests().size());
       dialog.run();
       if (corner) {
         os.Click(600, 410);  // "F1=HILFE": the help, then the window ends
       } else {
         os.Key(kF1).Key('X');
       }
-      const std::size_t before = os.help_requests().size();
       CalculationWindow();
       EXPECT_TRUE(os.ScriptDone()) << dialog.what;
-      ASSERT_GT(os.help_requests().size(), before) << dialog.what;
-      EXPECT_EQ(os.help_requests().back(), "Berechnung")
+      std::vector<std::string> pages = dialog.own_pages;
+      pages.push_back("Berechnung");
+      EXPECT_EQ(
+          std::vector<std::string>(os.help_requests().begin() + before, os.help_requests().end()),
+          pages)
           << dialog.what << (corner ? ", help corner" : ", F1");
     }
   }
