@@ -710,14 +710,16 @@ void QtPlatform::ShowDialog(WindowId dialog, bool visible) {
     impl_->help_openings_at_hide[dialog] = impl_->help_openings;
     return;
   }
-  window.raise();
-  window.activateWindow();
-  // A help opened while the dialog was hidden stays in front of it.
+  // A help opened while the dialog was hidden stays in front of it, once the
+  // window system has put the dialog back.
   const auto hidden = impl_->help_openings_at_hide.find(dialog);
   if (hidden != impl_->help_openings_at_hide.end() && hidden->second != impl_->help_openings &&
       impl_->help && impl_->help->isVisible()) {
-    BringToFront(*impl_->help);
+    BringToFrontAfterwards(*impl_->help);
+    return;
   }
+  window.raise();
+  window.activateWindow();
 }
 
 void QtPlatform::AddListItem(WindowId dialog, int control, std::string_view text) {
