@@ -7,11 +7,13 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMainWindow>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -24,8 +26,8 @@ namespace vorlanz::platform {
 namespace {
 
 constexpr double kMmPerPoint = 25.4 / 72;
-// The window shows the paper at about its real size on a common screen.
-constexpr double kPixelsPerMm = 3.5;
+// Large enough to see each box; the help fits beside the window.
+constexpr double kPixelsPerMm = 3.0;
 const QColor kPaper(255, 255, 255);
 const QColor kMargin(228, 228, 228);  // paper the printer cannot reach
 const QColor kGuide(176, 196, 222);   // the slip's boxes, never printed
@@ -85,7 +87,9 @@ class PreviewDialog : public QDialog {
     view->setWidget(picture);
     view->setBackgroundRole(QPalette::Dark);
     auto* help = new QPushButton(QStringLiteral("&?"));
-    auto* close = new QPushButton(QStringLiteral("&Schließen"));
+    help->setFixedWidth(40);
+    close_ = new QPushButton(QStringLiteral("&Schließen"));
+    auto* close = close_;
     close->setDefault(true);
     connect(help, &QPushButton::clicked, this, [this] { done(kHelp); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
@@ -107,6 +111,17 @@ class PreviewDialog : public QDialog {
   static constexpr int kHelp = 2;
 
  protected:
+  // Shown again after its help, the preview takes the keys back from the
+  // help window, which stays open beside it.
+  void showEvent(QShowEvent* event) override {
+    QDialog::showEvent(event);
+    QTimer::singleShot(200, this, [this] {
+      activateWindow();
+      raise();
+      close_->setFocus();
+    });
+  }
+
   void keyPressEvent(QKeyEvent* event) override {
     if (event->key() == Qt::Key_F1) {
       done(kHelp);
@@ -114,12 +129,24 @@ class PreviewDialog : public QDialog {
     }
     QDialog::keyPressEvent(event);
   }
+
+ private:
+  QPushButton* close_ = nullptr;
 };
+
+// The program's main window: the preview stays above it and keeps it from
+// input, while the help window beside it stays open to the user.
+QWidget* MainWindow() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (qobject_cast<QMainWindow*>(widget) != nullptr) return widget;
+  }
+  return QApplication::activeWindow();
+}
 
 }  // namespace
 
 PreviewExit QtPreview::Show(const PreviewPage& page) {
-  PreviewDialog dialog(page, QApplication::activeWindow());
+  PreviewDialog dialog(page, MainWindow());
   return dialog.exec() == PreviewDialog::kHelp ? PreviewExit::Help : PreviewExit::Closed;
 }
 

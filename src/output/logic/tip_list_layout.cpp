@@ -18,7 +18,8 @@ constexpr double kWeightX[] = {0, 12, 20, 28};
 constexpr double kNormX = TipRowX(kRowCount) + 13;
 constexpr double kGameX = kNormX + 12;
 constexpr double kChanceValueX = 58;
-constexpr double kRowsValueX = 92;
+constexpr double kRowsLabelX = 80;
+constexpr double kRowsValueX = 100;
 
 double MatchY(int match) {
   return kFirstMatchY + kLinePitch * (match - 1);
@@ -98,7 +99,7 @@ void AddChances(Page& page, const TipListContent& content, double y) {
                " Vorlanz");
   y += 1.5 * kLinePitch;
   page.Add(kChanceValueX - 4 * kTableCell, y, kTable, "beste Reihe");
-  page.Add(kRowsValueX - 6 * kTableCell, y, kTable, "Reihen im Mittel");
+  page.Add(kRowsLabelX, y, kTable, "Reihen im Mittel");
   y += kLinePitch;
   constexpr const char* kRanks[] = {"Rang I", "mindestens Rang II", "mindestens Rang III",
                                     "mindestens Rang IV"};
@@ -107,8 +108,8 @@ void AddChances(Page& page, const TipListContent& content, double y) {
     const auto i = static_cast<std::size_t>(k);
     page.Add(0, y, kTable, kRanks[i]);
     page.Add(kChanceValueX, y, kTable, PercentText(content.best_rank_at_least[i]) + " %");
-    page.Add(kRowsValueX - 2 * kTableCell, y, kTable,
-             std::string(kExactly[i]) + FixedText(content.expected_rows[i], 4, 8));
+    page.Add(kRowsLabelX, y, kTable, kExactly[i]);
+    page.Add(kRowsValueX, y, kTable, FixedText(content.expected_rows[i], 5, 7));
     y += kLinePitch;
   }
   y += kLinePitch / 2;
