@@ -14,10 +14,10 @@ namespace {
 constexpr double kA4Width = 210;
 constexpr double kA4Height = 297;
 
-MarkPrinter PrinterFor(const QString& file) {
+MarkPrinter PrinterFor(const std::string& file) {
   // The print dialog, where one is needed, opens over the active window.
   MarkPrinter printer(QApplication::activeWindow());
-  if (!file.isEmpty()) printer.PrintIntoFile(file);
+  if (!file.empty()) printer.PrintIntoFile(QString::fromStdString(file));
   return printer;
 }
 

@@ -127,8 +127,7 @@ std::vector<TipListText> TipListPage(const TipListContent& content) {
   page.Add(0, kTitleY, TipListFont::Title, "Tippliste vom " + content.date);
   page.Add(0, kAboutY, TipListFont::Text,
            "Tipp " + std::to_string(content.card) +
-               " · Vorlanz: " + (content.official ? "amtliche" : "eigene") + " · System-Güte " +
-               std::to_string(content.system_quality));
+               " · Vorlanz: " + (content.official ? "amtliche" : "eigene"));
   AddTable(page, content);
   AddChances(page, content, AddFigureLines(page, content));
   return page.Take();
