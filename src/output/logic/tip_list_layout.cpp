@@ -19,7 +19,7 @@ constexpr double kNormX = TipRowX(kRowCount) + 13;
 constexpr double kGameX = kNormX + 12;
 constexpr double kChanceValueX = 58;
 constexpr double kRowsLabelX = 80;
-constexpr double kRowsValueX = 100;
+constexpr double kRowsValueX = 103;
 
 double MatchY(int match) {
   return kFirstMatchY + kLinePitch * (match - 1);
