@@ -1,11 +1,16 @@
 #include "analysis/check.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "analysis/logic/check_figures.h"
 #include "analysis/logic/draw_weights.h"
+#include "analysis/logic/rank_table_places.h"
 #include "analysis/series_draw.h"
+#include "board/main_screen.h"
 #include "board/tip_picture.h"
 #include "calc/calculation_screen.h"
 #include "calc/logic/win_count.h"
@@ -27,8 +32,13 @@ namespace {
 constexpr int kTotalsX = 662;
 constexpr int kResultX = 708;
 constexpr int kResultY = 14;
-constexpr int kTableLabelX = 133;
 constexpr int kRankLines[kPrizeRanks] = {1, 10, 19, 28};
+// The totals stand between the grid lines at 643 and 701, the result right of
+// the second one.
+constexpr int kTotalsLeft = 644;
+constexpr int kTotalsRight = 698;
+constexpr int kResultLeft = 702;
+constexpr int kResultHeight = 12;
 constexpr int kErrorsLine = 362;
 // While the pointer rests right of this, the check and the test run go on.
 constexpr int kGoOnX = 635;
@@ -43,19 +53,44 @@ int FigureX(int row) {
   return RowColumn(row) - 6;
 }
 
-void SmallFont() {
-  SelectFont(6);
+// The counts of the rank table, the totals and the result are drawn in the
+// small font 6 at their places while they fit there: up to 4 digits in the
+// table and the totals, up to 5 in the points. Larger ones, up to the
+// counters' largest value, 2147483647 (the points up to 10 times that), are
+// drawn in the narrow font 5, whose digits are 5 pixels wide instead of 8:
+// table counts of up to 7 digits still under their rows, wider ones spread
+// over the top of the screen (see PlaceRankTable), the totals right-aligned
+// before the grid line at 701. Each is wiped by area first, as a blank is
+// narrower than a digit.
+constexpr int kSmallFont = 6;
+constexpr int kNarrowFont = 5;
+
+void UseFont(int font) {
+  SelectFont(font);
   SetColours(kBlack, kLightGrey);
 }
 
-void DrawWinTotals() {
-  const PoolData& pool = Pool();
-  const std::int32_t totals[kPrizeRanks] = {pool.WinsRank1, pool.WinsRank2, pool.WinsRank3,
-                                            pool.WinsRank4};
-  SmallFont();
-  for (int rank = 0; rank < kPrizeRanks; ++rank) {
-    DrawText(kTotalsX, kRankLines[rank], Cells(totals[rank], 4) + " ");
+int TextWidth(std::string_view text) {
+  return CurrentSurface().TextWidth(text);
+}
+
+// The font in which every text fits `room` pixels.
+template <typename Texts>
+int FontFitting(const Texts& texts, int room) {
+  UseFont(kSmallFont);
+  for (const std::string& text : texts) {
+    if (TextWidth(text) > room) return kNarrowFont;
   }
+  return kSmallFont;
+}
+
+// The check's percentage or the test run's points right of the totals.
+void DrawResult(const std::string& text) {
+  const int font = FontFitting(std::array{text}, platform::kMainWidth - kResultX);
+  FillArea(kResultLeft, kResultY, platform::kMainWidth - 1, kResultY + kResultHeight - 1,
+           kLightGrey);
+  UseFont(font);
+  DrawText(kResultX, kResultY, text);
 }
 
 bool PointerAtRightEdge() {
@@ -72,6 +107,7 @@ bool UserEndsTestRun() {
 // The figures of one random series under the tip picture.
 void DrawRowErrors(const RowFigures& errors) {
   DrawGameColumn();
+  ClearComparisonLines();
   SetColours(kBlack, kLightGrey);
   for (int row = 1; row <= kRowCount; ++row) {
     DrawText(MarkX(row) + 2, kErrorsLine, Cells(errors[row], 2));
@@ -80,6 +116,21 @@ void DrawRowErrors(const RowFigures& errors) {
 }
 
 }  // namespace
+
+void DrawWinTotals() {
+  const PoolData& pool = Pool();
+  const std::int32_t totals[kPrizeRanks] = {pool.WinsRank1, pool.WinsRank2, pool.WinsRank3,
+                                            pool.WinsRank4};
+  std::array<std::string, kPrizeRanks> texts;
+  for (int rank = 0; rank < kPrizeRanks; ++rank) texts[rank] = Cells(totals[rank], 4);
+  const int font = FontFitting(texts, kTotalsRight - kTotalsX);
+  ClearTopBand(kTotalsLeft, kResultLeft - 2);
+  UseFont(font);
+  for (int rank = 0; rank < kPrizeRanks; ++rank) {
+    const int x = font == kSmallFont ? kTotalsX : kTotalsRight - TextWidth(texts[rank]);
+    DrawText(x, kRankLines[rank], texts[rank]);
+  }
+}
 
 void CheckCalculation() {
   PoolData& pool = Pool();
@@ -93,7 +144,7 @@ void CheckCalculation() {
     CalculateTips();
     ++trials;
     DrawWinTotals();
-    DrawText(kResultX, kResultY, Cells(WinPercentage(pool, trials), 5) + " %   ");
+    DrawResult(Cells(WinPercentage(pool, trials), 5) + " %   ");
     if (dialog.LeaveFlag) break;
     if (trials >= kTrialsPerCheck && !PointerAtRightEdge()) break;
   }
@@ -122,7 +173,7 @@ void TestRun() {
   }
   DrawRowErrors(errors);
   DrawWinTotals();
-  DrawText(kResultX, kResultY, Cells(PrizePointsWon(pool), 3) + " Pkte ");
+  DrawTestRunPoints();
   DrawRankTable();
 }
 
@@ -131,16 +182,34 @@ void TryRandomSeries() {
   DrawRowErrors(PlayRandomSeries(pool, PackTipSet(pool.TipRows), ProcessRandom()));
 }
 
+void DrawTestRunPoints() {
+  DrawResult(Cells(PrizePointsWon(Pool()), 3) + " Pkte ");
+}
+
 void DrawRankTable() {
   const PoolData& pool = Pool();
-  UseScreenText();
-  for (const int y : {2, 11, 19, 26}) DrawText(kTableLabelX, y, Blanks(45));
-  SmallFont();
-  constexpr const char* kLabels[kPrizeRanks] = {"  I.:", " II.:", "III.:", "IV.:"};
+  std::vector<std::string> counts;
   for (int rank = 0; rank < kPrizeRanks; ++rank) {
-    DrawText(kTableLabelX, kRankLines[rank], kLabels[rank]);
     for (int row = 1; row <= kRowCount; ++row) {
-      DrawText(FigureX(row), kRankLines[rank], Cells(pool.RowWinTally[row][rank], 3) + " ");
+      counts.push_back(Cells(pool.RowWinTally[row][rank], 3));
+    }
+  }
+  const int font = FontFitting(counts, kRoomUnderRow);
+  UseFont(font);
+  int widest = 0;
+  for (const std::string& count : counts) widest = std::max(widest, TextWidth(count));
+  constexpr const char* kLabels[kPrizeRanks] = {"  I.:", " II.:", "III.:", "IV.:"};
+  int label_width = 0;
+  for (const char* label : kLabels) label_width = std::max(label_width, TextWidth(label));
+  const RankTablePlaces places = PlaceRankTable(widest, label_width);
+
+  ClearTopBand(0, kRankTableRight);
+  UseFont(font);
+  for (int rank = 0; rank < kPrizeRanks; ++rank) {
+    DrawText(places.label_x, kRankLines[rank], kLabels[rank]);
+    for (int row = 1; row <= kRowCount; ++row) {
+      DrawText(places.first_x + places.pitch * (row - 1), kRankLines[rank],
+               counts[static_cast<std::size_t>(rank * kRowCount + row - 1)]);
     }
   }
   SelectFont(8);

@@ -22,8 +22,11 @@ void TestRun();
 // rows it would win.
 void TryRandomSeries();
 
-// The per-row table of rank counts at the top of the screen.
+// The per-row table of rank counts at the top of the screen, the four rank
+// totals right of it and the test run's points right of them.
 void DrawRankTable();
+void DrawWinTotals();
+void DrawTestRunPoints();
 
 // After a confirmed card choice (DialogKey "O"), shows under every row of the
 // current tip set the fewest differences to a row of the card ChosenCard.

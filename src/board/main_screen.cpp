@@ -33,6 +33,16 @@ void ClearArea(int x1, int y1, int x2, int y2) {
   FillArea(x1, y1, x2, y2, kLightGrey);
 }
 
+void ClearTopBand(int x1, int x2) {
+  constexpr int kBandBottom = 38;
+  FillArea(x1, 0, x2, kBandBottom, kLightGrey);
+  for (const GridLine& line : kGrid) {
+    if (line.x1 == line.x2 && line.x1 >= x1 && line.x1 <= x2 && line.y1 <= kBandBottom) {
+      DrawLine(line.x1, line.y1, line.x1, kBandBottom + 1, kBlack);
+    }
+  }
+}
+
 void DrawStatusLine() {
   SelectFont(8);
   BevelBox(0, 2, 0, 395, platform::kMainWidth - 1, 416);
@@ -42,7 +52,9 @@ void DrawStatusLine() {
 }
 
 void DrawMainScreen() {
+  // Whatever the screen before it left: copy mode, opaque, a solid pen.
   SetColours(kBlack, kLightGrey);
+  CurrentSurface().SetPenStyle(platform::PenStyle::Solid);
   ClearArea(0, 0, platform::kMainWidth - 1, 455);
   DrawStatusLine();
 

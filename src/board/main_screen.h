@@ -21,5 +21,8 @@ void DrawMainScreen();
 void DrawStatusLine();
 // Fills the rectangle, both corners included, with the light-grey face.
 void ClearArea(int x1, int y1, int x2, int y2);
+// Wipes the band above the header line (y 0 to 38) from x1 to x2, both
+// included, and puts back the tops of the grid lines that reach into it.
+void ClearTopBand(int x1, int x2);
 
 }  // namespace vorlanz

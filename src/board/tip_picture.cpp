@@ -26,6 +26,9 @@ constexpr int kCellBottom = platform::kCellHeight - 1;
 // The grid line after the tip rows stands at x 643.
 constexpr int kFigureRight = 642;
 constexpr int kGameX = 725;
+// The grid line before the tip rows stands at x 144.
+constexpr int kFigureLeft = 145;
+constexpr int kComparisonY = 362;
 
 }  // namespace
 
@@ -112,6 +115,10 @@ void ShowStoredCard() {
   DrawMainScreen();
   DrawRows(kStoredCardLayout);
   DrawText(64, kStatusY, "TippNr: " + Cells(Pool().LoadedCard, 1));
+}
+
+void ClearComparisonLines() {
+  FillArea(kFigureLeft, kComparisonY, kFigureRight, kStatusY + kCellBottom, kLightGrey);
 }
 
 void ClearTipPicture() {

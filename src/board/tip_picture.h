@@ -29,6 +29,12 @@ void DrawTipSet();
 // Redraws the main screen with the current tip set as the opened card
 // LoadedCard: its figure lines two pixels lower, "TippNr:" in the status line.
 void ShowStoredCard();
+// Wipes the band under the twelve rows, between the grid lines: the line of
+// the differences from the GAME series (an opened card's, two pixels lower,
+// included) and the line of the "Win!" marks and of the comparison with a
+// card. Each command draws its figures there at its own places, so that
+// without the wipe parts of earlier digits would show beside the new ones.
+void ClearComparisonLines();
 // Wipes the match lines of rows 1 to 8 (as far as StatusBlankWidth cells
 // reach), the figure lines of all twelve rows and the status line.
 void ClearTipPicture();

@@ -1,9 +1,11 @@
 #include "calc/card_preview.h"
 
 #include <algorithm>
+#include <string>
 
 #include "board/figure_lines.h"
 #include "board/main_screen.h"
+#include "calc/card_choice.h"
 #include "model/pool_data.h"
 #include "model/row_figures.h"
 #include "widgets/palette.h"
@@ -54,7 +56,7 @@ void DrawComparison(const PoolData& pool, int card) {
 void DrawFreeCard() {
   FillArea(16, 42, 410, 288, kLightGrey);
   SetColours(kBlack, kLightGrey);
-  DrawText(64, 128, "   Diese Karteikarte ist noch frei!   ");
+  DrawText(64, 128, std::string("   ") + kFreeCardText + "   ");
   DrawText(24, kWinLine, Blanks(38));
 }
 

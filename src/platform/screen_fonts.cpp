@@ -30,6 +30,8 @@ QFont MakeFont(const char* family, int line_height, int average_width, QFont::We
 
 QFont FontOfCode(int code) {
   switch (code) {
+    case 5:  // the narrow small font of figures too wide for font 6: digits 5 wide
+      return MakeFont("DejaVu Sans", 10, 4, QFont::Normal);
     case 6:  // ARIAL, height 12, width 6
       return MakeFont("DejaVu Sans", 12, 6, QFont::Normal);
     case 14:  // the fixed-pitch system font, 8 x 16 cells
@@ -47,7 +49,7 @@ QFont FontOfCode(int code) {
 
 const QFont& QtScreenFont(int code) {
   static auto* fonts = new std::map<int, QFont>;
-  const int key = code == 6 || code == 14 || code == 20 || code == 24 ? code : 16;
+  const int key = code == 5 || code == 6 || code == 14 || code == 20 || code == 24 ? code : 16;
   auto found = fonts->find(key);
   if (found == fonts->end()) found = fonts->emplace(key, FontOfCode(key)).first;
   return found->second;

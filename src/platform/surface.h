@@ -59,8 +59,8 @@ class Surface {
   void SetPenMode(PenMode mode) { mode_ = mode; }
   void SetPenStyle(PenStyle style) { style_ = style; }
   void SetOpaque(bool opaque) { opaque_ = opaque; }
-  // Font codes: 8 is the fixed 8 x 14 screen font; 6, 14, 16, 20 and 24 are
-  // the other screen fonts of the program.
+  // Font codes: 8 is the fixed 8 x 14 screen font; 5, 6, 14, 16, 20 and 24
+  // are the other screen fonts of the program.
   void SetFont(int code) { font_ = code; }
 
   Rgb pen_colour() const { return pen_; }

@@ -161,14 +161,15 @@ std::string ClickedCommand(platform::Point mouse) {
 void CalculationWindow() {
   platform::Platform& os = platform::Current();
   DialogState& dialog = Dialog();
-  dialog.HelpTopic = help::kCalculation;
   // A key counts when it is released; the input discarded after every
   // command takes with it the releases of the keys that answered its
   // dialogs.
   for (;;) {
+    // The commands' dialogs set topics of their own.
+    dialog.HelpTopic = help::kCalculation;
     const platform::Event event = os.WaitEvent();
     if (event.kind == platform::EventKind::KeyDown && event.key == platform::vk::kF1) {
-      ShowHelpTopic(help::kCalculation);
+      ShowHelpTopic(dialog.HelpTopic);
     }
     if (event.kind == platform::EventKind::Repaint) {
       DrawMainScreen();

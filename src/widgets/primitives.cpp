@@ -9,6 +9,7 @@ using platform::PenMode;
 
 void SelectFont(int code) {
   switch (code) {
+    case 5:
     case 6:
     case 8:
     case 14:

@@ -9,9 +9,10 @@
 
 namespace vorlanz {
 
-// Screen font codes: 6 small ARIAL, 8 the fixed 8 x 16 screen font, 14 the
-// fixed system font, 20 large ARIAL, 24 large bold COURIER; any other code
-// chooses the proportional system font (16).
+// Screen font codes: 6 small ARIAL, 5 a narrower one (height 10, digits 5
+// pixels wide) for figures too wide for 6, 8 the fixed 8 x 16 screen font, 14
+// the fixed system font, 20 large ARIAL, 24 large bold COURIER; any other
+// code chooses the proportional system font (16).
 void SelectFont(int code);
 
 // A filled light-grey rectangle, (x1, y1) to (x2, y2) included, with bevelled

@@ -68,6 +68,10 @@ TEST(Architecture, FaultsAreFound) {
   const Case cases[] = {
       {"calc/a.cpp", "#include \"widgets/b.h\"\n#include <vector>\n", true},
       {"calc/a.cpp", "#include \"shell/main_menu.h\"\n", false},       // upward
+      {"calc/a.cpp", "#include <shell/main_menu.h>\n", false},         // upward, brackets
+      {"calc/a.cpp", "#include <widgets/b.h>\n", true},                // below, brackets
+      {"calc/a.cpp", "#include <platform/glyph_cache.h>\n", false},    // internals, brackets
+      {"calc/a.cpp", "#include <gtest/gtest.h>\n", true},              // another library
       {"shell/a.cpp", "#include \"widgets/b.h\"\n", false},            // not named
       {"calc/a.cpp", "#include <QString>\n", false},                   // Qt
       {"platform/a.cpp", "#include <QString>\n", true},                // Qt at home
