@@ -128,7 +128,7 @@ TEST_F(CalculationWindowTest, BAndNRecalculateHAndCChooseACard) {
 TEST_F(CalculationWindowTest, TheReleaseOfAKeyThatAnsweredADialogIsNoCommand) {
   os.Key('M');
   os.KeyDown('X');  // cancels the card choice
-  os.KeyUp('X');    // reaches the window, which never saw it go down
+  os.KeyUp('X');    // reaches the window after the choice's input was discarded
   os.Then([&] { EXPECT_FALSE(os.ScriptDone()) << "the window is still open"; });
   os.Key('X');
   CalculationWindow();
