@@ -64,8 +64,7 @@ package: build
 # with MinGW-w64 and run under Wine in a Wine folder of the build's own.
 WINE_ENV = WINEPREFIX=$(abspath $(WINDOWS_BUILD))/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 test-windows-core: deps
-	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_BUILD_TYPE=Release -DVORLANZ_CORE_ONLY=ON \
-	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+	cmake --preset windows-core -B $(WINDOWS_BUILD)
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 	$(WINE_ENV) wineboot --init
 	cd $(WINDOWS_BUILD) && $(WINE_ENV) ctest --output-on-failure -j $(JOBS)

@@ -13,16 +13,8 @@ here=$(dirname "$(readlink -f "$0")")
 source "$here/require_tools.sh"
 require_tools cpack dpkg-deb dpkg-shlibdeps lintian Xvfb xdotool
 
-unset QT_QPA_PLATFORM XDG_DATA_HOME
-work=$(mktemp -d)
-xvfb_pid=""
-program_pid=""
-cleanup() {
-  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+unset XDG_DATA_HOME
+source "$here/../tests/support/own_display.sh"
 fail() {
   echo "FAILED: $*"
   exit 1
@@ -44,15 +36,7 @@ dpkg-deb -x "$deb" "$root" || fail "dpkg-deb -x"
 command=$(sed -n 's/^Exec=//p' "$root"/usr/share/applications/*.desktop)
 [ -x "$root$command" ] || fail "the desktop entry's command is not in the package: $command"
 
-exec 3<>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=:$(head -n1 "$work/display")
+start_own_display || fail "Xvfb did not start"
 
 home=$work/home
 mkdir -p "$home"
