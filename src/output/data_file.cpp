@@ -32,12 +32,13 @@ void ChooseDataFile(platform::FileChoice::Purpose purpose, const char* title) {
 void ReportFileProblem(const std::string& path, std::string_view reason) {
   std::error_code no_directory;
   const std::filesystem::path here = std::filesystem::current_path(no_directory);
-  const std::string shown = std::filesystem::path(path).lexically_proximate(here).string();
+  const std::string shown =
+      platform::Utf8FromPath(platform::PathFromUtf8(path).lexically_proximate(here));
   AlertBox(1, 0, 0, FileAlertText(shown, reason), 1, "_OK");
 }
 
 void ReadDataFile(const std::string& path) {
-  const auto bytes = platform::ReadFile(path);
+  const auto bytes = platform::ReadFile(platform::PathFromUtf8(path));
   if (!bytes) {
     ReportFileProblem(path, kCannotRead);
     return;
@@ -57,7 +58,7 @@ void SaveData() {
   ChooseDataFile(platform::FileChoice::Purpose::Save, "Daten speichern");
   const std::string& path = Pool().DataFileName;
   if (path.empty()) return;
-  if (!platform::WriteFileAtomic(path, EncodeDataFile(Pool()))) {
+  if (!platform::WriteFileAtomic(platform::PathFromUtf8(path), EncodeDataFile(Pool()))) {
     ReportFileProblem(path, kCannotWrite);
   }
 }
@@ -66,7 +67,7 @@ void LoadData() {
   SelectFont(16);
   ChooseDataFile(platform::FileChoice::Purpose::Open, "Daten laden");
   const std::string path = Pool().DataFileName;
-  if (!path.empty() && platform::FileExists(path)) ReadDataFile(path);
+  if (!path.empty() && platform::FileExists(platform::PathFromUtf8(path))) ReadDataFile(path);
   ResetContestStandings(Pool());
 }
 

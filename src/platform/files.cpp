@@ -6,6 +6,15 @@
 
 namespace vorlanz::platform {
 
+std::filesystem::path PathFromUtf8(std::string_view text) {
+  return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+std::string Utf8FromPath(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
 bool FileExists(const std::filesystem::path& path) {
   std::error_code error;
   return std::filesystem::is_regular_file(path, error);

@@ -5,9 +5,17 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace vorlanz::platform {
+
+// File names travel through the program as UTF-8 text (the file selector's
+// answer, the messages). Windows reads a plain string as its ANSI code page,
+// so a name becomes a path, and a path a text, only through these two.
+std::filesystem::path PathFromUtf8(std::string_view text);
+std::string Utf8FromPath(const std::filesystem::path& path);
 
 bool FileExists(const std::filesystem::path& path);
 

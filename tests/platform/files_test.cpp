@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "platform/files.h"
 #include "support/temp_dir.h"
@@ -52,6 +53,16 @@ TEST_F(FilesTest, FailuresLeaveTheOldFileAndNoTemporaryOne) {
   EXPECT_FALSE(ReadFile(memory).has_value());
   EXPECT_FALSE(WriteFileAtomic(dir_ / "nowhere" / "x.T13", {1}));
   EXPECT_FALSE(fs::exists(dir_ / "nowhere"));
+}
+
+// The file selector names files in UTF-8; such a name is the same file, and
+// comes back the same text, on every system.
+TEST_F(FilesTest, NamesInUtf8StayTheSame) {
+  const std::string name = "Spieltag Jürgen Groß.T13";
+  ASSERT_TRUE(WriteFileAtomic(dir_ / PathFromUtf8(name), {1, 2}));
+  ASSERT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+  EXPECT_EQ(Utf8FromPath(fs::directory_iterator(dir_)->path().filename()), name);
+  EXPECT_EQ(ReadFile(dir_ / PathFromUtf8(name)), (std::vector<std::uint8_t>{1, 2}));
 }
 
 }  // namespace
