@@ -19,10 +19,11 @@ inline constexpr std::string_view kGameSeries = "GAME-Reihe";
 inline constexpr std::string_view kContest = "Wettstreit";
 inline constexpr std::string_view kCardChoice = "Scheine auswählen";
 inline constexpr std::string_view kWinChances = "Gewinnchancen";
+inline constexpr std::string_view kOptimise = "Optimieren";
 
 inline constexpr std::array kAllTopics = {
     kMenuItems,  kInfo,       kSlipPrint, kCalculation, kOwnForecast, kOfficialForecast,
-    kNormSeries, kGameSeries, kContest,   kCardChoice,  kWinChances,
+    kNormSeries, kGameSeries, kContest,   kCardChoice,  kWinChances,  kOptimise,
 };
 
 }  // namespace vorlanz::help

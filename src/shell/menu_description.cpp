@@ -51,6 +51,7 @@ constexpr MenuLine kDescription[] = {
     {"&Wettstreit", kContest},
     {"&Prüfung", kCheck},
     {"&Gewinnchancen", kWinChances},
+    {"&Optimieren", kOptimise},
     {""},
     {"&Hilfe"},
     {"&Anleitung", kGuide},

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <utility>
 
 #include "analysis/logic/win_chances_table.h"
 #include "calc/logic/calculation_observer.h"
@@ -222,13 +223,13 @@ int Spread::BinOf(double value) const {
   return std::clamp(bin, 0, last);
 }
 
-Spread SpreadOf(const std::vector<double>& values, int binCount) {
+Spread SpreadOf(const std::vector<double>& values, int binCount, double top) {
   Spread spread;
   spread.counts.assign(static_cast<std::size_t>(std::max(binCount, 1)), 0);
   if (values.empty()) return spread;
   const auto [low, high] = std::minmax_element(values.begin(), values.end());
   spread.low = *low;
-  spread.high = *high;
+  spread.high = std::max(*high, top);
   for (double value : values) ++spread.counts[static_cast<std::size_t>(spread.BinOf(value))];
   return spread;
 }
@@ -264,13 +265,19 @@ OptimiserResult Optimise(const PoolData& pool, OptimiserGoal goal, const Outcome
   result.tipSets = static_cast<int>(state.values.size());
   result.median = Median(state.values);
   result.bestCalculated = result.value;
-  if (!result.found) return result;
+  if (!result.found) {
+    result.values = std::move(state.values);
+    return result;
+  }
 
   result.minDistance = std::min<int>(pool.SystemQuality, ClosestPair(PackRows(result.rows)));
-  if (result.cancelled) return result;
-  state.searching = true;
-  LocalSearch search(calculation, chances, result, random, observer, state);
-  result.cancelled = !search.Run();
+  if (!result.cancelled) {
+    state.searching = true;
+    LocalSearch search(calculation, chances, result, random, observer, state);
+    result.cancelled = !search.Run();
+  }
+  result.movesScored = state.movesScored;
+  result.values = std::move(state.values);
   return result;
 }
 

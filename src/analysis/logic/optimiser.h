@@ -42,14 +42,15 @@ std::string GoalValueText(double value, OptimiserGoal goal);
 double Median(std::vector<double> values);
 
 // How values spread over `binCount` bins of equal width from their smallest
-// to their largest value (all in bin 0 when they are equal).
+// value to their largest or `top`, whichever is larger (all in bin 0 when
+// that range is empty).
 struct Spread {
   double low = 0;
   double high = 0;
   std::vector<int> counts;
   int BinOf(double value) const;
 };
-Spread SpreadOf(const std::vector<double>& values, int binCount);
+Spread SpreadOf(const std::vector<double>& values, int binCount, double top);
 
 // What the optimiser has done so far, for a live view.
 struct OptimiserState {
@@ -81,7 +82,9 @@ struct OptimiserResult {
   double median = 0;
   int tipSets = 0;
   int minDistance = 0;  // the search kept every pair of rows this far apart
+  int movesScored = 0;
   int movesKept = 0;
+  std::vector<double> values;  // each calculated tip set's goal, in order
 };
 
 // Calculates `tipSetCount` tip sets from the pool's own forecast, NORM and
