@@ -151,7 +151,6 @@ std::optional<OptimiserGoal> ChooseOptimiserGoal() {
       1, 0, 0,
       "Optimieren auf die Chance, dass die beste|Reihe den Rang erreicht, oder auf die Punkte:",
       kOfferedGoal, "_1 Rang I|_2 mind. II|_3 mind. III|_4 mind. IV|_5 Punkte", help::kOptimise);
-  FlushInput();
   if (chosen < kFirstGoalButton || chosen > kGoalButtonCount) return std::nullopt;
   return static_cast<OptimiserGoal>(chosen - kFirstGoalButton);
 }

@@ -267,7 +267,8 @@ TEST(OptimiserTest, TakingTheResultGivesTheFiguresOfACalculation) {
   for (int m = 1; m <= kMatchCount; ++m) {
     for (int r = 1; r <= kRowCount; ++r) result.rows[m][r] = pool.NormSeries[m];
   }
-  for (int m = 1; m <= 4; ++m) result.rows[m][2] = pool.NormSeries[m] == kHomeWin ? kDraw : kHomeWin;
+  for (int m = 1; m <= 4; ++m)
+    result.rows[m][2] = pool.NormSeries[m] == kHomeWin ? kDraw : kHomeWin;
   result.rows[1][3] = result.rows[1][2];
   for (int m = 1; m <= kMatchCount; ++m) {
     pool.GameSeries[m] = pool.GameSeriesEdit[m] = result.rows[m][2];
