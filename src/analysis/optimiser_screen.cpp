@@ -50,11 +50,7 @@ constexpr int kBarsHeight = kBarsBottom - kChartTop - 12;
 constexpr int kAxisY = kChartBottom + 6;
 
 void DrawFrame(OptimiserGoal goal) {
-  ClearArea(0, 0, 787, 394);
-  DrawStatusLine();
-  SelectFont(16);
-  SetColours(kBlack, kLightGrey);
-  DrawText(152, 10, "Optimieren nach Gewinnchance");
+  OpenTitledScreen("Optimieren nach Gewinnchance");
   UseScreenText();
   DrawText(kLabelX, kGoalY, "Ziel:        " + std::string(GoalName(goal)));
   DrawText(kLabelX, kDoneY, "Tipp-Sätze:");

@@ -41,6 +41,14 @@ void DrawStatusLine() {
   DrawText(710, 400, "F1=HILFE");
 }
 
+void OpenTitledScreen(std::string_view title) {
+  ClearArea(0, 0, 787, 394);
+  DrawStatusLine();
+  SelectFont(16);
+  SetColours(kBlack, kLightGrey);
+  DrawText(152, 10, title);
+}
+
 void DrawMainScreen() {
   SetColours(kBlack, kLightGrey);
   ClearArea(0, 0, platform::kMainWidth - 1, 455);

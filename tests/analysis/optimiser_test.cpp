@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "../bench/bench_forecasts.h"
 #include "analysis/logic/win_chances.h"
 #include "model/pool_data.h"
 #include "model/random.h"
@@ -16,46 +17,15 @@
 namespace vorlanz {
 namespace {
 
-using Weights = std::array<std::array<Byte, 3>, kMatchCount>;
+using bench::kMixed;
+using bench::kSkewed;
+using bench::Weights;
 
-constexpr Weights kMixed = {{{6, 4, 2},
-                             {5, 4, 3},
-                             {4, 4, 4},
-                             {7, 3, 2},
-                             {3, 4, 5},
-                             {8, 3, 1},
-                             {5, 5, 2},
-                             {2, 4, 6},
-                             {6, 3, 3},
-                             {4, 5, 3},
-                             {9, 2, 1},
-                             {5, 3, 4},
-                             {3, 3, 6}}};
-constexpr Weights kSkewed = {{{12, 0, 0},
-                              {10, 2, 0},
-                              {0, 12, 0},
-                              {8, 4, 0},
-                              {11, 1, 0},
-                              {0, 0, 12},
-                              {9, 3, 0},
-                              {6, 6, 0},
-                              {12, 0, 0},
-                              {1, 1, 10},
-                              {10, 0, 2},
-                              {7, 5, 0},
-                              {0, 3, 9}}};
-
-// The forecast as the own one with weights that add up to 12, so the quota
-// is the forecast itself; NORM the first favourite of each match.
+// The bench forecast, entered; its weights add up to 12, so the quota is the
+// forecast itself.
 PoolData PoolFor(const Weights& weights, int quality) {
-  PoolData pool;
-  for (int m = 1; m <= kMatchCount; ++m) {
-    const auto& w = weights[m - 1];
-    pool.OwnForecast[m] = {0, w[0], w[1], w[2]};
-    pool.NormSeries[m] = w[0] >= w[1] && w[0] >= w[2] ? kHomeWin : w[1] >= w[2] ? kDraw : kAwayWin;
-  }
+  PoolData pool = bench::PoolFor(weights, quality);
   pool.OwnForecastReady = pool.NormReady = kTrue;
-  pool.SystemQuality = static_cast<Byte>(quality);
   return pool;
 }
 
