@@ -21,10 +21,11 @@ inline constexpr std::string_view kCardChoice = "Scheine auswählen";
 inline constexpr std::string_view kWinChances = "Gewinnchancen";
 inline constexpr std::string_view kTipList = "Tippliste";
 inline constexpr std::string_view kPreview = "Vorschau";
+inline constexpr std::string_view kOptimise = "Optimieren";
 
 inline constexpr std::array kAllTopics = {
     kMenuItems,  kInfo,    kSlipPrint,  kCalculation, kOwnForecast, kOfficialForecast, kNormSeries,
-    kGameSeries, kContest, kCardChoice, kWinChances,  kTipList,     kPreview,
+    kGameSeries, kContest, kCardChoice, kWinChances,  kTipList,     kPreview,          kOptimise,
 };
 
 }  // namespace vorlanz::help

@@ -18,6 +18,7 @@
 #include "shell/calculation_window.h"
 #include "shell/info_box.h"
 #include "shell/menu_description.h"
+#include "shell/optimise_command.h"
 #include "shell/startup.h"
 #include "shell/tip_list_command.h"
 #include "widgets/alert_box.h"
@@ -114,6 +115,9 @@ void RunCommand(int id) {
       break;
     case command::kWinChances:
       ShowWinChances();
+      break;
+    case command::kOptimise:
+      OptimiseCommand();
       break;
     case command::kGuide:
       platform::Current().ShowHelp(help::kMenuItems);

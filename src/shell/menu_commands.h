@@ -23,6 +23,7 @@ inline constexpr int kTipList = 44;
 inline constexpr int kContest = 50;
 inline constexpr int kCheck = 51;
 inline constexpr int kWinChances = 52;
+inline constexpr int kOptimise = 53;
 inline constexpr int kGuide = 60;
 inline constexpr int kQuit = 99;
 }  // namespace command

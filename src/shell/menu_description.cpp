@@ -52,6 +52,7 @@ constexpr MenuLine kDescription[] = {
     {"&Wettstreit", kContest},
     {"&Prüfung", kCheck},
     {"&Gewinnchancen", kWinChances},
+    {"&Optimieren", kOptimise},
     {""},
     {"&Hilfe"},
     {"&Anleitung", kGuide},
