@@ -3,6 +3,7 @@
 
 #include "platform/application.h"
 #include "platform/platform.h"
+#include "platform/qt_clipboard.h"
 #include "platform/qt_platform.h"
 #include "shell/startup.h"
 
@@ -15,6 +16,8 @@ int main(int argc, char** argv) {
   const auto platform = vorlanz::platform::MakeQtPlatform(vorlanz::platform::kMainWidth,
                                                           vorlanz::platform::kMainHeight);
   vorlanz::platform::Install(platform.get());
+  vorlanz::platform::QtClipboard clipboard;
+  vorlanz::platform::InstallClipboard(&clipboard);
   vorlanz::RunProgram();
   return 0;
 }

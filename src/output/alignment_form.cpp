@@ -1,9 +1,9 @@
 #include "output/alignment_form.h"
 
 #include "model/pool_data.h"
-#include "output/control_layout.h"
 #include "output/logic/alignment_text.h"
 #include "output/parameter_file.h"
+#include "widgets/control_layout.h"
 
 namespace vorlanz {
 
