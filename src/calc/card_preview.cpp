@@ -1,6 +1,7 @@
 #include "calc/card_preview.h"
 
 #include <algorithm>
+#include <string>
 
 #include "board/figure_lines.h"
 #include "board/main_screen.h"
@@ -51,19 +52,40 @@ void DrawComparison(const PoolData& pool, int card) {
   }
 }
 
-void DrawFreeCard() {
+void ClearPreview() {
   FillArea(16, 42, 410, 288, kLightGrey);
   SetColours(kBlack, kLightGrey);
-  DrawText(64, 128, "   Diese Karteikarte ist noch frei!   ");
   DrawText(24, kWinLine, Blanks(38));
+}
+
+void DrawFreeCard() {
+  ClearPreview();
+  DrawText(64, 128, "   Diese Karteikarte ist noch frei!   ");
 }
 
 }  // namespace
 
-void ShowCard(int card) {
+void ShowAllCards(int number_x) {
   const PoolData& pool = Pool();
   UseScreenText();
-  DrawText(282, 15, "Tipp-Nr.: " + Cells(card, 1));
+  DrawText(number_x, 15, "Tipp-Nr.: alle");
+  ClearPreview();
+  std::string occupied;
+  for (int card = 0; card <= kLastCard; ++card) {
+    if (IsSet(pool.CardOccupied[card])) occupied += Cells(card, 1) + " ";
+  }
+  if (occupied.empty()) {
+    DrawText(64, 128, "   Keine Karteikarte ist belegt!   ");
+  } else {
+    DrawText(64, 120, "Alle belegten Karteikarten:");
+    DrawText(64, 144, occupied);
+  }
+}
+
+void ShowCard(int card, int number_x) {
+  const PoolData& pool = Pool();
+  UseScreenText();
+  DrawText(number_x, 15, "Tipp-Nr.: " + Cells(card, 1) + "   ");
   if (IsSet(pool.CardOccupied[card])) {
     DrawStoredRows(pool, card);
     if (IsSet(pool.CompareMode)) DrawComparison(pool, card);
