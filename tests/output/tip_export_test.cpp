@@ -113,6 +113,7 @@ TEST_F(CardExportTest, OneCardGoesIntoTheFileAndOntoTheClipboard) {
 TEST_F(CardExportTest, AllTakesEveryOccupiedCard) {
   os.Key('A').Key('O').AnswerFileChoice("alle.csv").KeyDown('O');
   ExportCards();
+  ASSERT_EQ(os.file_choices().size(), 1u);
   EXPECT_EQ(os.file_choices()[0].proposed, "Tipps.csv");
   EXPECT_EQ(Pool().ChosenCard, 0);
   std::string header;

@@ -3,18 +3,12 @@
 #include <cmath>
 #include <cstddef>
 
+#include "model/characters.h"
 #include "model/rounding.h"
 
 namespace vorlanz {
 
 namespace {
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
 
 std::string_view Trimmed(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
