@@ -6,7 +6,6 @@
 #include "entry/logic/odds_block.h"
 #include "entry/logic/odds_conversion.h"
 #include "model/pool_data.h"
-#include "model/quota.h"
 
 namespace vorlanz {
 namespace {
@@ -49,42 +48,25 @@ TEST(OddsConversion, MarginIsTheChancesAboveOneAndBoundedBothWays) {
   EXPECT_EQ(MarginLabel({"", "1,10", "1,50", "2,00"}), "107,6 % !");
 }
 
+// The reading as "odds" or "odds fault" (E empty, N no number, 1 not above
+// 1,00, H too high); a half of a thousandth goes to the even side.
+std::string Reading(std::string_view text) {
+  const OddsReading r = ReadOdds(text);
+  const char* faults = "EN1H";
+  return std::to_string(r.odds) + (r.fault ? std::string(" ") + faults[int(*r.fault)] : "");
+}
+
 TEST(OddsConversion, FieldTextsTable) {
-  struct Case {
-    const char* text;
-    Odds odds;
-    std::optional<OddsFault> fault;
-  };
-  const Case cases[] = {
-      {"1,85", 1850, {}},
-      {" 3.40 ", 3400, {}},
-      {"2", 2000, {}},
-      {"1,8", 1800, {}},
-      {"1000", 1000000, {}},
-      {"1,2345", 1234, {}},  // a half to the even thousandth
-      {"1,2355", 1236, {}},
-      {"1,23451", 1235, {}},
-      {"1,0006", 1001, {}},
-      {"", 0, OddsFault::Empty},
-      {" \t ", 0, OddsFault::Empty},
-      {"abc", 0, OddsFault::NotANumber},
-      {"1,8,5", 0, OddsFault::NotANumber},
-      {"-2,00", 0, OddsFault::NotANumber},
-      {"1.85x", 0, OddsFault::NotANumber},
-      {",", 0, OddsFault::NotANumber},
-      {"1,00", 1000, OddsFault::NotAboveOne},
-      {"1", 1000, OddsFault::NotAboveOne},
-      {"0,95", 950, OddsFault::NotAboveOne},
-      {",5", 500, OddsFault::NotAboveOne},
-      {"1,0005", 1000, OddsFault::NotAboveOne},
-      {"1000,01", 1000010, OddsFault::TooHigh},
-      {"99999999999999999999", 0, OddsFault::TooHigh},
-  };
-  for (const Case& c : cases) {
-    const OddsReading reading = ReadOdds(c.text);
-    EXPECT_EQ(reading.fault, c.fault) << '"' << c.text << '"';
-    EXPECT_EQ(reading.odds, c.odds) << '"' << c.text << '"';
-  }
+  // clang-format off
+  const std::pair<const char*, const char*> cases[] = {
+      {"1,85", "1850"},     {" 3.40 ", "3400"},  {"2", "2000"},        {"1,8", "1800"},
+      {"1000", "1000000"},  {"1,2345", "1234"},  {"1,2355", "1236"},   {"1,23451", "1235"},
+      {"1,0006", "1001"},   {"", "0 E"},         {" \t ", "0 E"},      {"abc", "0 N"},
+      {"1,8,5", "0 N"},     {"-2,00", "0 N"},    {"1.85x", "0 N"},     {",", "0 N"},
+      {"1,00", "1000 1"},   {"1", "1000 1"},     {"0,95", "950 1"},    {",5", "500 1"},
+      {"1,0005", "1000 1"}, {"1000,01", "1000010 H"}, {"99999999999999999999", "0 H"}};
+  // clang-format on
+  for (const auto& [text, reading] : cases) EXPECT_EQ(Reading(text), reading) << '"' << text << '"';
 }
 
 SheetTexts SoundSheet() {
@@ -148,24 +130,6 @@ TEST(OddsConversion, BadSheetsNameTheFirstFaultyMatchAndField) {
   EXPECT_EQ(ReadOddsSheet(both).problem->column, 3);
 }
 
-// Every sum of 100 scales to twelfths whose three quota stay within 0..12
-// and add up to 12, so the calculation can draw from any converted match.
-TEST(OddsConversion, WeightsOfOneHundredScaleToTwelfths) {
-  PoolData pool;
-  for (int home = 0; home <= 100; ++home) {
-    for (int draw = 0; draw <= 100 - home; ++draw) {
-      pool.OwnForecast[1] = {0, Byte(home), Byte(draw), Byte(100 - home - draw)};
-      ComputeQuota(pool);
-      const auto& q = pool.OutcomeQuota[1];
-      ASSERT_LE(q[1] + q[2], 12) << home << " " << draw;
-      ASSERT_EQ(q[1] + q[2] + q[3], 12);
-    }
-  }
-  pool.OwnForecast[1] = {0, 50, 28, 22};  // 6,00 3,36 2,64 twelfths
-  ComputeQuota(pool);
-  EXPECT_EQ(Weights(pool.OutcomeQuota[1]), "6 3 3");
-}
-
 std::string Line(const LineTexts& line) {
   return line[1] + "|" + line[2] + "|" + line[3];
 }
@@ -190,19 +154,7 @@ TEST(OddsBlock, ThirteenLinesFillEveryMatch) {
   EXPECT_EQ(Line(texts[13]), "2,60|3,10|2,80");
 }
 
-TEST(OddsBlock, WrongBlocksSayWhy) {
-  std::string twelve;
-  for (int m = 1; m <= 12; ++m) twelve += "2,00 3,50 3,60\n";
-  EXPECT_EQ(std::get<std::string>(SplitOddsBlock(twelve)),
-            "Es sind 12 Zeilen mit Quoten;|es müssen 13 sein!");
-  EXPECT_EQ(std::get<std::string>(SplitOddsBlock(twelve + "2 3 4\n4 5 6\n")),
-            "Es sind 14 Zeilen mit Quoten;|es müssen 13 sein!");
-  // Line numbers count the skipped lines too.
-  EXPECT_EQ(std::get<std::string>(SplitOddsBlock("Quoten\n\n2,00 3,50 3,60\n1,85;3,40\n")),
-            "Zeile 4 hat weniger als|drei Quoten!");
-}
-
-TEST(OddsBlock, APasteFillsAllMatchesOrTheLineOfItsField) {
+TEST(OddsBlock, APasteFillsAllMatchesOrTheLineOfItsFieldOrSaysWhyNot) {
   std::string thirteen;
   for (int m = 1; m <= 13; ++m) thirteen += "2,00 3,50 3," + std::to_string(m % 10) + "\n";
   const auto all = PastedOdds(thirteen, 5);
@@ -218,6 +170,15 @@ TEST(OddsBlock, APasteFillsAllMatchesOrTheLineOfItsField) {
   EXPECT_EQ(std::get<std::string>(PastedOdds("1 2 3\n4 5 6", 5)),
             "Es sind 2 Zeilen mit Quoten;|es müssen 1 oder 13 sein!");
   EXPECT_TRUE(IsPastedBlock("1,85\t3,40") && IsPastedBlock("1,85\n"));
+  std::string twelve;
+  for (int m = 1; m <= 12; ++m) twelve += "2,00 3,50 3,60\n";
+  EXPECT_EQ(std::get<std::string>(SplitOddsBlock(twelve)),
+            "Es sind 12 Zeilen mit Quoten;|es müssen 13 sein!");
+  EXPECT_EQ(std::get<std::string>(SplitOddsBlock(twelve + "2 3 4\n4 5 6\n")),
+            "Es sind 14 Zeilen mit Quoten;|es müssen 13 sein!");
+  // Line numbers count the skipped lines too.
+  EXPECT_EQ(std::get<std::string>(SplitOddsBlock("Quoten\n\n2,00 3,50 3,60\n1,85;3,40\n")),
+            "Zeile 4 hat weniger als|drei Quoten!");
   EXPECT_FALSE(IsPastedBlock("1,85 3,40"));
 }
 
