@@ -7,9 +7,11 @@
 #include "calc/card_choice.h"
 #include "calc/card_store.h"
 #include "entry/forecast_entry.h"
+#include "entry/odds_entry.h"
 #include "entry/series_entry.h"
 #include "model/help_topics.h"
 #include "model/pool_data.h"
+#include "output/card_export.h"
 #include "output/data_file.h"
 #include "output/parameter_file.h"
 #include "output/slip_print_dialog.h"
@@ -86,6 +88,9 @@ void RunCommand(int id) {
     case command::kOfficialForecast:
       EnterForecast(kOfficialForecastTab);
       break;
+    case command::kOddsForecast:
+      EnterForecastFromOdds();
+      break;
     case command::kLoad:
       LoadData();
       break;
@@ -112,6 +117,9 @@ void RunCommand(int id) {
       break;
     case command::kTipList:
       TipListCommand();
+      break;
+    case command::kExport:
+      ExportCards();
       break;
     case command::kWinChances:
       ShowWinChances();

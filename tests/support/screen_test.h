@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/headless.h"
+#include "platform/headless_clipboard.h"
 
 namespace vorlanz {
 
@@ -28,6 +29,7 @@ class ScreenTest : public ::testing::Test {
   void SaveShot(const std::string& name);
 
   platform::HeadlessPlatform os{kMainWidth, kMainHeight};
+  platform::HeadlessClipboard clipboard;
 };
 
 bool SameArea(const platform::SavedArea& a, const platform::SavedArea& b);
