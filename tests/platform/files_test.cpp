@@ -1,15 +1,20 @@
-#include <gtest/gtest.h>
+#include "platform/files.h"
 
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
-#include "platform/files.h"
+#include "support/file_faults.h"
 #include "support/temp_dir.h"
 
 namespace vorlanz::platform {
 namespace {
 
 namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
 
 class FilesTest : public ::testing::Test {
  protected:
@@ -20,38 +25,56 @@ class FilesTest : public ::testing::Test {
 TEST_F(FilesTest, WriteThenReadGivesTheSameBytes) {
   const fs::path path = dir_ / "SYS_MEM.T13";
   EXPECT_FALSE(FileExists(path));
-  EXPECT_FALSE(ReadFile(path).has_value());
-  std::vector<std::uint8_t> bytes(2386);
+  EXPECT_FALSE(ReadFile(path, 4096).has_value());
+  Bytes bytes(2386);
   for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 7);
   ASSERT_TRUE(WriteFileAtomic(path, bytes));
   EXPECT_TRUE(FileExists(path));
-  EXPECT_EQ(ReadFile(path), bytes);
-  EXPECT_FALSE(fs::exists(dir_ / "SYS_MEM.T13.tmp"));
+  EXPECT_EQ(ReadFile(path, 4096), bytes);
+  EXPECT_EQ(ReadFile(path, 2386), bytes);
+  EXPECT_EQ(ReadFile(path, 3), (Bytes{0, 7, 14})) << "only the start is read";
   // A shorter write replaces the whole file.
   ASSERT_TRUE(WriteFileAtomic(path, {1, 2, 3, 4}));
-  EXPECT_EQ(ReadFile(path), (std::vector<std::uint8_t>{1, 2, 3, 4}));
+  EXPECT_EQ(ReadFile(path, 4096), (Bytes{1, 2, 3, 4}));
   ASSERT_TRUE(WriteFileAtomic(path, {}));
-  EXPECT_EQ(ReadFile(path), std::vector<std::uint8_t>{});
+  EXPECT_EQ(ReadFile(path, 4096), Bytes{});
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1)
+      << "nothing beside the file";
 }
 
-TEST_F(FilesTest, FailuresLeaveTheOldFileAndNoTemporaryOne) {
-  const fs::path path = dir_ / "VORL13.PAR";
-  ASSERT_TRUE(WriteFileAtomic(path, {126, 126, 7, 0}));
-  // Something in the way of the temporary file.
-  fs::create_directory(dir_ / "VORL13.PAR.tmp");
-  EXPECT_FALSE(WriteFileAtomic(path, {1, 1, 1, 1}));
-  EXPECT_EQ(ReadFile(path), (std::vector<std::uint8_t>{126, 126, 7, 0}));
-  EXPECT_TRUE(fs::is_directory(dir_ / "VORL13.PAR.tmp"));
-  // The target is a non-empty directory: the rename cannot replace it.
-  const fs::path memory = dir_ / "MEMORY";
-  fs::create_directories(memory / "inside");
-  EXPECT_FALSE(WriteFileAtomic(memory, {9}));
-  EXPECT_FALSE(fs::exists(dir_ / "MEMORY.tmp"));
-  EXPECT_TRUE(fs::is_directory(memory / "inside"));
-  EXPECT_FALSE(FileExists(memory));
-  EXPECT_FALSE(ReadFile(memory).has_value());
-  EXPECT_FALSE(WriteFileAtomic(dir_ / "nowhere" / "x.T13", {1}));
-  EXPECT_FALSE(fs::exists(dir_ / "nowhere"));
+// What stands under a name that is no file is not read, and nothing waits.
+TEST_F(FilesTest, OnlyRegularFilesAreReadAndNeverWholeIfLong) {
+  fs::create_directory(dir_ / "MEMORY");
+  const vorlanz::testing::Fifo fifo(dir_ / "FIFO.T13");
+  std::ofstream(dir_ / "ABC.T13") << "abcdef";
+  fs::create_symlink("ABC.T13", dir_ / "LINK.T13");
+  const fs::path huge = dir_ / "HUGE.T13";
+  std::ofstream(huge) << "xyz";
+  fs::resize_file(huge, 5ull << 30);  // sparse: it costs no disk
+
+  const struct {
+    fs::path path;
+    bool exists;
+    std::optional<Bytes> read;
+  } cases[] = {
+      {dir_ / "MEMORY", true, std::nullopt},
+      {dir_ / "FIFO.T13", true, std::nullopt},
+      {"/dev/zero", true, std::nullopt},
+      {dir_ / "NONE.T13", false, std::nullopt},
+      {dir_ / "LINK.T13", true, Bytes{'a', 'b', 'c', 'd'}},
+      {huge, true, Bytes{'x', 'y', 'z', 0}},
+  };
+  for (const auto& c : cases) {
+    const long peak = vorlanz::testing::PeakMemory();
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(FileExists(c.path), c.exists) << c.path;
+    EXPECT_EQ(ReadFile(c.path, 4), c.read) << c.path;
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1)) << c.path;
+    EXPECT_LT(vorlanz::testing::PeakMemory() - peak, 16l << 20) << c.path;
+  }
+  const auto start_of_huge = ReadFile(huge, 2098);
+  ASSERT_TRUE(start_of_huge);
+  EXPECT_EQ(start_of_huge->size(), 2098u);
 }
 
 }  // namespace

@@ -6,7 +6,15 @@
 namespace vorlanz {
 
 std::string FileAlertText(std::string_view path, std::string_view reason) {
-  return "Die Datei|" + ShortenedPath(path, kShownPathWidth) + "|" + std::string(reason);
+  std::string shown;
+  for (const char c : ShortenedPath(path, kShownPathWidth)) {
+    if (c == '|') {
+      shown += "¦";
+    } else {
+      shown += c;
+    }
+  }
+  return "Die Datei|" + shown + "|" + std::string(reason);
 }
 
 std::string LoadProblemText(const DataFileProblem& problem) {
