@@ -1,11 +1,15 @@
 #include "platform/qt_printer.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinterInfo>
+
+#include "platform/whole_pdf.h"
 
 namespace vorlanz::platform {
 
@@ -90,9 +94,20 @@ bool MarkPrinter::Print(std::string_view text, const std::vector<PrintMark>& mar
   for (const PrintMark& at : marks) {
     painter.drawText(QPointF(at.x_mm * dots_per_mm, at.y_mm * dots_per_mm + ascent), mark);
   }
-  const bool done = painter.end();
-  printer_.reset();
-  return done;
+  return Finish(painter);
+}
+
+bool MarkPrinter::Finish(QPainter& painter) {
+  const bool ended = painter.end();
+  const std::unique_ptr<QPrinter> printer = std::move(printer_);
+  const bool printed = ended && printer->printerState() != QPrinter::Error;
+  if (printer->outputFormat() != QPrinter::PdfFormat || printer->outputFileName().isEmpty()) {
+    return printed;
+  }
+  const QString file = printer->outputFileName();
+  if (printed && IsWholePdf(file.toStdString())) return true;
+  if (QFileInfo(file).isFile()) QFile::remove(file);
+  return false;
 }
 
 }  // namespace vorlanz::platform

@@ -3,6 +3,7 @@
 // One page of text marks through a QPrinter: the system's default printer,
 // or the one the user picks in the print dialog, or (for tests) a PDF file.
 
+#include <QPainter>
 #include <QPrinter>
 #include <QString>
 #include <QWidget>
@@ -28,6 +29,10 @@ class MarkPrinter {
  private:
   // The printer to use, or nothing when the user cancelled the choice.
   std::unique_ptr<QPrinter> ChoosePrinter(const QString& document);
+  // Ends the page and the document and drops the printer. False when the
+  // painter or the printer failed, or when a print into a file did not
+  // leave a whole PDF file there; such a broken file is removed.
+  bool Finish(QPainter& painter);
 
   QWidget* owner_;
   QString file_;

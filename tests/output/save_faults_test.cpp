@@ -9,8 +9,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <map>
-#include <sstream>
 #include <string>
 
 #include "model/pool_data.h"
@@ -18,6 +16,7 @@
 #include "output/logic/data_codec.h"
 #include "output/parameter_file.h"
 #include "support/file_faults.h"
+#include "support/file_tree.h"
 #include "support/screen_test.h"
 #include "support/temp_dir.h"
 #include "widgets/alert_box.h"
@@ -26,36 +25,8 @@ namespace vorlanz {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Every name under the folder: its kind, its permissions and its content
-// (a link: where it points).
-struct Entry {
-  char kind;  // 'f' file, 'd' folder, 'l' link
-  unsigned mode;
-  std::string content;
-  bool operator==(const Entry&) const = default;
-};
-using Tree = std::map<std::string, Entry>;
-
-Tree Snapshot(const fs::path& root) {
-  Tree tree;
-  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
-    const std::string name = entry.path().lexically_relative(root).string();
-    const fs::file_status status = entry.symlink_status();
-    const auto mode = static_cast<unsigned>(status.permissions());
-    if (fs::is_symlink(status)) {
-      tree[name] = {'l', 0, fs::read_symlink(entry.path()).string()};
-    } else if (fs::is_directory(status)) {
-      tree[name] = {'d', mode, {}};
-    } else {
-      std::ifstream in(entry.path(), std::ios::binary);
-      std::stringstream content;
-      content << in.rdbuf();
-      tree[name] = {'f', mode, content.str()};
-    }
-  }
-  return tree;
-}
+using vorlanz::testing::Snapshot;
+using vorlanz::testing::Tree;
 
 void Write(const fs::path& path, const std::string& content, fs::perms mode = fs::perms(0644)) {
   std::ofstream(path, std::ios::binary) << content;

@@ -1,4 +1,5 @@
 #include "platform/files.h"
+#include "platform/whole_pdf.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -75,6 +76,30 @@ TEST_F(FilesTest, OnlyRegularFilesAreReadAndNeverWholeIfLong) {
   const auto start_of_huge = ReadFile(huge, 2098);
   ASSERT_TRUE(start_of_huge);
   EXPECT_EQ(start_of_huge->size(), 2098u);
+}
+
+// A print into a file is whole only with the end mark of its format.
+TEST_F(FilesTest, AWholePdfEndsWithItsEndMark) {
+  const std::string whole = "%PDF-1.4\n1 0 obj\n<<>>\nendobj\nstartxref\n9\n%%EOF\n";
+  const struct {
+    const char* name;
+    std::string content;
+    bool whole;
+  } cases[] = {
+      {"whole", whole, true},
+      {"without the last line break", whole.substr(0, whole.size() - 1), true},
+      {"cut in the end mark", whole.substr(0, whole.size() - 2), false},
+      {"cut after the header", whole.substr(0, 9), false},
+      {"empty", "", false},
+  };
+  for (const auto& c : cases) {
+    std::ofstream(c.name, std::ios::binary) << c.content;
+    EXPECT_EQ(IsWholePdf(c.name), c.whole) << c.name;
+  }
+  fs::create_directory("folder.pdf");
+  EXPECT_FALSE(IsWholePdf("folder.pdf"));
+  EXPECT_FALSE(IsWholePdf("/dev/full"));
+  EXPECT_FALSE(IsWholePdf("missing.pdf"));
 }
 
 }  // namespace
