@@ -42,15 +42,7 @@ TEST_F(PrintFaultsTest, AFailingPrinterIsTold) {
 
 // The real printer code printing into a PDF file.
 TEST(PrintIntoFile, AFileThatIsNotWholeAfterwardsIsAFailedPrint) {
-  std::string why_not;
-  switch (vorlanz::testing::RunAsOrdinaryUser(why_not)) {
-    case vorlanz::testing::UserRun::Impossible:
-      GTEST_SKIP() << why_not;
-    case vorlanz::testing::UserRun::DoneAsNobody:
-      return;
-    case vorlanz::testing::UserRun::Here:
-      break;
-  }
+  VORLANZ_AS_ORDINARY_USER();
   const struct {
     const char* name;
     std::function<void()> make;

@@ -66,15 +66,7 @@ class SaveFaultsTest : public ScreenTest {
 };
 
 TEST_F(SaveFaultsTest, EveryFaultIsToldAndLeavesTheFilesAsTheyWere) {
-  std::string why_not;
-  switch (vorlanz::testing::RunAsOrdinaryUser(why_not)) {
-    case vorlanz::testing::UserRun::Impossible:
-      GTEST_SKIP() << why_not;
-    case vorlanz::testing::UserRun::DoneAsNobody:
-      return;
-    case vorlanz::testing::UserRun::Here:
-      break;
-  }
+  VORLANZ_AS_ORDINARY_USER();
   ::umask(022);
   const SavedFile files[] = {
       {"MEMORY/ABC.T13", "MEMORY",

@@ -48,6 +48,16 @@ class Fifo {
 enum class UserRun { Here, DoneAsNobody, Impossible };
 UserRun RunAsOrdinaryUser(std::string& why_not);
 
+// The first line of a test of permissions: as root it ends the test here,
+// after running it as nobody, or skips it when that is impossible.
+#define VORLANZ_AS_ORDINARY_USER()                                               \
+  do {                                                                           \
+    std::string why_not;                                                         \
+    const auto run = ::vorlanz::testing::RunAsOrdinaryUser(why_not);             \
+    if (run == ::vorlanz::testing::UserRun::Impossible) GTEST_SKIP() << why_not; \
+    if (run == ::vorlanz::testing::UserRun::DoneAsNobody) return;                \
+  } while (false)
+
 // The memory this process has held at its peak, in bytes.
 long PeakMemory();
 
