@@ -143,7 +143,10 @@ class OddsDialog {
     const std::string path = os_.ChooseFile(
         {platform::FileChoice::Purpose::Open, "Quoten laden", "", "*.txt *.csv", ""});
     if (path.empty()) return;
-    const auto bytes = platform::ReadFile(path);
+    // Thirteen lines of odds, with headings and team names, fit many times
+    // over; whatever a larger file holds beyond is not read.
+    constexpr std::size_t kMostOddsFileBytes = 64 * 1024;
+    const auto bytes = platform::ReadFile(platform::PathFromUtf8(path), kMostOddsFileBytes);
     if (!bytes) {
       Tell("Die Datei kann nicht|gelesen werden!");
       return;

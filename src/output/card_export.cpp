@@ -5,6 +5,7 @@
 
 #include "calc/card_choice.h"
 #include "model/pool_data.h"
+#include "output/file_alert.h"
 #include "output/logic/data_file_messages.h"
 #include "output/logic/data_file_name.h"
 #include "output/logic/tip_export.h"
@@ -46,15 +47,17 @@ void ExportCards() {
                                           "", "*.csv", ProposedName(*choice)});
   if (path.empty()) return;
   const std::string csv = TipCsv(pool, cards);
-  if (!platform::WriteFileAtomic(path, std::vector<std::uint8_t>(csv.begin(), csv.end()))) {
-    AlertBox(1, 0, 0, FileAlertText(path, kCannotWrite), 1, "_OK");
+  const platform::WriteResult written = platform::WriteFileAtomic(
+      platform::PathFromUtf8(path), std::vector<std::uint8_t>(csv.begin(), csv.end()));
+  if (!written) {
+    ReportFileProblem(path, WriteFaultText(written));
     return;
   }
   platform::CurrentClipboard().SetText(TipRowsText(pool, cards));
   const std::size_t rows = cards.size() * kRowCount;
   AlertBox(1, 0, 0,
-           std::to_string(rows) + " Reihen stehen jetzt in|" +
-               ShortenedPath(NamePart(path), kShownPathWidth) + "|und in der Zwischenablage.",
+           std::to_string(rows) + " Reihen stehen jetzt in|" + ShownFileName(NamePart(path)) +
+               "|und in der Zwischenablage.",
            1, "_OK");
 }
 

@@ -281,7 +281,8 @@ class Platform {
                                               double page_width_mm, double page_height_mm) = 0;
   // Prints the text at every mark (millimetres from the top left of the
   // printable area) on the page begun and ends the document; false when the
-  // printer failed.
+  // print was not made: the printer failed, or the file printed into is not
+  // a whole document afterwards (it is then removed).
   virtual bool PrintMarks(std::string_view text, const std::vector<PrintMark>& marks) = 0;
   // Drops a begun print without printing anything.
   virtual void CancelPrint() = 0;
