@@ -2,12 +2,16 @@
 # Debian packages the build needs first (when run as root).
 BUILD     ?= build
 ASAN_BUILD ?= build-asan
+WINDOWS_BUILD ?= build-windows
 JOBS      ?= $(shell nproc)
 DEB_PACKAGES := cmake g++ make qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev \
                 libbenchmark-dev fonts-dejavu-core qt6-translations-l10n \
-                fonts-liberation poppler-utils xvfb xdotool x11-apps
+                fonts-liberation poppler-utils xvfb xdotool x11-apps \
+                desktop-file-utils appstream lintian dpkg-dev file \
+                g++-mingw-w64-x86-64-posix googletest wine wine64
 
-.PHONY: all deps build run test test-asan bench format clean example-data fuzz
+.PHONY: all deps build run test test-asan test-windows-core bench format clean example-data \
+        fuzz package icons
 
 all: build
 
@@ -52,6 +56,25 @@ test-asan: deps
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
 	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
+# The Debian package, build/vorlanz_<version>-1_amd64.deb.
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+# model/ and the logic/ folders with their tests, built for 64-bit Windows
+# with MinGW-w64 and run under Wine in a Wine folder of the build's own.
+WINE_ENV = WINEPREFIX=$(abspath $(WINDOWS_BUILD))/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+test-windows-core: deps
+	cmake --preset windows-core -B $(WINDOWS_BUILD)
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+	$(WINE_ENV) wineboot --init
+	cd $(WINDOWS_BUILD) && $(WINE_ENV) ctest --output-on-failure -j $(JOBS)
+
+# The hicolor icons from the scalable one (needs librsvg2-bin).
+ICON_SIZES := 16 24 32 48 64 128 256
+icons:
+	for s in $(ICON_SIZES); do mkdir -p packaging/icons/$$s; \
+	  rsvg-convert -w $$s -h $$s packaging/vorlanz.svg -o packaging/icons/$$s/vorlanz.png; done
+
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do QT_QPA_PLATFORM=offscreen $$b; done
 
@@ -67,4 +90,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(WINDOWS_BUILD)

@@ -5,6 +5,7 @@
 #include "platform/document_printer.h"
 #include "platform/platform.h"
 #include "platform/preview.h"
+#include "platform/qt_clipboard.h"
 #include "platform/qt_document_printer.h"
 #include "platform/qt_platform.h"
 #include "platform/qt_preview.h"
@@ -23,6 +24,8 @@ int main(int argc, char** argv) {
   vorlanz::platform::InstallDocumentPrinter(&document_printer);
   vorlanz::platform::QtPreview preview;
   vorlanz::platform::InstallPreview(&preview);
+  vorlanz::platform::QtClipboard clipboard;
+  vorlanz::platform::InstallClipboard(&clipboard);
   vorlanz::RunProgram();
   return 0;
 }

@@ -157,7 +157,7 @@ void TestRun() {
   const PackedTipSet tips = PackTipSet(pool.TipRows);
   PollClock clock;
   RowFigures errors{};
-  for (long series = 1;; ++series) {
+  for (std::int64_t series = 1;; ++series) {
     errors = PlayRandomSeries(pool, tips, ProcessRandom());
     const bool due = clock.Due();
     if (due) {

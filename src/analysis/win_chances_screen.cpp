@@ -53,11 +53,7 @@ std::string PointsText(const WinChances& figures) {
 }
 
 void DrawFrame(bool official) {
-  ClearArea(0, 0, 787, 394);
-  DrawStatusLine();
-  SelectFont(16);
-  SetColours(kBlack, kLightGrey);
-  DrawText(152, 10, "Gewinnchancen der Tipp-Scheine");
+  OpenTitledScreen("Gewinnchancen der Tipp-Scheine");
   DrawChartAxisLabels();
   DrawText(1, kHeaderY, "Nr.     I.  I-II. I-III.  I-IV. %");
   DrawText(kPointsHeaderX, kHeaderY, "Punkte je Reihe / je Runde");

@@ -51,6 +51,14 @@ void DrawStatusLine() {
   DrawText(710, 400, "F1=HILFE");
 }
 
+void OpenTitledScreen(std::string_view title) {
+  ClearArea(0, 0, 787, 394);
+  DrawStatusLine();
+  SelectFont(16);
+  SetColours(kBlack, kLightGrey);
+  DrawText(152, 10, title);
+}
+
 void DrawMainScreen() {
   // Whatever the screen before it left: copy mode, opaque, a solid pen.
   SetColours(kBlack, kLightGrey);

@@ -5,6 +5,7 @@
 // every call; nothing of it is kept between calls.
 
 #include <cstdint>
+#include <string_view>
 
 namespace vorlanz {
 
@@ -19,6 +20,10 @@ inline constexpr std::uint8_t StatusBlankWidth = 41;
 
 void DrawMainScreen();
 void DrawStatusLine();
+// Clears the main screen above the status line, redraws the status line and
+// writes a full-screen view's title in font 16, black on light grey, at
+// (152, 10); font 16 stays selected.
+void OpenTitledScreen(std::string_view title);
 // Fills the rectangle, both corners included, with the light-grey face.
 void ClearArea(int x1, int y1, int x2, int y2);
 // Wipes the band above the header line (y 0 to 38) from x1 to x2, both

@@ -1,5 +1,6 @@
 #include "calc/card_choice.h"
 
+#include <optional>
 #include <string>
 
 #include "board/main_screen.h"
@@ -18,7 +19,11 @@ namespace vorlanz {
 namespace {
 
 constexpr const char* kCardTabs = "_0|_1|_2|_3|_4|_5|_6|_7|_8|_9|";
+constexpr const char* kCardAndAllTabs = "_0|_1|_2|_3|_4|_5|_6|_7|_8|_9|_alle|";
 constexpr int kCardTabCount = 10;
+constexpr int kAllTab = kCardTabCount + 1;
+// Beside the eleventh tab the card's number moves right.
+constexpr int kNumberXBesideAll = 298;
 constexpr int kWindowWidth = RightPanelX - 20;
 // Tall enough that the separator above the buttons lies below the preview's
 // bottom line.
@@ -49,15 +54,18 @@ std::string NextDialogKey() {
 }
 
 // The card of the shown tab (tab 1 is card 0) is the one looked at last.
-void ShowTabCard() {
+void ShowTabCard(bool with_all) {
+  if (Dialog().CurrentTab == kAllTab) {
+    ShowAllCards(kNumberXBesideAll);
+    return;
+  }
   const int card = Dialog().CurrentTab - 1;
   Pool().LoadedCard = static_cast<std::int16_t>(card);
-  ShowCard(card);
+  ShowCard(card, with_all ? kNumberXBesideAll : kCardNumberX);
 }
 
-}  // namespace
-
-void ChooseCard(std::string_view help_topic) {
+// Runs the choice; on OK the chosen tab, after a cancel 0.
+int RunCardChoice(bool with_all, std::string_view help_topic) {
   platform::Platform& os = platform::Current();
   PoolData& pool = Pool();
   DialogState& dialog = Dialog();
@@ -71,21 +79,23 @@ void ChooseCard(std::string_view help_topic) {
 
   dialog.CurrentTab = pool.ChosenCard + 1;
   dialog.TabIndex = dialog.CurrentTab;
-  dialog.TabItems = kCardTabs;
+  dialog.TabItems = with_all ? kCardAndAllTabs : kCardTabs;
   DrawTabDialogFrame(width, height, 12, -89, 11);
-  ShowTabCard();
+  ShowTabCard(with_all);
 
+  const int last_tab = with_all ? kAllTab : kCardTabCount;
   do {
     dialog.HelpTopic = std::string(help_topic);
     dialog.DialogKey = NextDialogKey();
     DialogInputStep();
-    if (dialog.TabIndex >= 1 && dialog.TabIndex <= kCardTabCount && dialog.TabChanged) {
-      ShowTabCard();
+    if (dialog.TabIndex >= 1 && dialog.TabIndex <= last_tab && dialog.TabChanged) {
+      ShowTabCard(with_all);
     }
   } while (!dialog.LeaveFlag && dialog.DialogKey != "O");
 
+  int chosen = 0;
   if (dialog.DialogKey == "O") {
-    pool.ChosenCard = static_cast<std::int16_t>(dialog.CurrentTab - 1);
+    chosen = dialog.CurrentTab;
     DrawTabDialogButton(false, 1);
   } else if (dialog.DialogKey == "A" || dialog.DialogKey.empty()) {
     DrawTabDialogButton(true, 1);
@@ -94,6 +104,22 @@ void ChooseCard(std::string_view help_topic) {
   EndTabDialog();
   os.CloseWindow(window);
   os.SelectWindow(platform::kMainWindow);
+  return chosen;
+}
+
+}  // namespace
+
+void ChooseCard(std::string_view help_topic) {
+  const int tab = RunCardChoice(false, help_topic);
+  if (tab != 0) Pool().ChosenCard = static_cast<std::int16_t>(tab - 1);
+}
+
+std::optional<int> ChooseCardOrAll(std::string_view help_topic) {
+  const int tab = RunCardChoice(true, help_topic);
+  if (tab == 0) return std::nullopt;
+  if (tab == kAllTab) return kAllCards;
+  Pool().ChosenCard = static_cast<std::int16_t>(tab - 1);
+  return tab - 1;
 }
 
 }  // namespace vorlanz

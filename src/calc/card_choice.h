@@ -2,6 +2,7 @@
 
 // The choice of one of the ten cards (0 to 9) on which tip sets are kept.
 
+#include <optional>
 #include <string_view>
 
 #include "model/help_topics.h"
@@ -18,5 +19,11 @@ inline constexpr const char* kFreeCardText = "Diese Karteikarte ist noch frei!";
 // ChosenCard as it was. Free and occupied cards can both be chosen. F1
 // opens the help at `help_topic`.
 void ChooseCard(std::string_view help_topic = help::kCardChoice);
+
+// The card choice with an eleventh tab "alle" (hot key A) after the ten
+// cards, whose preview names the occupied cards. Gives the chosen card, which
+// also becomes ChosenCard, or kAllCards; nothing after a cancel.
+inline constexpr int kAllCards = -1;
+std::optional<int> ChooseCardOrAll(std::string_view help_topic = help::kCardChoice);
 
 }  // namespace vorlanz

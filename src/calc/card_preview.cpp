@@ -53,19 +53,40 @@ void DrawComparison(const PoolData& pool, int card) {
   }
 }
 
-void DrawFreeCard() {
+void ClearPreview() {
   FillArea(16, 42, 410, 288, kLightGrey);
   SetColours(kBlack, kLightGrey);
-  DrawText(64, 128, std::string("   ") + kFreeCardText + "   ");
   DrawText(24, kWinLine, Blanks(38));
+}
+
+void DrawFreeCard() {
+  ClearPreview();
+  DrawText(64, 128, std::string("   ") + kFreeCardText + "   ");
 }
 
 }  // namespace
 
-void ShowCard(int card) {
+void ShowAllCards(int number_x) {
   const PoolData& pool = Pool();
   UseScreenText();
-  DrawText(282, 15, "Tipp-Nr.: " + Cells(card, 1));
+  DrawText(number_x, 15, "Tipp-Nr.: alle");
+  ClearPreview();
+  std::string occupied;
+  for (int card = 0; card <= kLastCard; ++card) {
+    if (IsSet(pool.CardOccupied[card])) occupied += Cells(card, 1) + " ";
+  }
+  if (occupied.empty()) {
+    DrawText(64, 128, "   Keine Karteikarte ist belegt!   ");
+  } else {
+    DrawText(64, 120, "Alle belegten Karteikarten:");
+    DrawText(64, 144, occupied);
+  }
+}
+
+void ShowCard(int card, int number_x) {
+  const PoolData& pool = Pool();
+  UseScreenText();
+  DrawText(number_x, 15, "Tipp-Nr.: " + Cells(card, 1) + "   ");
   if (IsSet(pool.CardOccupied[card])) {
     DrawStoredRows(pool, card);
     if (IsSet(pool.CompareMode)) DrawComparison(pool, card);

@@ -8,6 +8,11 @@ namespace vorlanz {
 // figures, or a note that the card is free.
 // While CompareMode is set, the bottom line gives each stored row's distance
 // to the nearest row of the current tip set.
-void ShowCard(int card);
+// The card's number stands at (number_x, 15), beside the tab row.
+inline constexpr int kCardNumberX = 282;
+void ShowCard(int card, int number_x = kCardNumberX);
+
+// The preview of all cards at once: which of them hold a tip set.
+void ShowAllCards(int number_x);
 
 }  // namespace vorlanz

@@ -66,12 +66,10 @@ void ShowWeightFields(int tab) {
   }
 }
 
-}  // namespace
-
-void EnterForecast(int kind) {
+// Runs the entry on the edit copies as they are.
+void RunForecastEntry(int kind) {
   PoolData& pool = Pool();
   EntryWindow entry = OpenEntryWindow(ForecastLayout(), kind);
-  LoadForecastEdits(pool);
   RunEntryDialog(
       entry, ForecastLayout(),
       {.create = CreateWeightFields, .store = StoreWeightFields, .show = ShowWeightFields});
@@ -82,6 +80,20 @@ void EnterForecast(int kind) {
   }
   CloseEntryWindow(entry);
   if (confirmed) DrawForecastColumns();
+}
+
+}  // namespace
+
+void EnterForecast(int kind) {
+  LoadForecastEdits(Pool());
+  RunForecastEntry(kind);
+}
+
+void EnterForecastFrom(const MatchTable& own) {
+  PoolData& pool = Pool();
+  LoadForecastEdits(pool);
+  for (int m = 1; m <= kMatchCount; ++m) pool.OwnForecastEdit[m] = own[m];
+  RunForecastEntry(kOwnForecastTab);
 }
 
 }  // namespace vorlanz

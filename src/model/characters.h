@@ -31,4 +31,13 @@ char32_t UpperCase(char32_t code_point);
 // The text with each character upper-cased.
 std::string UpperCaseText(std::string_view utf8);
 
+// The characters of numbers typed into fields: decimal digits, and the
+// blanks and tabs that may stand around them.
+inline bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+inline bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+
 }  // namespace vorlanz

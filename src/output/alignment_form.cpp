@@ -2,9 +2,9 @@
 
 #include "model/help_topics.h"
 #include "model/pool_data.h"
-#include "output/control_layout.h"
 #include "output/logic/alignment_text.h"
 #include "output/parameter_file.h"
+#include "widgets/control_layout.h"
 #include "widgets/dialog_input.h"
 
 namespace vorlanz {

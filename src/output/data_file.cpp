@@ -1,18 +1,16 @@
 #include "output/data_file.h"
 
-#include <filesystem>
 #include <string>
-#include <string_view>
-#include <system_error>
 
 #include "board/main_screen.h"
 #include "model/pool_data.h"
+#include "output/file_alert.h"
 #include "output/logic/data_codec.h"
+#include "output/logic/data_file_layout.h"
 #include "output/logic/data_file_messages.h"
 #include "output/logic/data_file_name.h"
 #include "platform/files.h"
 #include "platform/platform.h"
-#include "widgets/alert_box.h"
 #include "widgets/primitives.h"
 
 namespace vorlanz {
@@ -29,15 +27,8 @@ void ChooseDataFile(platform::FileChoice::Purpose purpose, const char* title) {
       {purpose, title, kDataFolder, kDataPattern, NamePart(pool.DataFileName)});
 }
 
-void ReportFileProblem(const std::string& path, std::string_view reason) {
-  std::error_code no_directory;
-  const std::filesystem::path here = std::filesystem::current_path(no_directory);
-  const std::string shown = std::filesystem::path(path).lexically_proximate(here).string();
-  AlertBox(1, 0, 0, FileAlertText(shown, reason), 1, "_OK");
-}
-
 void ReadDataFile(const std::string& path) {
-  const auto bytes = platform::ReadFile(path);
+  const auto bytes = platform::ReadFile(platform::PathFromUtf8(path), data_file::kReadSize);
   if (!bytes) {
     ReportFileProblem(path, kCannotRead);
     return;
@@ -57,16 +48,16 @@ void SaveData() {
   ChooseDataFile(platform::FileChoice::Purpose::Save, "Daten speichern");
   const std::string& path = Pool().DataFileName;
   if (path.empty()) return;
-  if (!platform::WriteFileAtomic(path, EncodeDataFile(Pool()))) {
-    ReportFileProblem(path, kCannotWrite);
-  }
+  const platform::WriteResult written =
+      platform::WriteFileAtomic(platform::PathFromUtf8(path), EncodeDataFile(Pool()));
+  if (!written) ReportFileProblem(path, WriteFaultText(written));
 }
 
 void LoadData() {
   SelectFont(16);
   ChooseDataFile(platform::FileChoice::Purpose::Open, "Daten laden");
   const std::string path = Pool().DataFileName;
-  if (!path.empty() && platform::FileExists(path)) ReadDataFile(path);
+  if (!path.empty() && platform::FileExists(platform::PathFromUtf8(path))) ReadDataFile(path);
   ResetContestStandings(Pool());
 }
 

@@ -5,11 +5,11 @@
 #include "model/pool_data.h"
 #include "output/alignment_form.h"
 #include "output/bundesland_mark.h"
-#include "output/control_layout.h"
 #include "output/logic/federal_states.h"
 #include "output/slip_preview.h"
 #include "output/slip_print.h"
 #include "widgets/alert_box.h"
+#include "widgets/control_layout.h"
 #include "widgets/dialog_input.h"
 #include "widgets/dialog_state.h"
 
@@ -46,16 +46,6 @@ void TakeState(platform::WindowId dialog) {
   if (picked < 0 || picked >= static_cast<int>(kFederalStates.size())) return;
   Pool().Bundesland = static_cast<std::int16_t>(picked);
   MarkBundesland();
-}
-
-// Runs something over the hidden dialog and shows it again.
-template <typename Action>
-void WhileHidden(platform::WindowId dialog, Action action) {
-  platform::Platform& os = platform::Current();
-  os.ShowDialog(dialog, false);
-  FlushInput();
-  action();
-  os.ShowDialog(dialog, true);
 }
 
 void RunDialog(platform::WindowId dialog) {

@@ -1,55 +1,40 @@
 #include "platform/files.h"
+#include "platform/link_target.h"
 
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace vorlanz::platform {
 
-bool FileExists(const std::filesystem::path& path) {
-  std::error_code error;
-  return std::filesystem::is_regular_file(path, error);
+namespace fs = std::filesystem;
+
+fs::path PathFromUtf8(std::string_view text) {
+  return fs::path(std::u8string(text.begin(), text.end()));
 }
 
-std::optional<std::vector<std::uint8_t>> ReadFile(const std::filesystem::path& path) {
-  if (!FileExists(path)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                  std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
-  return bytes;
+std::string Utf8FromPath(const fs::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
 }
 
-bool WriteFileAtomic(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
-  std::filesystem::path temporary = path;
-  temporary += ".tmp";
+bool FileExists(const fs::path& path) {
   std::error_code error;
-  bool written = false;
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (out) {
-      out.write(reinterpret_cast<const char*>(bytes.data()),
-                static_cast<std::streamsize>(bytes.size()));
-      out.close();
-      written = !out.fail();
-    }
-  }
-  if (written) {
-    std::filesystem::rename(temporary, path, error);
-    if (!error) return true;
-  }
-  // Only a file of our own making is removed, never what stands in its way.
-  if (std::filesystem::is_regular_file(temporary, error)) {
-    std::filesystem::remove(temporary, error);
-  }
-  return false;
+  return fs::exists(path, error);
 }
 
-bool EnsureDirectory(const std::filesystem::path& path) {
+bool EnsureDirectory(const fs::path& path) {
   std::error_code error;
-  std::filesystem::create_directories(path, error);
-  return std::filesystem::is_directory(path, error);
+  fs::create_directories(path, error);
+  return fs::is_directory(path, error);
+}
+
+fs::path LinkTarget(fs::path path) {
+  std::error_code error;
+  for (int hop = 0; hop < kMostLinks && fs::is_symlink(fs::symlink_status(path, error)); ++hop) {
+    const fs::path points_at = fs::read_symlink(path, error);
+    if (error) break;
+    path = points_at.is_absolute() ? points_at : path.parent_path() / points_at;
+  }
+  return path;
 }
 
 }  // namespace vorlanz::platform

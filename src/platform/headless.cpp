@@ -548,6 +548,10 @@ std::optional<PrintArea> HeadlessPlatform::BeginPrint(std::string_view document,
 
 bool HeadlessPlatform::PrintMarks(std::string_view text, const std::vector<PrintMark>& marks) {
   if (!begun_) throw std::logic_error("PrintMarks: no print begun");
+  if (printer_broken_) {
+    begun_.reset();
+    return false;
+  }
   begun_->text = std::string(text);
   begun_->marks = marks;
   printed_.push_back(std::move(*begun_));

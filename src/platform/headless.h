@@ -85,6 +85,9 @@ class HeadlessPlatform : public Platform {
   // What the printer choice answers from now on: the printable area, or a
   // cancelled choice. Unset, the whole page asked for is printable.
   void AnswerPrinterChoice(std::optional<PrintArea> area) { printer_answer_ = area; }
+  // From now on every print fails as a broken printer or a full disk would:
+  // nothing is printed and PrintMarks says so.
+  void BreakPrinter() { printer_broken_ = true; }
   // Drops what is left of the script.
   void Clear() { script_.clear(); }
   bool ScriptDone() const { return script_.empty(); }
@@ -255,6 +258,7 @@ class HeadlessPlatform : public Platform {
   std::optional<PrintedPage> begun_;
   std::vector<PrintedPage> printed_;
   int printer_choices_ = 0;
+  bool printer_broken_ = false;
 };
 
 }  // namespace vorlanz::platform

@@ -124,6 +124,7 @@ struct DialogControl {
     RadioButton,  // checked only by the program (SetChecked)
     ScrollBar,    // horizontal; `minimum` .. `maximum`
     NumberField,  // an edit field for numbers `minimum` .. `maximum` / 10^`decimals`
+    TextField,    // an edit field for any text, pasted line breaks kept
     EtchedFrame,  // a sunken group frame; x, y, width, height are its rectangle
   };
   Kind kind = Kind::Label;
@@ -263,9 +264,10 @@ class Platform {
   // the main window and the windows inside it waits while it is shown (the
   // help stays usable). A click on a push or radio
   // button, a moved scroll bar, a picked list entry and text typed into a
-  // number field send a Command event with the control's id (window = the
-  // dialog); the close box sends a Close event. Values set by the program
-  // send nothing. CloseWindow closes it.
+  // number or text field send a Command event with the control's id (window =
+  // the dialog); the close box sends a Close event. Values set by the program
+  // send nothing. CloseWindow closes it. The texts are those of the fields
+  // and of labels with an id.
   virtual WindowId OpenDialog(const DialogLayout& layout) = 0;
   virtual void ShowDialog(WindowId dialog, bool visible) = 0;
   virtual void AddListItem(WindowId dialog, int control, std::string_view text) = 0;
@@ -287,7 +289,8 @@ class Platform {
                                               double page_width_mm, double page_height_mm) = 0;
   // Prints the text at every mark (millimetres from the top left of the
   // printable area) on the page begun and ends the document; false when the
-  // printer failed.
+  // print was not made: the printer failed, or the file printed into is not
+  // a whole document afterwards (it is then removed).
   virtual bool PrintMarks(std::string_view text, const std::vector<PrintMark>& marks) = 0;
   // Drops a begun print without printing anything.
   virtual void CancelPrint() = 0;

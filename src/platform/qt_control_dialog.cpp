@@ -122,6 +122,15 @@ QWidget* ControlDialog::MakeControl(const DialogControl& control) {
       widget = edit;
       break;
     }
+    case Kind::TextField: {
+      // A pasted block keeps its line breaks in the text; the field shows
+      // them as blanks.
+      auto* edit = new QLineEdit(text, this);
+      edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      connect(edit, &QLineEdit::textEdited, this, [this, id] { SendCommand(id); });
+      widget = edit;
+      break;
+    }
   }
   widget->setGeometry(control.x, control.y, control.width, control.height);
   return widget;

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -761,13 +762,19 @@ int QtPlatform::ControlValue(WindowId dialog, int control) {
 }
 
 void QtPlatform::SetControlText(WindowId dialog, int control, std::string_view text) {
-  auto* edit = qobject_cast<QLineEdit*>(impl_->DialogAt(dialog, "SetControlText").Control(control));
-  if (edit != nullptr) edit->setText(ToQString(text));
+  QWidget* widget = impl_->DialogAt(dialog, "SetControlText").Control(control);
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->setText(ToQString(text));
+  if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setText(ToQString(text));
+    label->adjustSize();
+  }
 }
 
 std::string QtPlatform::ControlText(WindowId dialog, int control) {
-  auto* edit = qobject_cast<QLineEdit*>(impl_->DialogAt(dialog, "ControlText").Control(control));
-  return edit != nullptr ? edit->text().toStdString() : std::string();
+  QWidget* widget = impl_->DialogAt(dialog, "ControlText").Control(control);
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text().toStdString();
+  if (auto* label = qobject_cast<QLabel*>(widget)) return label->text().toStdString();
+  return {};
 }
 
 // --- Printing ----------------------------------------------------------------

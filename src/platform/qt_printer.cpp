@@ -1,11 +1,15 @@
 #include "platform/qt_printer.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinterInfo>
+
+#include "platform/whole_pdf.h"
 
 namespace vorlanz::platform {
 
@@ -120,9 +124,20 @@ bool MarkPrinter::Paint(const std::function<void(QPainter&, double)>& draw) {
   painter.setPen(Qt::black);
   // The painter's origin is the top left of the printable area.
   draw(painter, printer_->resolution() / kMmPerInch);
-  const bool done = painter.end();
-  printer_.reset();
-  return done;
+  return Finish(painter);
+}
+
+bool MarkPrinter::Finish(QPainter& painter) {
+  const bool ended = painter.end();
+  const std::unique_ptr<QPrinter> printer = std::move(printer_);
+  const bool printed = ended && printer->printerState() != QPrinter::Error;
+  if (printer->outputFormat() != QPrinter::PdfFormat || printer->outputFileName().isEmpty()) {
+    return printed;
+  }
+  const QString file = printer->outputFileName();
+  if (printed && IsWholePdf(file.toStdString())) return true;
+  if (QFileInfo(file).isFile()) QFile::remove(file);
+  return false;
 }
 
 bool MarkPrinter::Print(std::string_view text, const std::vector<PrintMark>& marks) {

@@ -43,6 +43,10 @@ class MarkPrinter {
   std::unique_ptr<QPrinter> PrinterWithoutChoice() const;
   // The printer to use, or nothing when the user cancelled the choice.
   std::unique_ptr<QPrinter> ChoosePrinter(const QString& document);
+  // Ends the page and the document and drops the printer. False when the
+  // painter or the printer failed, or when a print into a file did not
+  // leave a whole PDF file there; such a broken file is removed.
+  bool Finish(QPainter& painter);
 
   QWidget* owner_;
   QString file_;

@@ -11,7 +11,7 @@
 
 namespace vorlanz {
 
-void CalculateCommand() {
+bool PrepareCalculation() {
   PoolData& pool = Pool();
   DialogState& dialog = Dialog();
   dialog.LeaveFlag = false;
@@ -19,20 +19,25 @@ void CalculateCommand() {
   // tells: confirmed, the calculation goes on; cancelled, the command ends.
   if (!IsSet(pool.OwnForecastReady)) {
     EnterForecast(kOwnForecastTab);
-    if (dialog.DialogKey != "O") return;
+    if (dialog.DialogKey != "O") return false;
   }
   if (!IsSet(pool.NormReady)) {
     EnterSeries(kNormTab);
-    if (dialog.DialogKey != "O") return;
+    if (dialog.DialogKey != "O") return false;
   }
   dialog.LeaveFlag = false;
   // Asking for the System-Güte is pointless when nothing can be drawn.
-  if (!CalculationInputsUsable()) return;
+  if (!CalculationInputsUsable()) return false;
 
   AskSystemQuality();
   ShowQualityFigure(pool.SystemQuality);
+  return true;
+}
+
+void CalculateCommand() {
+  if (!PrepareCalculation()) return;
   CalculateTips();
-  if (!dialog.LeaveFlag) CalculationWindow();
+  if (!Dialog().LeaveFlag) CalculationWindow();
 }
 
 }  // namespace vorlanz

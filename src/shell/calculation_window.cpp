@@ -21,6 +21,7 @@
 #include "widgets/dialog_input.h"
 #include "widgets/dialog_state.h"
 #include "widgets/popup_menu.h"
+#include "widgets/screen_text.h"
 
 namespace vorlanz {
 
@@ -33,6 +34,15 @@ constexpr int kMenuMaxX = 550;
 constexpr int kTopRows = 20;
 // Pop-up results from here on mean that nothing was chosen.
 constexpr int kNothingChosen = 20;
+// The note stands in the status line between its name and "F1=HILFE".
+constexpr int kNoteX = 192;
+constexpr int kNoteY = 400;
+
+void DrawNote(std::string_view note) {
+  if (note.empty()) return;
+  UseScreenText();
+  DrawText(kNoteX, kNoteY, note);
+}
 
 // The working quality starts again from the System-Güte.
 void ResetWorkingQuality() {
@@ -158,12 +168,13 @@ std::string ClickedCommand(platform::Point mouse) {
 
 }  // namespace
 
-void CalculationWindow() {
+void CalculationWindow(std::string_view note) {
   platform::Platform& os = platform::Current();
   DialogState& dialog = Dialog();
   // A key counts when it is released; the input discarded after every
   // command takes with it the releases of the keys that answered its
   // dialogs.
+  DrawNote(note);
   for (;;) {
     // The commands' dialogs set topics of their own.
     dialog.HelpTopic = help::kCalculation;
@@ -174,6 +185,7 @@ void CalculationWindow() {
     if (event.kind == platform::EventKind::Repaint) {
       DrawMainScreen();
       DrawTipSet();
+      DrawNote(note);
     }
     std::string calcKey;
     if (event.message() == platform::kMsgKeyUp && event.key != 0) {
@@ -186,6 +198,7 @@ void CalculationWindow() {
       if (buttons > platform::kLeftButton || mouse.y < kTopRows) break;
       calcKey = ClickedCommand(mouse);
     }
+    note = {};
     Dispatch(calcKey);
     FlushInput();
     if (calcKey.empty() || calcKey == "X") break;

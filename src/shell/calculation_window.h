@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 // The command mode after a calculation, or after a stored card was opened:
 // the tip picture stays in view, a left click opens the command menu and a
 // released hot-key letter runs its command directly.
@@ -13,7 +15,8 @@ inline constexpr const char* kCalculationMenu =
 
 // Runs commands until the user leaves: the X key, a right click, a click in
 // the top 20 pixel rows, or a click that chooses no command (at the bottom
-// right after opening the help "Berechnung").
-void CalculationWindow();
+// right after opening the help "Berechnung"). A note about how the tip set
+// came about stands in the status line until the first command runs.
+void CalculationWindow(std::string_view note = {});
 
 }  // namespace vorlanz

@@ -21,6 +21,7 @@ platform::InfoBoxForm InfoForm() {
       {"lbl22", "für die 13er Ergebniswette"},
       {"lbl23", "Tipp-Systeme aus Ihrer Vorlanz: 12 Reihen, gewichtet gelost."},
       {"lbl24", "Zehn Karteikarten für Ihre Tipps,"},
+      {"lbl25", "Optimieren: der beste von 1000 Tipps,"},
       {"lbl26", "Wettstreit und Prüfung der Tipps,"},
       {"lbl27", "Scheindruck für zwölf Bundesländer."},
       {"lbl29", "Hilfe: F1 oder Hilfe › Anleitung"},

@@ -7,9 +7,11 @@
 #include "calc/card_choice.h"
 #include "calc/card_store.h"
 #include "entry/forecast_entry.h"
+#include "entry/odds_entry.h"
 #include "entry/series_entry.h"
 #include "model/help_topics.h"
 #include "model/pool_data.h"
+#include "output/card_export.h"
 #include "output/data_file.h"
 #include "output/parameter_file.h"
 #include "output/slip_print_dialog.h"
@@ -18,6 +20,7 @@
 #include "shell/calculation_window.h"
 #include "shell/info_box.h"
 #include "shell/menu_description.h"
+#include "shell/optimise_command.h"
 #include "shell/startup.h"
 #include "shell/tip_list_command.h"
 #include "widgets/alert_box.h"
@@ -85,6 +88,9 @@ void RunCommand(int id) {
     case command::kOfficialForecast:
       EnterForecast(kOfficialForecastTab);
       break;
+    case command::kOddsForecast:
+      EnterForecastFromOdds();
+      break;
     case command::kLoad:
       LoadData();
       break;
@@ -112,8 +118,14 @@ void RunCommand(int id) {
     case command::kTipList:
       TipListCommand();
       break;
+    case command::kExport:
+      ExportCards();
+      break;
     case command::kWinChances:
       ShowWinChances();
+      break;
+    case command::kOptimise:
+      OptimiseCommand();
       break;
     case command::kGuide:
       platform::Current().ShowHelp(help::kMenuItems);

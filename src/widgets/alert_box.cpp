@@ -21,7 +21,8 @@ constexpr int kChoicePauseMs = 60;
 
 class AlertBoxRun {
  public:
-  AlertBoxRun(const AlertLayout& box, int selection) : box_(box), selection_(selection) {}
+  AlertBoxRun(const AlertLayout& box, int selection, std::string_view help_topic)
+      : box_(box), selection_(selection), help_topic_(help_topic) {}
 
   void Draw();
   int Run();
@@ -40,6 +41,7 @@ class AlertBoxRun {
 
   const AlertLayout& box_;
   int selection_;
+  std::string_view help_topic_;
   platform::SavedArea saved_;
 };
 
@@ -69,6 +71,10 @@ int AlertBoxRun::Run() {
   for (;;) {
     const platform::Event event = os.WaitEvent();
     const bool key_down = event.message() == platform::kMsgKeyDown;
+    if (key_down && event.key == platform::vk::kF1 && !help_topic_.empty()) {
+      ShowHelpTopic(help_topic_);
+      continue;
+    }
     dialog.DialogKey = key_down ? UpperKeyCharacter(event.key) : std::string();
 
     if (dialog.DialogKey == "\x1b" || os.MouseButtons() == platform::kRightButton) {
@@ -111,15 +117,20 @@ int AlertBoxRun::Run() {
 
 }  // namespace
 
-int AlertBox(int centred, int x, int y, std::string_view text, int default_button,
-             std::string_view buttons) {
+int AlertBoxWithHelp(int centred, int x, int y, std::string_view text, int default_button,
+                     std::string_view buttons, std::string_view help_topic) {
   const platform::Surface& screen = CurrentSurface();
   const AlertLayout box =
       LayOutAlert(centred != 0, x, y, text, buttons, screen.width(), screen.height());
 
-  AlertBoxRun run(box, default_button - 1);
+  AlertBoxRun run(box, default_button - 1, help_topic);
   run.Draw();
   return run.Run();
+}
+
+int AlertBox(int centred, int x, int y, std::string_view text, int default_button,
+             std::string_view buttons) {
+  return AlertBoxWithHelp(centred, x, y, text, default_button, buttons, {});
 }
 
 }  // namespace vorlanz

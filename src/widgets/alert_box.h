@@ -21,4 +21,9 @@ namespace vorlanz {
 int AlertBox(int centred, int x, int y, std::string_view text, int default_button,
              std::string_view buttons);
 
+// The same box, where F1 opens the help at help_topic and the box stays open
+// (instead of answering like "P").
+int AlertBoxWithHelp(int centred, int x, int y, std::string_view text, int default_button,
+                     std::string_view buttons, std::string_view help_topic);
+
 }  // namespace vorlanz

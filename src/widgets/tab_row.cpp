@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "model/characters.h"
 #include "model/rounding.h"
 #include "platform/platform.h"
 #include "widgets/dialog_state.h"
@@ -40,7 +41,8 @@ void DrawTabRow(int selected, std::string_view items) {
        bar != std::string_view::npos && dialog.TabCount + 1 < kTabSlots; bar = rest.find('|')) {
     const std::string_view label = rest.substr(0, bar);
     const int n = CharCount(label);
-    std::string hotkey = DrawHotkeyLabel(x + 8, 29, label);
+    // Keys reach the dialogs upper-cased, so the hot key is kept so too.
+    std::string hotkey = UpperCaseText(DrawHotkeyLabel(x + 8, 29, label));
     rest.remove_prefix(bar + 1);
     const int tab = ++dialog.TabCount;
     dialog.TabHotkey[static_cast<std::size_t>(tab)] = std::move(hotkey);

@@ -110,6 +110,28 @@ TEST(WinChancesTest, AgreesWithAWalkOverEverySeriesOfFewMatches) {
   }
 }
 
+// A walk stopped early still counts every series within its reach once, at
+// the first row that close, whatever the later rows.
+TEST(WinChancesTest, AWalkOfLessReachGivesTheRanksWithinItExactly) {
+  std::mt19937 maker(99);
+  for (int matchCount = 3; matchCount <= 9; matchCount += 3) {
+    for (int trial = 0; trial < 8; ++trial) {
+      const OutcomeChances chances = ChancesFromWeights(RandomWeights(maker));
+      const RowTable rows = ClusteredRows(maker, matchCount);
+      const WinChances all = WalkAllSeries(rows, chances, kRowCount, matchCount);
+      for (int reach = -1; reach < kPrizeRanks; ++reach) {
+        SCOPED_TRACE(::testing::Message() << matchCount << " matches, reach " << reach);
+        const WinChances part = ComputeWinChancesUpTo(rows, chances, reach, kRowCount, matchCount);
+        for (int k = 0; k < kPrizeRanks; ++k) {
+          EXPECT_NEAR(part.bestRankAtLeast[k], k <= reach ? all.bestRankAtLeast[k] : 0, kExact)
+              << "rank " << k;
+        }
+        EXPECT_NEAR(part.expectedPoints, all.expectedPoints, kExact);
+      }
+    }
+  }
+}
+
 TEST(WinChancesTest, AgreesWithAWalkOverAllSeriesOfAFullMatchday) {
   std::mt19937 maker(7);
   for (int trial = 0; trial < 6; ++trial) {

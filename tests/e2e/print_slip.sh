@@ -16,33 +16,13 @@ for tool in Xvfb xdotool xwd pdftotext; do
   fi
 done
 
-# The real windows, whatever the tests around ask for.
-unset QT_QPA_PLATFORM
-work=$(mktemp -d)
-xvfb_pid=""
-program_pid=""
-cleanup() {
-  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$(readlink -f "$0")")/../support/own_display.sh"
 fail() {
   echo "FAILED: $*"
   [ -n "$shots" ] && xwd -root -silent > "$shots/failure.xwd"
   exit 1
 }
-
-# A display of our own: Xvfb picks a free number and tells it.
-exec 3<> "$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=:$(head -n1 "$work/display")
+start_own_display || fail "Xvfb did not start"
 
 # What the main window shows now (its sub-windows are inside it).
 main_window=""

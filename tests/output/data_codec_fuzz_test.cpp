@@ -18,16 +18,21 @@ using namespace data_file;
 using testing::FillDataFields;
 using testing::LoadedState;
 
+// Flags are held as 0 or 255 whatever byte the file had.
+bool HeldAsFlag(Flag flag) {
+  return flag == kFalse || flag == kTrue;
+}
+
 bool AllInRange(const PoolData& pool) {
-  bool good = ValidFlag(pool.OwnForecastReady) && ValidFlag(pool.OfficialForecastReady) &&
-              ValidFlag(pool.NormReady) && ValidFlag(pool.GameReady) &&
+  bool good = HeldAsFlag(pool.OwnForecastReady) && HeldAsFlag(pool.OfficialForecastReady) &&
+              HeldAsFlag(pool.NormReady) && HeldAsFlag(pool.GameReady) &&
               ValidCardQuality(pool.SystemQuality);
   for (int m = 0; m <= kMatchCount; ++m) {
     good = good && ValidSeriesEntry(pool.NormSeries[m]) &&
            ValidSeriesEntry(pool.GameSeriesEdit[m]) && ValidSeriesEntry(pool.GameSeries[m]);
   }
   for (int c = 0; c <= kLastCard; ++c) {
-    good = good && ValidFlag(pool.CardOccupied[c]) && ValidCardQuality(pool.CardQuality[c]);
+    good = good && HeldAsFlag(pool.CardOccupied[c]) && ValidCardQuality(pool.CardQuality[c]);
     for (int r = 0; r <= kRowCount; ++r) {
       good = good && ValidRowFigure(pool.CardTips[c][0][r]) &&
              ValidRowFigure(pool.CardRowDistance[c][r]);

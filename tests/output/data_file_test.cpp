@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <vector>
 
 #include "output/data_test_support.h"
 #include "output/logic/data_file_messages.h"
 #include "platform/files.h"
+#include "support/file_faults.h"
 #include "support/screen_test.h"
 #include "support/temp_dir.h"
 
@@ -130,25 +132,48 @@ TEST_F(DataFileTest, ShortAndOutOfRangeFilesAreReportedAndChangeNothing) {
 
   ASSERT_TRUE(platform::WriteFileAtomic("MEMORY/EMPTY.T13", {}));
   LoadRefused("MEMORY/EMPTY.T13");
+
+  // Names that are no files: never waited for, never read.
+  const vorlanz::testing::Fifo fifo("MEMORY/FIFO.T13");
+  LoadRefused("MEMORY/FIFO.T13");
+  std::filesystem::create_directory("MEMORY/FOLDER.T13");
+  LoadRefused("MEMORY/FOLDER.T13");
 }
 
-TEST_F(DataFileTest, AFailedSaveIsReportedAndKeepsTheOldFile) {
-  os.AnswerFileChoice("MEMORY/ABC.T13");
-  SaveData();
-  const auto old = platform::ReadFile("MEMORY/ABC.T13");
-  std::filesystem::create_directory("MEMORY/ABC.T13.tmp");  // the write cannot happen
-  FillDataFields(Pool(), 8);
-  os.AnswerFileChoice("MEMORY/ABC.T13").KeyDown(kReturn);
-  SaveData();
-  EXPECT_TRUE(os.ScriptDone()) << "an alert was answered";
-  EXPECT_EQ(platform::ReadFile("MEMORY/ABC.T13"), old);
+// A file of gigabytes chosen by mistake: its first 2,098 bytes are a whole
+// data file, and only they are read.
+TEST_F(DataFileTest, OnlyTheStartOfAHugeFileIsRead) {
+  PoolData other;
+  FillDataFields(other, 9);
+  const std::vector<Byte> bytes = EncodeDataFile(other);
+  std::filesystem::create_directory("MEMORY");
+  ASSERT_TRUE(platform::WriteFileAtomic("MEMORY/HUGE.T13", bytes));
+  std::filesystem::resize_file("MEMORY/HUGE.T13", 5ull << 30);  // sparse: costs no disk
+
+  const long peak = vorlanz::testing::PeakMemory();
+  const auto start = std::chrono::steady_clock::now();
+  os.AnswerFileChoice("MEMORY/HUGE.T13");
+  LoadData();
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+  EXPECT_LT(vorlanz::testing::PeakMemory() - peak, 16l << 20);
+  EXPECT_EQ(EncodeDataFile(Pool()), bytes);
 }
 
+// A long name is cut at its front, between characters; a "|" in it must not
+// start a new line of the alert.
 TEST(DataFileMessages, NameTheFileAndTheReason) {
-  const std::string long_path = "/home/someone/" + std::string(80, 'd') + "/ABC.T13";
-  const std::string text = FileAlertText(long_path, kCannotWrite);
-  EXPECT_EQ(text, "Die Datei|..." + long_path.substr(long_path.size() - kShownPathWidth + 3) +
-                      "|kann nicht geschrieben werden!");
+  std::string umlauts;
+  for (int i = 0; i < 80; ++i) umlauts += "ä";
+  const std::string long_path = "/home/someone/" + umlauts + "/ABC.T13";
+  std::string last_49;
+  for (int i = 0; i < 49; ++i) last_49 += "ä";
+  EXPECT_EQ(FileAlertText(long_path, kCannotWrite),
+            "Die Datei|..." + last_49 + "/ABC.T13|kann nicht geschrieben werden!");
+  EXPECT_EQ(FileAlertText("MEMORY/A|B||.T13", kCannotRead),
+            "Die Datei|MEMORY/A¦B¦¦.T13|kann nicht gelesen werden!");
+  const std::string sixty(60, 'x');
+  EXPECT_EQ(FileAlertText(sixty, kCannotRead),
+            "Die Datei|" + sixty + "|kann nicht gelesen werden!");
   const DataFileProblem bad{DataFileProblem::Kind::BadValue, 2386, 1979, 10, "Tipp 2, System-Güte"};
   EXPECT_EQ(LoadProblemText(bad),
             "enthält einen ungültigen Wert:|Tipp 2, System-Güte: Wert 10 (Byte 1979).|Sie wurde "

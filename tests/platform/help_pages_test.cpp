@@ -19,7 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string ReadText(const fs::path& path) {
-  const std::optional<std::vector<std::uint8_t>> bytes = ReadFile(path);
+  const std::optional<std::vector<std::uint8_t>> bytes = ReadFile(path, 1 << 20);
   return bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -13,6 +14,7 @@
 #include "platform/headless.h"
 #include "shell/main_menu.h"
 #include "shell/menu_commands.h"
+#include "support/file_faults.h"
 #include "support/screen_test.h"
 #include "support/temp_dir.h"
 #include "support/text_probe.h"
@@ -55,13 +57,13 @@ TEST_F(StartupTest, TheStateIsKeptInTheParameterFile) {
   EXPECT_EQ(ParameterBytes(), (std::vector<std::uint8_t>{126, 126, 5, 0}));
 
   Win_1_MenuEvent(11);  // Bayern
-  std::filesystem::create_directory(std::string(kParameterFileName) + ".tmp");
+  std::filesystem::permissions(kParameterFileName, std::filesystem::perms(0444));
   os.KeyDown('O');  // answers the alert box
   Win_1_MenuEvent(19);
   EXPECT_TRUE(os.ScriptDone()) << "the failure must be told in an alert box";
   EXPECT_EQ(ParameterBytes(), (std::vector<std::uint8_t>{126, 126, 1, 0}));
 
-  std::filesystem::remove(std::string(kParameterFileName) + ".tmp");
+  std::filesystem::permissions(kParameterFileName, std::filesystem::perms(0644));
   ASSERT_TRUE(platform::WriteFileAtomic(kParameterFileName, {100, 150, 5, 0}));
   StartProgram();
   EXPECT_EQ(Pool().PrintOffsetA, 100);
@@ -69,6 +71,29 @@ TEST_F(StartupTest, TheStateIsKeptInTheParameterFile) {
   EXPECT_EQ(Pool().Bundesland, 5);
   EXPECT_TRUE(os.IsChecked(15));
   EXPECT_FALSE(os.IsChecked(17));
+}
+
+// A parameter file of gigabytes, or a FIFO under its name: the start reads
+// no more than the file's four bytes and never waits.
+TEST_F(StartupTest, AHugeOrEndlessParameterFileDoesNotHoldUpTheStart) {
+  ASSERT_TRUE(platform::WriteFileAtomic(kParameterFileName, {100, 150, 5, 0}));
+  std::filesystem::resize_file(kParameterFileName, 5ull << 30);  // sparse: costs no disk
+  const long peak = testing::PeakMemory();
+  auto start = std::chrono::steady_clock::now();
+  StartProgram();
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+  EXPECT_LT(testing::PeakMemory() - peak, 16l << 20);
+  EXPECT_EQ(Pool().PrintOffsetA, 100);
+  EXPECT_EQ(Pool().PrintOffsetB, 150);
+  EXPECT_EQ(Pool().Bundesland, 5);
+
+  std::filesystem::remove(kParameterFileName);
+  const testing::Fifo fifo(kParameterFileName);
+  start = std::chrono::steady_clock::now();
+  StartProgram();
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+  EXPECT_EQ(Pool().PrintOffsetA, 126);
+  EXPECT_EQ(Pool().Bundesland, 7);
 }
 
 TEST_F(StartupTest, ClearingCardsAsksFirst) {

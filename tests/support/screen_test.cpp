@@ -8,6 +8,7 @@ namespace vorlanz {
 void ScreenTest::SetUp() {
   // The member platform is fresh for every test: gtest makes a new fixture.
   platform::Install(&os);
+  platform::InstallClipboard(&clipboard);
   ResetPool();
   // Process-wide widget state is reset here as well.
   ResetDialog();
@@ -15,6 +16,7 @@ void ScreenTest::SetUp() {
 
 void ScreenTest::TearDown() {
   platform::Install(nullptr);
+  platform::InstallClipboard(nullptr);
 }
 
 void ScreenTest::SaveShot(const std::string& name) {

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/headless.h"
+#include "platform/headless_clipboard.h"
 #include "support/poll_time.h"
 
 namespace vorlanz {
@@ -29,6 +30,7 @@ class ScreenTest : public ::testing::Test {
   void SaveShot(const std::string& name);
 
   platform::HeadlessPlatform os{kMainWidth, kMainHeight};
+  platform::HeadlessClipboard clipboard;
   // Stands still: long loops visit the screen and the input only when a test
   // moves the time.
   testing::TestPollTime poll_time;

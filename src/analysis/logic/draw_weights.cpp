@@ -12,9 +12,12 @@ bool DrawsFromOfficialForecast(const PoolData& pool) {
   return IsSet(pool.OfficialForecastReady);
 }
 
+const MatchTable& DrawWeights(const PoolData& pool) {
+  return DrawsFromOfficialForecast(pool) ? pool.OfficialForecast : pool.OwnForecast;
+}
+
 void LoadDrawWeights(PoolData& pool) {
-  const MatchTable& source =
-      DrawsFromOfficialForecast(pool) ? pool.OfficialForecast : pool.OwnForecast;
+  const MatchTable& source = DrawWeights(pool);
   for (int match = 1; match <= kMatchCount; ++match) {
     for (int column = 1; column <= kOutcomeCount; ++column) {
       pool.OutcomeQuota[match][column] = source[match][column];

@@ -15,6 +15,8 @@ namespace vorlanz {
 void LoadDrawWeights(PoolData& pool);
 // Whether LoadDrawWeights takes the official forecast.
 bool DrawsFromOfficialForecast(const PoolData& pool);
+// The forecast LoadDrawWeights copies.
+const MatchTable& DrawWeights(const PoolData& pool);
 
 // One outcome drawn with the chance weight / total of its weight; each of the
 // three alike when all weights are 0.

@@ -65,8 +65,8 @@ struct RowPlan {
   std::array<MatchView, kMatchCount> matches{};
   std::array<double, kMatchCount + 1> keepBefore{};  // [i]: product of keep of matches 0..i-1
   std::array<double, kMatchCount + 1> keepFrom{};    // [i]: product of keep of matches i..end
-  std::vector<NearRow> earlier;                      // by distance, at most 2 × kReach
-  std::vector<NearRow> later;                        // by distance, below 2 × kReach
+  std::vector<NearRow> earlier;                      // by distance, at most 2 × reach
+  std::vector<NearRow> later;                        // by distance, below 2 × reach
 };
 
 PackedRow PackRow(const RowTable& rows, int row, int matchCount) {
@@ -104,15 +104,15 @@ RowPlan PlanRow(const RowTable& rows, int row, const OutcomeChances& chances, in
   return plan;
 }
 
-void FindNearRows(std::vector<RowPlan>& plans) {
+void FindNearRows(std::vector<RowPlan>& plans, int reach) {
   const auto byDistance = [](const NearRow& a, const NearRow& b) {
     return a.distance < b.distance;
   };
   for (std::size_t r = 0; r < plans.size(); ++r) {
     for (std::size_t j = 0; j < plans.size(); ++j) {
       const int distance = Distance(plans[r].row, plans[j].row);
-      if (j < r && distance <= 2 * kReach) plans[r].earlier.push_back({plans[j].row, distance});
-      if (j > r && distance < 2 * kReach) plans[r].later.push_back({plans[j].row, distance});
+      if (j < r && distance <= 2 * reach) plans[r].earlier.push_back({plans[j].row, distance});
+      if (j > r && distance < 2 * reach) plans[r].later.push_back({plans[j].row, distance});
     }
     std::sort(plans[r].earlier.begin(), plans[r].earlier.end(), byDistance);
     std::sort(plans[r].later.begin(), plans[r].later.end(), byDistance);
@@ -121,6 +121,7 @@ void FindNearRows(std::vector<RowPlan>& plans) {
 
 // The probabilities of the series walked so far, by the best row's distance.
 struct BestRowTally {
+  int reach = kReach;
   std::array<double, kPrizeRanks> byDistance{};
   std::int32_t walked = 0;
 
@@ -129,8 +130,8 @@ struct BestRowTally {
   void Add(const RowPlan& plan, PackedRow series, int differences, double chance) {
     ++walked;
     for (const NearRow& near : plan.earlier) {
-      if (near.distance > differences + kReach) break;
-      if (Distance(series, near.row) <= kReach) return;
+      if (near.distance > differences + reach) break;
+      if (Distance(series, near.row) <= reach) return;
     }
     int best = differences;
     for (const NearRow& near : plan.later) {
@@ -141,9 +142,11 @@ struct BestRowTally {
   }
 };
 
+// The series within tally.reach differences of the plan's row.
 void WalkNeighbourhood(const RowPlan& plan, int matchCount, BestRowTally& tally) {
   const auto& matches = plan.matches;
   tally.Add(plan, plan.row, 0, plan.keepFrom[0]);
+  if (tally.reach < 1) return;
   for (int a = 0; a < matchCount && plan.keepBefore[a] != 0; ++a) {
     for (int x = 0; x < matches[a].alternativeCount; ++x) {
       const Alternative& first = matches[a].alternatives[x];
@@ -151,6 +154,7 @@ void WalkNeighbourhood(const RowPlan& plan, int matchCount, BestRowTally& tally)
       if (upToA == 0) continue;
       const PackedRow once = plan.row ^ first.flip;
       tally.Add(plan, once, 1, upToA * plan.keepFrom[a + 1]);
+      if (tally.reach < 2) continue;
       double beforeB = upToA;  // times the keep of the matches between a and b
       for (int b = a + 1; b < matchCount && beforeB != 0; ++b) {
         for (int y = 0; y < matches[b].alternativeCount; ++y) {
@@ -159,6 +163,7 @@ void WalkNeighbourhood(const RowPlan& plan, int matchCount, BestRowTally& tally)
           if (upToB == 0) continue;
           const PackedRow twice = once ^ second.flip;
           tally.Add(plan, twice, 2, upToB * plan.keepFrom[b + 1]);
+          if (tally.reach < 3) continue;
           double beforeC = upToB;
           for (int c = b + 1; c < matchCount && beforeC != 0; ++c) {
             for (int z = 0; z < matches[c].alternativeCount; ++z) {
@@ -205,6 +210,12 @@ OutcomeChances ChancesFromWeights(const MatchTable& weights) {
 
 WinChances ComputeWinChances(const RowTable& rows, const OutcomeChances& chances, int rowCount,
                              int matchCount) {
+  return ComputeWinChancesUpTo(rows, chances, kReach, rowCount, matchCount);
+}
+
+WinChances ComputeWinChancesUpTo(const RowTable& rows, const OutcomeChances& chances, int reach,
+                                 int rowCount, int matchCount) {
+  reach = std::clamp(reach, -1, kReach);
   rowCount = std::clamp(rowCount, 0, kRowCount);
   matchCount = std::clamp(matchCount, 0, kMatchCount);
   std::vector<RowPlan> plans;
@@ -212,21 +223,22 @@ WinChances ComputeWinChances(const RowTable& rows, const OutcomeChances& chances
   for (int row = 1; row <= rowCount; ++row) {
     plans.push_back(PlanRow(rows, row, chances, matchCount));
   }
-  FindNearRows(plans);
+  if (reach >= 0) FindNearRows(plans, reach);
 
   WinChances result;
   BestRowTally tally;
+  tally.reach = reach;
   for (const RowPlan& plan : plans) {
     const std::array<double, kPrizeRanks> own = DifferenceChances(plan, matchCount);
     for (int k = 0; k < kPrizeRanks; ++k) result.expectedRows[k] += own[k];
     const bool repeatsAnEarlierRow = !plan.earlier.empty() && plan.earlier.front().distance == 0;
-    if (!repeatsAnEarlierRow) WalkNeighbourhood(plan, matchCount, tally);
+    if (reach >= 0 && !repeatsAnEarlierRow) WalkNeighbourhood(plan, matchCount, tally);
   }
 
   double atMost = 0;
   for (int k = 0; k < kPrizeRanks; ++k) {
     atMost += tally.byDistance[k];
-    result.bestRankAtLeast[k] = atMost;
+    result.bestRankAtLeast[k] = k <= reach ? atMost : 0;
     result.expectedPoints += PrizePoints(k) * result.expectedRows[k];
   }
   result.expectedPointsPerRun = kSeriesPerRun * result.expectedPoints;

@@ -42,4 +42,11 @@ struct WinChances {
 WinChances ComputeWinChances(const RowTable& rows, const OutcomeChances& chances,
                              int rowCount = kRowCount, int matchCount = kMatchCount);
 
+// The same, but the best row's chances only for ranks within `reach`
+// differences (0 rank I .. 3 rank IV, -1 none), which needs only the series
+// that close to a row: bestRankAtLeast[k] is exact for k <= reach and 0
+// beyond. Expected rows and points are always whole.
+WinChances ComputeWinChancesUpTo(const RowTable& rows, const OutcomeChances& chances, int reach,
+                                 int rowCount = kRowCount, int matchCount = kMatchCount);
+
 }  // namespace vorlanz

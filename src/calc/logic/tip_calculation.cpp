@@ -6,9 +6,9 @@
 
 #include "calc/logic/packed_row.h"
 #include "calc/logic/row_drawer.h"
+#include "calc/logic/tip_rules.h"
 #include "calc/logic/win_count.h"
 #include "model/quota.h"
-#include "model/rounding.h"
 
 namespace vorlanz {
 
@@ -20,25 +20,6 @@ constexpr int kRejectLimit = 80;
 constexpr int kWrapQuality = 7;
 // The distance scan starts from this minimum.
 constexpr int kDistanceStart = 11;
-// Rows 1..6 must carry about the expected numbers of draws and away wins.
-constexpr int kLastCountedRow = 6;
-
-constexpr std::uint32_t kAllPass = (1u << (kMatchCount + 1)) - 1;
-
-// Bit e is set for the values e in 0..13 from low to high.
-std::uint32_t RangeMask(std::int64_t low, std::int64_t high) {
-  std::uint32_t mask = 0;
-  for (std::int64_t value = std::max<std::int64_t>(low, 0);
-       value <= std::min<std::int64_t>(high, kMatchCount); ++value) {
-    mask |= 1u << value;
-  }
-  return mask;
-}
-
-// Bit e is set if a value e (0..13) lies within 1 of `target`.
-std::uint32_t NearMask(std::int64_t target) {
-  return RangeMask(target - 1, target + 1);
-}
 
 class TipRun {
  public:
@@ -48,9 +29,7 @@ class TipRun {
         observer_(observer),
         norm_(PackSeries(pool.NormSeries)),
         game_(PackSeries(pool.GameSeries)),
-        meanTarget_(RoundHalfEven(pool.Fges, kRowCount)),
-        drawMask_(NearMask(RoundHalfEven(pool.DrawQuotaSum, kRowCount))),
-        awayMask_(NearMask(RoundHalfEven(pool.AwayQuotaSum, kRowCount))) {}
+        rules_(pool) {}
 
   CalculationResult Run(int firstRow) {
     for (int row = 1; row < firstRow; ++row) {
@@ -64,23 +43,10 @@ class TipRun {
   }
 
  private:
-  // Bit e is set if a candidate with e NORM differences passes the mean test
-  // of `row`. Both sides round a half to the even neighbour, which for the
-  // candidate's side matters only in even rows.
-  std::uint32_t MeanMask(int row) const {
-    if (row == kRowCount) return kAllPass;
-    const Interval totals = RoundingToHalfEven(meanTarget_, row);
-    return RangeMask(totals.low - normErrorTotal_, totals.high - normErrorTotal_);
-  }
-
-  bool PassesCountTest(PackedRow candidate) const {
-    return ((drawMask_ >> Draws(candidate)) & (awayMask_ >> AwayWins(candidate)) & 1u) != 0;
-  }
-
   // Returns false if the observer cancelled.
   bool BuildRow(int row) {
     const RowDrawer drawer(pool_.OutcomeQuota);
-    const std::uint32_t meanMask = MeanMask(row);
+    const std::uint32_t meanMask = rules_.MeanMask(row, normErrorTotal_);
     int quality = pool_.SystemQuality;
     pool_.WorkingQuality = pool_.SystemQuality;
     int rejects = 0;
@@ -105,7 +71,7 @@ class TipRun {
       }
       const bool relaxed = wraps >= kWrapsBeforeRelaxing;
 
-      if (row <= kLastCountedRow && !PassesCountTest(candidate)) {
+      if (row <= kLastCountedRow && !rules_.PassesCountTest(candidate)) {
         ++rejects;
         continue;
       }
@@ -158,9 +124,7 @@ class TipRun {
   CalculationObserver& observer_;
   const PackedRow norm_;
   const PackedRow game_;
-  const std::int64_t meanTarget_;
-  const std::uint32_t drawMask_;
-  const std::uint32_t awayMask_;
+  const TipRules rules_;
   std::array<PackedRow, kRowCount + 1> rows_{};
   int normErrorTotal_ = 0;
 };

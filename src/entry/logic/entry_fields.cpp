@@ -3,18 +3,12 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "model/characters.h"
 #include "model/rounding.h"
 
 namespace vorlanz {
 
 namespace {
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
 
 // The whole part and the digits after a decimal point rounded to a whole
 // number, a half to the even neighbour. Past the first digit only whether

@@ -34,9 +34,8 @@ class Reader {
     into = value;
   }
 
-  void TakeFlag(std::size_t offset, Flag& into, const char* name) {
-    Take(offset, into, ValidFlag, [name] { return std::string(name); });
-  }
+  // Every byte is a flag: its lowest bit tells.
+  void TakeFlag(std::size_t offset, Flag& into) { into = ToFlag(IsSet(bytes_[offset])); }
 
   void TakeForecast(std::size_t table, MatchTable& into) {
     for (int outcome = 0; outcome <= kLastOutcomeColumn; ++outcome) {
@@ -159,13 +158,13 @@ std::optional<DataFileProblem> DecodeDataFile(std::span<const Byte> bytes, PoolD
   }
   PoolData read = pool;
   Reader in(bytes.first(kReadSize));
-  in.TakeFlag(kOwnForecastReady, read.OwnForecastReady, "Kennung der eigenen Vorlanz");
+  in.TakeFlag(kOwnForecastReady, read.OwnForecastReady);
   in.TakeForecast(kOwnForecast, read.OwnForecast);
-  in.TakeFlag(kOfficialForecastReady, read.OfficialForecastReady, "Kennung der amtlichen Vorlanz");
+  in.TakeFlag(kOfficialForecastReady, read.OfficialForecastReady);
   in.TakeForecast(kOfficialForecast, read.OfficialForecast);
-  in.TakeFlag(kNormReady, read.NormReady, "Kennung der NORM-Reihe");
+  in.TakeFlag(kNormReady, read.NormReady);
   in.TakeSeries(kNormSeries, read.NormSeries, "NORM-Reihe");
-  in.TakeFlag(kGameReady, read.GameReady, "Kennung der GAME-Reihe");
+  in.TakeFlag(kGameReady, read.GameReady);
   in.TakeSeries(kGameSeries, read.GameSeriesEdit, "GAME-Reihe");
   in.TakeCardOccupied(read.CardOccupied);
   in.TakeCardTips(read.CardTips);

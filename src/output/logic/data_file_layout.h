@@ -8,7 +8,7 @@
 // | offset | size | content                                   | valid values        |
 // |--------|------|-------------------------------------------|---------------------|
 // |      0 |    3 | MatchCount, RowCount, LastCard            | any (never read)    |
-// |      3 |    1 | OwnForecastReady                          | flag: 0 or 255      |
+// |      3 |    1 | OwnForecastReady                          | flag: any byte      |
 // |      4 |   56 | OwnForecast [match 0..13][outcome 0..3]   | any weight 0..255   |
 // |     60 |    1 | OfficialForecastReady                     | flag                |
 // |     61 |   56 | OfficialForecast, same form               | any weight          |
@@ -26,7 +26,9 @@
 // |   2097 |    1 | reserved                                  | any (never read)    |
 // |   2098 |  288 | reserved, zero                            | not read            |
 //
-// The ranges are those of the values the program itself can produce: a
+// A flag byte counts by its lowest bit (1 true, 0 false), whatever its other
+// bits hold; it is kept in the tables as 255 or 0 and written that way.
+// The other ranges are those of the values the program itself can produce: a
 // distance or a row quality never exceeds the number of matches, the
 // System-Güte is one digit. A value outside them would misdraw or break the
 // screens and counts later, so a file holding one is refused.
@@ -79,9 +81,6 @@ inline constexpr Byte kLastTipCode = 2;
 inline constexpr Byte kLastRowFigure = kMatchCount;  // stored row qualities and distances
 inline constexpr Byte kLastCardQuality = 9;
 
-constexpr bool ValidFlag(Byte value) {
-  return value == kFalse || value == kTrue;
-}
 constexpr bool ValidSeriesEntry(Byte value) {
   return value == kHomeWin || value == kDraw || value == kAwayWin || value == kNoEntry;
 }

@@ -5,8 +5,20 @@
 
 namespace vorlanz {
 
+std::string ShownFileName(std::string_view path) {
+  std::string shown;
+  for (const char c : ShortenedPath(path, kShownPathWidth)) {
+    if (c == '|') {
+      shown += "¦";
+    } else {
+      shown += c;
+    }
+  }
+  return shown;
+}
+
 std::string FileAlertText(std::string_view path, std::string_view reason) {
-  return "Die Datei|" + ShortenedPath(path, kShownPathWidth) + "|" + std::string(reason);
+  return "Die Datei|" + ShownFileName(path) + "|" + std::string(reason);
 }
 
 std::string LoadProblemText(const DataFileProblem& problem) {

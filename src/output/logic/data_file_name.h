@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/characters.h"
+
 namespace vorlanz {
 
 // The name part of a path: what follows its last "\" or "/".
@@ -15,11 +17,14 @@ inline std::string NamePart(std::string_view path) {
 }
 
 // A path as a message shows it: at most `width` characters, a longer one cut
-// at the front and marked with "...".
-inline std::string ShortenedPath(std::string_view path, std::size_t width) {
+// at the front, between two characters, and marked with "...".
+inline std::string ShortenedPath(std::string_view path, int width) {
   constexpr std::string_view kCut = "...";
-  if (path.size() <= width || width <= kCut.size()) return std::string(path);
-  return std::string(kCut) + std::string(path.substr(path.size() - (width - kCut.size())));
+  constexpr int kCutWidth = static_cast<int>(kCut.size());
+  const int length = CodePointCount(path);
+  if (length <= width || width <= kCutWidth) return std::string(path);
+  return std::string(kCut) +
+         std::string(path.substr(CodePointOffset(path, length - (width - kCutWidth))));
 }
 
 }  // namespace vorlanz

@@ -1,11 +1,13 @@
 #pragma once
 
-// Building the layouts of dialogs of platform controls.
+// Building the layouts of dialogs of platform controls, and running
+// something of the program's own over such a dialog.
 
 #include <string>
 #include <utility>
 
 #include "platform/platform.h"
+#include "widgets/dialog_input.h"
 
 namespace vorlanz {
 
@@ -39,6 +41,18 @@ inline platform::DialogControl& AddControl(platform::DialogLayout& layout,
   control.height = height;
   layout.controls.push_back(control);
   return layout.controls.back();
+}
+
+// Runs something over the hidden dialog and shows it again: while a dialog
+// of platform controls is shown, the program's own windows (the alert box,
+// the forms) and the help take no input.
+template <typename Action>
+void WhileHidden(platform::WindowId dialog, Action action) {
+  platform::Platform& os = platform::Current();
+  os.ShowDialog(dialog, false);
+  FlushInput();
+  action();
+  os.ShowDialog(dialog, true);
 }
 
 }  // namespace vorlanz
