@@ -52,7 +52,9 @@ void DrawStatusLine() {
 }
 
 void DrawMainScreen() {
+  // Whatever the screen before it left: copy mode, opaque, a solid pen.
   SetColours(kBlack, kLightGrey);
+  CurrentSurface().SetPenStyle(platform::PenStyle::Solid);
   ClearArea(0, 0, platform::kMainWidth - 1, 455);
   DrawStatusLine();
 

@@ -69,7 +69,6 @@ void ChooseCard() {
   const int height = surface.height();
   FillArea(0, 0, width, height, kLightGrey);
 
-  dialog.HelpTopic = help::kCardChoice;
   dialog.CurrentTab = pool.ChosenCard + 1;
   dialog.TabIndex = dialog.CurrentTab;
   dialog.TabItems = kCardTabs;
@@ -77,6 +76,7 @@ void ChooseCard() {
   ShowTabCard();
 
   do {
+    dialog.HelpTopic = help::kCardChoice;
     dialog.DialogKey = NextDialogKey();
     DialogInputStep();
     if (dialog.TabIndex >= 1 && dialog.TabIndex <= kCardTabCount && dialog.TabChanged) {

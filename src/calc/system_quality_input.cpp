@@ -3,6 +3,7 @@
 #include <string>
 
 #include "board/main_screen.h"
+#include "model/help_topics.h"
 #include "model/pool_data.h"
 #include "platform/platform.h"
 #include "widgets/dialog_input.h"
@@ -47,6 +48,7 @@ void AskSystemQuality() {
   DrawText(64, 16, "System-Güte: " + Cells(pool.SystemQuality, 1));
 
   for (;;) {
+    dialog.HelpTopic = help::kCalculation;
     dialog.FieldText = Cells(pool.SystemQuality, 1);
     int column = 21;
     int row = 2;

@@ -67,12 +67,11 @@ void HandleCommand(const EntryLayout& layout, int command) {
   }
 }
 
-void HandleKeyDown(const EntryLayout& layout, int key) {
+void HandleKeyDown(int key) {
   DialogState& dialog = Dialog();
   if (key == platform::vk::kEscape) {
     dialog.DialogKey = "X";
   } else if (key == platform::vk::kF1) {
-    dialog.HelpTopic = std::string(layout.help_topics[dialog.TabIndex == 2 ? 1 : 0]);
     ShowHelpTopic(dialog.HelpTopic);
   }
 }
@@ -142,7 +141,6 @@ EntryWindow OpenEntryWindow(const EntryLayout& layout, int kind) {
   dialog.CurrentTab = kind;
   dialog.TabIndex = kind;
   dialog.TabItems = std::string(layout.tab_items);
-  dialog.HelpTopic = std::string(layout.help_topics[kind == 2 ? 1 : 0]);
 
   DrawTabDialogFrame(width, height, 14, -79, 1);
   return entry;
@@ -161,6 +159,7 @@ void RunEntryDialog(EntryWindow& entry, const EntryLayout& layout, const EntryFi
   WaitForMouseRelease();
 
   for (;;) {
+    dialog.HelpTopic = std::string(layout.help_topics[dialog.TabIndex == 2 ? 1 : 0]);
     dialog.DialogKey.clear();
     const platform::Event event = os.WaitEvent();
     const bool ours = event.window == entry.window || event.window == entry.panel;
@@ -169,7 +168,7 @@ void RunEntryDialog(EntryWindow& entry, const EntryLayout& layout, const EntryFi
     // count as hot keys.
     if (event.kind == platform::EventKind::KeyDown && ours) {
       if (event.window == entry.window) dialog.DialogKey = KeyOfCharacter(event.ch);
-      HandleKeyDown(layout, event.key);
+      HandleKeyDown(event.key);
     }
     if (event.kind == platform::EventKind::Command && ours) HandleCommand(layout, event.command);
     HandleMouse(entry);

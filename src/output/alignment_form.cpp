@@ -1,9 +1,11 @@
 #include "output/alignment_form.h"
 
+#include "model/help_topics.h"
 #include "model/pool_data.h"
 #include "output/control_layout.h"
 #include "output/logic/alignment_text.h"
 #include "output/parameter_file.h"
+#include "widgets/dialog_input.h"
 
 namespace vorlanz {
 
@@ -42,6 +44,7 @@ bool Handle(platform::WindowId form, int id) {
       }
     }
   }
+  if (id == kHelp) ShowHelpTopic(help::kSlipPrint);
   if (id == kConfirm) {
     PoolData& pool = Pool();
     for (const Axis& axis : kAxes) pool.*axis.offset = AxisByte(form, axis);
@@ -73,6 +76,7 @@ platform::DialogLayout AlignmentFormLayout() {
   }
   add(Kind::PushButton, kConfirm, "&OK", 66, top + 6, 84, 26)->is_default = true;
   add(Kind::PushButton, kCancel, "&Abbruch", 170, top + 6, 84, 26)->is_cancel = true;
+  layout.help_command = kHelp;
   return layout;
 }
 

@@ -122,8 +122,9 @@ platform::DialogLayout SlipPrintDialogLayout() {
   add(Kind::RadioButton, kSuper6Yes, "J&A", 139, 156, 40, 24);
   add(Kind::RadioButton, kSuper6No, "N&EIN", 181, 156, 50, 24);
   add(Kind::PushButton, kPrint, "&Drucken", 24, 198, 80, 26)->is_default = true;
-  add(Kind::PushButton, kHelp, "&?", 111, 198, 30, 26)->is_help = true;
+  add(Kind::PushButton, kHelp, "&?", 111, 198, 30, 26);
   add(Kind::PushButton, kCancel, "&Abbruch", 148, 198, 80, 26)->is_cancel = true;
+  layout.help_command = kHelp;
   return layout;
 }
 

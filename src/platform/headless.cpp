@@ -112,6 +112,14 @@ HeadlessPlatform& HeadlessPlatform::CloseDialog() {
   return *this;
 }
 
+HeadlessPlatform& HeadlessPlatform::HelpKeyInDialog() {
+  Step step;
+  step.event.kind = EventKind::Command;
+  step.event.window = 0;  // the dialog on top when the step is taken
+  step.to_current_window = false;
+  return Push(std::move(step));
+}
+
 HeadlessPlatform::DialogRecord& HeadlessPlatform::TopDialog() {
   for (auto dialog = dialogs_.rbegin(); dialog != dialogs_.rend(); ++dialog) {
     if (dialog->open && dialog->visible) return *dialog;
@@ -158,6 +166,12 @@ bool HeadlessPlatform::TakeStep(Event& event) {
       event = step.event;
       if (step.to_current_window) event.window = current_;
       if (event.kind == EventKind::Close && event.window == 0) event.window = TopDialog().window;
+      if (event.kind == EventKind::Command && event.window == 0) {
+        const DialogRecord& top = TopDialog();
+        event.window = top.window;
+        event.command = top.layout.help_command;
+        if (event.command == 0) event.kind = EventKind::None;
+      }
       if (event.kind == EventKind::KeyDown) AdvanceAfterKey(event.key);
       break;
     case Step::Kind::MouseMove:

@@ -50,6 +50,9 @@ class HeadlessPlatform : public Platform {
   HeadlessPlatform& CloseRequest(WindowId window);
   // The close box of the dialog shown on top when the step is taken.
   HeadlessPlatform& CloseDialog();
+  // F1 in the dialog shown on top when the step is taken: its help command,
+  // if it has one.
+  HeadlessPlatform& HelpKeyInDialog();
   // Empties an edit field (field 0: the one with the focus) and types the
   // text into it, one character after the other, when the script reaches
   // this step. A number field refuses the characters it cannot hold, as the

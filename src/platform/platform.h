@@ -131,7 +131,6 @@ struct DialogControl {
   int x = 0, y = 0, width = 0, height = 0;  // client pixels
   bool is_default = false;                  // a push button that Return presses
   bool is_cancel = false;                   // a push button that Escape presses
-  bool is_help = false;                     // a push button that F1 presses
   int minimum = 0, maximum = 0, decimals = 0;
 };
 struct DialogLayout {
@@ -142,6 +141,8 @@ struct DialogLayout {
   std::string font_family;
   int font_pixel_height = 0;
   std::vector<DialogControl> controls;
+  // F1 in the dialog sends a Command event with this id; 0: F1 does nothing.
+  int help_command = 0;
 };
 
 // Slip printing: marks of one text in one font at millimetre positions.
@@ -250,7 +251,8 @@ class Platform {
 
   // --- Dialogs of platform controls ---------------------------------------
   // Opens a dialog of the platform's controls over the main window; input to
-  // the other windows waits while it is shown. A click on a push or radio
+  // the main window and the windows inside it waits while it is shown (the
+  // help stays usable). A click on a push or radio
   // button, a moved scroll bar, a picked list entry and text typed into a
   // number field send a Command event with the control's id (window = the
   // dialog); the close box sends a Close event. Values set by the program

@@ -49,7 +49,10 @@ ControlDialog::ControlDialog(const DialogLayout& layout, WindowId window,
     QWidget* widget = MakeControl(control);
     if (control.id != 0) controls_[control.id] = widget;
   }
-  setWindowModality(Qt::ApplicationModal);
+  help_id_ = layout.help_command;
+  // Modal to the main window alone: the help, a window of its own, stays
+  // usable.
+  setWindowModality(Qt::WindowModal);
 }
 
 QWidget* ControlDialog::MakeControl(const DialogControl& control) {
@@ -85,7 +88,6 @@ QWidget* ControlDialog::MakeControl(const DialogControl& control) {
       button->setAutoDefault(control.is_default);
       button->setDefault(control.is_default);
       if (control.is_cancel) cancel_id_ = id;
-      if (control.is_help) help_id_ = id;
       connect(button, &QPushButton::clicked, this, [this, id] { SendCommand(id); });
       widget = button;
       break;

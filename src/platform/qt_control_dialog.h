@@ -26,7 +26,7 @@ class ControlDialog : public QDialog {
   void closeEvent(QCloseEvent* event) override;
   // Escape: the cancel button's command, or the close box's.
   void reject() override;
-  // F1: the help button's command.
+  // F1: the layout's help command.
   void keyPressEvent(QKeyEvent* event) override;
 
  private:

@@ -32,6 +32,8 @@ std::string RunFileDialog(QWidget* owner, const FileChoice& choice) {
     const QWidget* window = owner->window();
     dialog.move(window->frameGeometry().center() - dialog.rect().center());
   }
+  // Modal to the program's window alone; the help stays usable.
+  dialog.setWindowModality(Qt::WindowModal);
   if (dialog.exec() != QDialog::Accepted) return {};
   const QStringList chosen = dialog.selectedFiles();
   return chosen.isEmpty() ? std::string() : chosen.front().toStdString();

@@ -1,5 +1,6 @@
 #include "platform/qt_help_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QHBoxLayout>
@@ -34,8 +35,10 @@ QPushButton* AddButton(QHBoxLayout* row, const QString& label, QWidget* parent) 
 
 }  // namespace
 
-HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
+HelpWindow::HelpWindow(QWidget* owner) : QWidget(nullptr, Qt::Window), owner_(owner) {
   InitHelpResources();
+  // Closing the help never ends the program.
+  setAttribute(Qt::WA_QuitOnClose, false);
   setWindowTitle(kTitle);
   setObjectName(QStringLiteral("HelpWindow"));
 
@@ -102,10 +105,13 @@ void HelpWindow::keyPressEvent(QKeyEvent* event) {
   QWidget::keyPressEvent(event);
 }
 
-// The program's window takes the keyboard again.
+// The program's window takes the keyboard again: the dialog it waits for,
+// if one is open.
 void HelpWindow::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
-  if (QWidget* owner = parentWidget()) BringToFront(*owner);
+  QWidget* next = QApplication::activeModalWidget();
+  if (next == nullptr) next = owner_;
+  if (next != nullptr) BringToFront(*next);
 }
 
 }  // namespace vorlanz::platform

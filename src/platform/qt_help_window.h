@@ -1,8 +1,9 @@
 #pragma once
 
-// The help viewer: a window of its own beside the program, owned by the main
-// window, showing the user guide's pages with their links. It does not block
-// the program; Escape closes it.
+// The help viewer: a window of its own beside the program, showing the user
+// guide's pages with their links. It does not block the program, and no
+// dialog of the program blocks it: it lies outside the main window's family
+// of windows, which those dialogs hold. Escape closes it.
 
 #include <QKeyEvent>
 #include <QTextBrowser>
@@ -13,6 +14,7 @@ namespace vorlanz::platform {
 
 class HelpWindow : public QWidget {
  public:
+  // `owner` takes the keyboard again when the help closes.
   explicit HelpWindow(QWidget* owner);
 
   // Shows the page of the keyword, or the contents page when the guide has
@@ -29,6 +31,7 @@ class HelpWindow : public QWidget {
  private:
   void Open(const QString& file);
 
+  QWidget* owner_;
   QTextBrowser* browser_;
 };
 

@@ -31,6 +31,7 @@
 #include "model/rounding.h"
 #include "platform/qt_control_dialog.h"
 #include "platform/qt_file_dialog.h"
+#include "platform/qt_foreign_presses.h"
 #include "platform/qt_help_window.h"
 #include "platform/qt_info_box.h"
 #include "platform/qt_input_queue.h"
@@ -50,7 +51,8 @@ constexpr auto kPumpInterval = std::chrono::milliseconds(10);
 const QColor kWindowGrey(kLightGrey.r, kLightGrey.g, kLightGrey.b);
 const QColor kDarkGrey(128, 128, 128);
 
-int LiveButtons() {
+// The buttons held now, wherever they were pressed.
+int HeldAnywhere() {
   const Qt::MouseButtons held = QGuiApplication::mouseButtons();
   return ((held & Qt::LeftButton) != 0 ? kLeftButton : 0) |
          ((held & Qt::RightButton) != 0 ? kRightButton : 0);
@@ -144,6 +146,8 @@ struct QtPlatform::Impl final : KeyRouter {
   void CentreMainWindow();
   void RefreshChanged();
   void Pump();
+  // The buttons held now that were pressed over the program's windows.
+  int LiveButtons() { return foreign_presses->Own(HeldAnywhere()); }
 
   std::map<WindowId, Window> windows;
   std::vector<Field> fields;  // in the order they were made
@@ -160,7 +164,13 @@ struct QtPlatform::Impl final : KeyRouter {
   ScreenWidget* main_screen = nullptr;
   std::unique_ptr<QtMenu> menu;
   std::unique_ptr<KeyFilter> key_filter;
-  QPointer<HelpWindow> help;
+  std::unique_ptr<ForeignPresses> foreign_presses;
+  // A window of its own, outside the main window's: no dialog blocks it.
+  std::unique_ptr<HelpWindow> help;
+  // How often the help has been opened, and that count when each dialog of
+  // platform controls was hidden.
+  int help_openings = 0;
+  std::map<WindowId, int> help_openings_at_hide;
 
   // Dialogs of platform controls and the printer.
   ControlDialog& DialogAt(WindowId id, const char* caller);
@@ -197,12 +207,16 @@ QtPlatform::Impl::Impl(int client_width, int client_height) {
   });
   key_filter = std::make_unique<KeyFilter>(main_window.get(), *this);
   QCoreApplication::instance()->installEventFilter(key_filter.get());
+  foreign_presses = std::make_unique<ForeignPresses>(main_window.get());
+  QCoreApplication::instance()->installEventFilter(foreign_presses.get());
   main_screen->setFocus();
 }
 
 QtPlatform::Impl::~Impl() {
   QCoreApplication::instance()->removeEventFilter(key_filter.get());
+  QCoreApplication::instance()->removeEventFilter(foreign_presses.get());
   // The widgets go before the surfaces they show.
+  help.reset();
   main_window.reset();
 }
 
@@ -371,6 +385,7 @@ void QtPlatform::CloseWindow(WindowId window) {
   if (const auto dialog = impl_->dialogs.find(window); dialog != impl_->dialogs.end()) {
     delete dialog->second;
     impl_->dialogs.erase(dialog);
+    impl_->help_openings_at_hide.erase(window);
     impl_->input.DropWindow(window);
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
       impl_->main_window->activateWindow();
@@ -491,12 +506,12 @@ Event QtPlatform::NextEvent(bool wait) {
   }
   // A button can go down and up over parts that report nothing (a window's
   // frame); whoever waits for its release still hears of it.
-  const int held_when_called = LiveButtons();
+  const int held_when_called = impl_->LiveButtons();
   for (;;) {
     impl_->RefreshChanged();
     if (!impl_->input.empty()) return impl_->input.Take(Clock::now());
-    if (impl_->input.ReleaseLostPresses(LiveButtons(), impl_->current)) continue;
-    if (held_when_called != 0 && LiveButtons() == 0) {
+    if (impl_->input.ReleaseLostPresses(impl_->LiveButtons(), impl_->current)) continue;
+    if (held_when_called != 0 && impl_->LiveButtons() == 0) {
       Event release;
       release.kind = EventKind::MouseUp;
       release.window = impl_->current;
@@ -524,7 +539,7 @@ int QtPlatform::PendingKey() {
 
 int QtPlatform::MouseButtons() {
   impl_->Pump();
-  return impl_->input.HeldButtons(LiveButtons(), Clock::now());
+  return impl_->input.HeldButtons(impl_->LiveButtons(), Clock::now());
 }
 
 Point QtPlatform::MousePosition() {
@@ -568,7 +583,7 @@ void QtPlatform::EnableMenuBar(bool enabled) {
 
 void QtPlatform::ShowHelp(std::string_view keyword) {
   if (!impl_->help) {
-    impl_->help = new HelpWindow(impl_->main_window.get());
+    impl_->help = std::make_unique<HelpWindow>(impl_->main_window.get());
     // Beside the main window where the screen has room, else over its right
     // part, so the picture the help explains stays in view.
     const QRect main = impl_->main_window->frameGeometry();
@@ -581,6 +596,7 @@ void QtPlatform::ShowHelp(std::string_view keyword) {
     impl_->help->move(x, y);
   }
   impl_->help->ShowTopic(keyword);
+  ++impl_->help_openings;
 }
 
 // --- Information box ---------------------------------------------------------
@@ -641,7 +657,7 @@ std::string QtPlatform::HelpPageShown() const {
 bool QtPlatform::PressKeyInHelp(int qt_key) {
   if (!impl_->help || !impl_->help->isVisible()) return false;
   QWidget* focus = impl_->help->focusWidget();
-  QWidget* target = focus != nullptr ? focus : impl_->help.data();
+  QWidget* target = focus != nullptr ? focus : impl_->help.get();
   QKeyEvent press(QEvent::KeyPress, qt_key, Qt::NoModifier);
   QKeyEvent release(QEvent::KeyRelease, qt_key, Qt::NoModifier);
   QCoreApplication::sendEvent(target, &press);
@@ -690,10 +706,20 @@ WindowId QtPlatform::OpenDialog(const DialogLayout& layout) {
 void QtPlatform::ShowDialog(WindowId dialog, bool visible) {
   ControlDialog& window = impl_->DialogAt(dialog, "ShowDialog");
   window.setVisible(visible);
-  if (visible) {
-    window.raise();
-    window.activateWindow();
+  if (!visible) {
+    impl_->help_openings_at_hide[dialog] = impl_->help_openings;
+    return;
   }
+  // A help opened while the dialog was hidden stays in front of it, once the
+  // window system has put the dialog back.
+  const auto hidden = impl_->help_openings_at_hide.find(dialog);
+  if (hidden != impl_->help_openings_at_hide.end() && hidden->second != impl_->help_openings &&
+      impl_->help && impl_->help->isVisible()) {
+    BringToFrontAfterwards(*impl_->help);
+    return;
+  }
+  window.raise();
+  window.activateWindow();
 }
 
 void QtPlatform::AddListItem(WindowId dialog, int control, std::string_view text) {

@@ -43,6 +43,8 @@ std::unique_ptr<QPrinter> MarkPrinter::ChoosePrinter(const QString& document) {
   printer->setOutputFileName(QDir::current().absoluteFilePath(document + QStringLiteral(".pdf")));
   QPrintDialog dialog(printer.get(), owner_);
   dialog.setWindowTitle(QStringLiteral("Drucken"));
+  // Modal to the program's window alone; the help stays usable.
+  dialog.setWindowModality(Qt::WindowModal);
   if (dialog.exec() != QDialog::Accepted) return nullptr;
   return printer;
 }

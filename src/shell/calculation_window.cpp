@@ -158,15 +158,16 @@ std::string ClickedCommand(platform::Point mouse) {
 void CalculationWindow() {
   platform::Platform& os = platform::Current();
   DialogState& dialog = Dialog();
-  dialog.HelpTopic = help::kCalculation;
   // A key counts when it is released, but only if this window saw it go
   // down: the release of a key that answered a dialog is no command.
   int pressed = 0;
   for (;;) {
+    // The commands' dialogs set topics of their own.
+    dialog.HelpTopic = help::kCalculation;
     const platform::Event event = os.WaitEvent();
     if (event.kind == platform::EventKind::KeyDown) pressed = event.key;
     if (event.kind == platform::EventKind::KeyDown && event.key == platform::vk::kF1) {
-      ShowHelpTopic(help::kCalculation);
+      ShowHelpTopic(dialog.HelpTopic);
     }
     if (event.kind == platform::EventKind::Repaint) {
       DrawMainScreen();

@@ -55,8 +55,8 @@ void DialogInputStep() {
     HitTest(dialog, mouse.x, mouse.y);
   }
 
+  // The help opens beside the dialog, which stays open for the answer.
   if (!dialog.DialogKey.empty() && dialog.DialogKey[0] == kF1Character) {
-    dialog.LeaveFlag = true;
     ShowHelpTopic(dialog.HelpTopic);
   }
 

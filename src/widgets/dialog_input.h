@@ -12,8 +12,8 @@ namespace vorlanz {
 // Turns the mouse state, DialogKey and FieldKey into LeaveFlag, OkFlag and
 // TabChanged: a press in the tab row gives that tab's hot key, a press on
 // "_ABBRUCH" or "_OK" gives "X" or "O"; F1 as the digit field reads it opens
-// the dialog's help topic and leaves; a tab's hot key switches to that tab
-// and redraws the tab row.
+// the dialog's help topic (HelpTopic) and leaves the dialog open; a tab's hot
+// key switches to that tab and redraws the tab row.
 void DialogInputStep();
 
 // Which of a tab dialog's push buttons a point hits. Each button's hit area

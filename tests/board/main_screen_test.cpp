@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <functional>
 #include <tuple>
 
 #include "model/pool_data.h"
@@ -66,6 +68,55 @@ TEST_F(MainScreenTest, RedrawWipesEverythingAndShowsTheSystemQuality) {
   EXPECT_EQ(screen().Pixel(300, 200), kGrey);
   EXPECT_EQ(screen().Pixel(787, 434), kGrey);
   EXPECT_TRUE(ShowsText(screen(), 128, 337, "7"));
+}
+
+// Whatever the screen before it left behind (the last font of the contest,
+// the check, the win chances and the data commands; the chart's dashed and
+// dotted pens; the merge mode and see-through text of the engraved labels;
+// other colours), the main screen is the same picture.
+TEST_F(MainScreenTest, IsTheSamePictureWhateverWasDrawnBefore) {
+  PoolData& pool = Pool();
+  pool.SystemQuality = 5;
+  for (int m = 1; m <= kMatchCount; ++m) {
+    pool.OwnForecast[m] = {0, 6, 3, 3};
+    pool.NormSeries[m] = kHomeWin;
+    pool.GameSeries[m] = kAwayWin;
+  }
+  pool.OwnForecastReady = pool.NormReady = pool.GameReady = kTrue;
+  DrawMainScreen();
+  const std::uint64_t fresh = Checksum(screen());
+
+  using platform::PenMode;
+  using platform::PenStyle;
+  struct Left {
+    const char* what;
+    std::function<void(platform::Surface&)> set;
+  };
+  const Left left_behind[] = {
+      {"font 6", [](platform::Surface& s) { s.SetFont(6); }},
+      {"font 14", [](platform::Surface& s) { s.SetFont(14); }},
+      {"font 16", [](platform::Surface& s) { s.SetFont(16); }},
+      {"font 20", [](platform::Surface& s) { s.SetFont(20); }},
+      {"font 24", [](platform::Surface& s) { s.SetFont(24); }},
+      {"xor pen", [](platform::Surface& s) { s.SetPenMode(PenMode::Xor); }},
+      {"merge pen", [](platform::Surface& s) { s.SetPenMode(PenMode::Merge); }},
+      {"dashed pen", [](platform::Surface& s) { s.SetPenStyle(PenStyle::Dash); }},
+      {"dotted pen", [](platform::Surface& s) { s.SetPenStyle(PenStyle::Dot); }},
+      {"dash-dot pen", [](platform::Surface& s) { s.SetPenStyle(PenStyle::DashDot); }},
+      {"see-through text", [](platform::Surface& s) { s.SetOpaque(false); }},
+      {"white pen, red on blue text",
+       [](platform::Surface& s) {
+         s.SetPenColour(kWhite);
+         s.SetTextColour({255, 0, 0});
+         s.SetBackColour({0, 0, 255});
+       }},
+  };
+  for (const Left& state : left_behind) {
+    screen().FillRect(0, 0, 787, 434, {0, 128, 0});
+    state.set(screen());
+    DrawMainScreen();
+    EXPECT_EQ(Checksum(screen()), fresh) << state.what;
+  }
 }
 
 }  // namespace

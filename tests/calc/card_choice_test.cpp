@@ -1,6 +1,8 @@
 #include "calc/card_choice.h"
 
 #include <array>
+#include <string>
+#include <vector>
 
 #include "calc/card_preview.h"
 #include "calc/screen_calc_fixture.h"
@@ -82,12 +84,15 @@ TEST_F(CardChoiceTest, DigitsAndClicksSwitchCardsOChoosesXCancels) {
   EXPECT_EQ(Pool().ChosenCard, 8);
 }
 
-TEST_F(CardChoiceTest, F1OpensTheHelpAndCancels) {
+TEST_F(CardChoiceTest, F1OpensTheHelpAndTheChoiceStaysOpen) {
+  Dialog().HelpTopic = "NORM-Reihe";  // left by the dialog before
   os.Key('3').Key(platform::vk::kF1);
+  os.Then([&] { EXPECT_EQ(os.help_requests(), std::vector<std::string>{"Scheine auswählen"}); });
+  os.KeyDown('O');
   ChooseCard();
-  EXPECT_EQ(Pool().ChosenCard, 0);
-  ASSERT_EQ(os.help_requests().size(), 1u);
-  EXPECT_EQ(os.help_requests()[0], "Scheine auswählen");
+  EXPECT_TRUE(os.ScriptDone());
+  EXPECT_EQ(Dialog().DialogKey, "O");
+  EXPECT_EQ(Pool().ChosenCard, 3);
 }
 
 // Card 3 holds rows of draws, row 2 one off the GAME series and row 5 four

@@ -7,6 +7,8 @@
 #include "support/text_probe.h"
 
 #include <array>
+#include <string>
+#include <vector>
 
 namespace vorlanz {
 namespace {
@@ -72,6 +74,21 @@ TEST_F(SystemQualityInputTest, ZeroAndBAskAgainFromTheCurrentValue) {
   AskSystemQuality();
   EXPECT_TRUE(os.ScriptDone());
   EXPECT_EQ(Pool().SystemQuality, 5);
+}
+
+// F1 opens the calculation's help, whatever dialog came before, and the
+// input waits on for its digit.
+TEST_F(SystemQualityInputTest, F1OpensTheCalculationsHelpAndTheInputStays) {
+  Dialog().HelpTopic = "NORM-Reihe";
+  os.Key(platform::vk::kF1);
+  os.Then([&] {
+    EXPECT_EQ(os.help_requests(), std::vector<std::string>{"Berechnung"});
+    EXPECT_EQ(os.WindowTitle(os.CurrentWindow()), "Eingabe der System-Güte:");
+  });
+  os.Key('6');
+  AskSystemQuality();
+  EXPECT_TRUE(os.ScriptDone());
+  EXPECT_EQ(Pool().SystemQuality, 6);
 }
 
 TEST_F(SystemQualityInputTest, AClickLeavesTheOldValue) {

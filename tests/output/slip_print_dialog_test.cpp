@@ -125,16 +125,20 @@ TEST_F(SlipPrintDialogTest, PrintsTheCardWhichBecomesTheTipSet) {
   EXPECT_NEAR(page.marks.back().x_mm, 86.75, 1e-6);  // Spiel 77 JA
 }
 
+// "&?" and F1 in the dialog, and F1 in the alignment form, open the print
+// help; each dialog is still there afterwards with its choices.
 TEST_F(SlipPrintDialogTest, HelpAndAlignmentReturnToTheSameDialog) {
   ChooseCardThree();
-  os.Command(kSuper6Yes).PickListItem(kStateList, 2).Command(kHelp);
+  os.Command(kSuper6Yes).PickListItem(kStateList, 2).Command(kHelp).HelpKeyInDialog();
   Expect([](const Record& d) {
     EXPECT_TRUE(d.visible);
     EXPECT_TRUE(d.checked.at(kSuper6Yes));
     EXPECT_EQ(d.selected.at(kStateList), 2);
   });
-  os.Command(kAlignment);
+  os.Command(kAlignment).HelpKeyInDialog();
   Expect([](const Record& form) {
+    EXPECT_TRUE(form.open);
+    EXPECT_EQ(form.layout.title, "Drucker ausrichten");
     EXPECT_EQ(form.texts.at(alignment_form::kHorizontalField), "  0.0");
   });
   os.Command(alignment_form::kCancel);
@@ -144,7 +148,8 @@ TEST_F(SlipPrintDialogTest, HelpAndAlignmentReturnToTheSameDialog) {
   });
   os.Command(kCancel);
   ShowSlipPrintDialog();
-  EXPECT_EQ(os.help_requests(), std::vector<std::string>{std::string(help::kSlipPrint)});
+  EXPECT_TRUE(os.ScriptDone());
+  EXPECT_EQ(os.help_requests(), std::vector<std::string>(3, std::string(help::kSlipPrint)));
   EXPECT_EQ(Pool().Bundesland, 2);
 }
 

@@ -1,5 +1,8 @@
 #include "shell/calculate_command.h"
 
+#include <string>
+#include <vector>
+
 #include "calc/calculation_screen.h"
 #include "calc/screen_calc_fixture.h"
 #include "entry/logic/entry_fields.h"
@@ -64,6 +67,11 @@ TEST_F(CalculateCommandTest, ConfirmedEntriesGoOnToTheCalculation) {
   ExpectWindow("Bitte Reihe eingeben");
   for (int m = 1; m <= kMatchCount; ++m) os.TypeIntoField(SeriesFieldId(m), "1");
   os.Command(kConfirmSeriesEntry);
+  ExpectWindow("Eingabe der System-Güte:");
+  // F1 there: the calculation's page, not the series entry's, and the
+  // input waits on.
+  os.Key(platform::vk::kF1);
+  os.Then([&] { EXPECT_EQ(os.help_requests(), std::vector<std::string>{"Berechnung"}); });
   ExpectWindow("Eingabe der System-Güte:");
   os.Key('4');
   os.Then([&] {

@@ -1,5 +1,6 @@
 #include "shell/calculation_window.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "calc/screen_calc_fixture.h"
 #include "shell/main_menu.h"
 #include "support/rgb.h"
+#include "support/temp_dir.h"
 #include "support/text_probe.h"
 #include "widgets/screen_text.h"
 
@@ -18,6 +20,7 @@ using platform::vk::kF1;
 using testing::ShowsText;
 
 constexpr int kCancelSeriesEntry = 422;
+constexpr int kCancelForecastEntry = 452;
 
 // A tip set of recognisable rows: row r has outcome (r + m + shift) % 3 in
 // match m; stored on `card` unless it is negative.
@@ -211,6 +214,65 @@ TEST_F(CalculationWindowTest, GOpensTheGameSeries) {
   CalculationWindow();
   EXPECT_TRUE(os.ScriptDone());
   EXPECT_EQ(Pool().WorkingQuality, 6);
+}
+
+// Every dialog the window's commands open, ended as a user may end it. After
+// each, the help corner and F1 open the window's own page, whatever page the
+// dialog had.
+TEST_F(CalculationWindowTest, ItsHelpIsItsOwnAfterEveryNestedDialog) {
+  testing::TempDir dir;  // the data commands' file choices look into MEMORY
+  constexpr int kPrintDialogHelp = 400;
+  constexpr int kPrintDialogCancel = 2;
+  struct Nested {
+    const char* what;
+    std::function<void()> run;
+    std::vector<std::string> own_pages;  // what the nested dialogs' F1 opened
+  };
+  const Nested nested[] = {
+      {"merken, cancelled", [&] { os.Key('M').Key('X'); }, {}},
+      {"merken, stored", [&] { os.Key('M').Key('4').KeyDown('O'); }, {}},
+      {"merken, the card choice's help",
+       [&] { os.Key('M').Key(kF1).Key('X'); },
+       {"Scheine auswählen"}},
+      {"auswählen, cancelled", [&] { os.Key('H').Key('X'); }, {}},
+      {"vergleichen, cancelled", [&] { os.Key('V').Key('X'); }, {}},
+      {"drucken, card choice cancelled", [&] { os.Key('D').Key('X'); }, {}},
+      {"drucken, the print dialog's help",
+       [&] { os.Key('D').Key('O').Command(kPrintDialogHelp).Command(kPrintDialogCancel); },
+       {"Scheindruck"}},
+      {"Game, cancelled", [&] { os.Key('G').Command(kCancelSeriesEntry); }, {}},
+      {"Game, the entry's help",
+       [&] { os.Key('G').Key(kF1).Command(kCancelSeriesEntry); },
+       {"GAME-Reihe"}},
+      {"Zufall without a forecast: both entries",
+       [&] {
+         os.Key('Z').Key(kF1).Command(kCancelForecastEntry).Key(kF1).Command(kCancelSeriesEntry);
+       },
+       {"amtliche Vorlanz", "GAME-Reihe"}},
+      {"sichern, cancelled", [&] { os.Key('S').AnswerFileChoice(""); }, {}},
+      {"laden, cancelled", [&] { os.Key('L').AnswerFileChoice(""); }, {}},
+  };
+  for (const bool corner : {true, false}) {
+    for (const Nested& dialog : nested) {
+      ResetPool();
+      Pool().CardOccupied[0] = kTrue;
+      const auto before = static_cast<std::ptrdiff_t>(os.help_requests().size());
+      dialog.run();
+      if (corner) {
+        os.Click(600, 410);  // "F1=HILFE": the help, then the window ends
+      } else {
+        os.Key(kF1).Key('X');
+      }
+      CalculationWindow();
+      EXPECT_TRUE(os.ScriptDone()) << dialog.what;
+      std::vector<std::string> pages = dialog.own_pages;
+      pages.push_back("Berechnung");
+      EXPECT_EQ(
+          std::vector<std::string>(os.help_requests().begin() + before, os.help_requests().end()),
+          pages)
+          << dialog.what << (corner ? ", help corner" : ", F1");
+    }
+  }
 }
 
 // After a calculation, storing it on a card (which redraws the picture with

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "support/rgb.h"
 #include "support/screen_test.h"
 #include "support/text_probe.h"
@@ -72,17 +75,20 @@ TEST_F(DigitFieldTest, KeysThatKeepTheText) {
   EXPECT_THROW(Run(), platform::ScriptExhausted);
 }
 
-TEST_F(DigitFieldTest, MousePressAndF1Leave) {
+TEST_F(DigitFieldTest, AMousePressLeavesAndF1WaitsOn) {
   os.MouseDown(400, 300);
   Run();
   EXPECT_TRUE(Dialog().LeaveFlag);
   EXPECT_EQ(Dialog().FieldText, "4");
 
+  // F1: the help of the open dialog, and the field still takes its digit.
   os.MouseUp().Key(vk::kF1);
+  os.Then([&] { EXPECT_EQ(os.help_requests(), std::vector<std::string>{"Berechnung"}); });
+  os.Key('3');
   Run();
-  EXPECT_TRUE(Dialog().LeaveFlag);
-  ASSERT_EQ(os.help_requests().size(), 1u);
-  EXPECT_EQ(os.help_requests()[0], "Berechnung");
+  EXPECT_FALSE(Dialog().LeaveFlag);
+  EXPECT_EQ(Dialog().FieldText, "3");
+  EXPECT_TRUE(os.ScriptDone());
 }
 
 TEST_F(DigitFieldTest, ZeroShowsAsBlankUnderTheCursor) {
