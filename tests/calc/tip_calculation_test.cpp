@@ -57,6 +57,30 @@ TEST_P(OnlyOneRowTest, EachRowWaitsForTheQualityToComeDownToZero) {
 
 INSTANTIATE_TEST_SUITE_P(Qualities, OnlyOneRowTest, ::testing::Values(1, 4, 9));
 
+// Only home wins are left and every row is all home wins, but about five
+// draws a row are expected: rows up to 6 never pass the count test, row 7
+// is not held to it.
+TEST(TipCalculationTest, TheCountTestEndsAfterRowSix) {
+  for (const int first : {6, 7}) {
+    SCOPED_TRACE(first);
+    PoolData pool;
+    SetSeries(pool.NormSeries, "1111111111111");
+    pool.DrawQuotaSum = 60;
+    for (int row = 1; row < first; ++row) SetRow(pool, row, "1111111111111");
+    for (int m = 1; m <= kMatchCount; ++m) {
+      pool.OutcomeQuota[m] = {0, static_cast<Byte>(13 - first), 0, 0};
+    }
+    Random random(3);
+    CalculationTrace trace;
+    trace.CancelAt(first, 2000);
+    EXPECT_EQ(ResumeTips(pool, first, random, trace),
+              first == 6 ? CalculationResult::Cancelled : CalculationResult::Complete);
+    if (first == 7) {
+      EXPECT_EQ(trace.rows[7].candidates, 1);
+    }
+  }
+}
+
 TEST(TipCalculationTest, WinsAddUpOverCalculationsAndStopAtTheirLimits) {
   PoolData pool;
   SetAllWeights(pool, 12, 0, 0);
