@@ -2,8 +2,12 @@
 #include <cstdlib>
 
 #include "platform/application.h"
+#include "platform/document_printer.h"
 #include "platform/platform.h"
+#include "platform/preview.h"
+#include "platform/qt_document_printer.h"
 #include "platform/qt_platform.h"
+#include "platform/qt_preview.h"
 #include "shell/startup.h"
 
 int main(int argc, char** argv) {
@@ -15,6 +19,10 @@ int main(int argc, char** argv) {
   const auto platform = vorlanz::platform::MakeQtPlatform(vorlanz::platform::kMainWidth,
                                                           vorlanz::platform::kMainHeight);
   vorlanz::platform::Install(platform.get());
+  vorlanz::platform::QtDocumentPrinter document_printer;
+  vorlanz::platform::InstallDocumentPrinter(&document_printer);
+  vorlanz::platform::QtPreview preview;
+  vorlanz::platform::InstallPreview(&preview);
   vorlanz::RunProgram();
   return 0;
 }

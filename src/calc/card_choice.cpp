@@ -57,7 +57,7 @@ void ShowTabCard() {
 
 }  // namespace
 
-void ChooseCard() {
+void ChooseCard(std::string_view help_topic) {
   platform::Platform& os = platform::Current();
   PoolData& pool = Pool();
   DialogState& dialog = Dialog();
@@ -76,7 +76,7 @@ void ChooseCard() {
   ShowTabCard();
 
   do {
-    dialog.HelpTopic = help::kCardChoice;
+    dialog.HelpTopic = std::string(help_topic);
     dialog.DialogKey = NextDialogKey();
     DialogInputStep();
     if (dialog.TabIndex >= 1 && dialog.TabIndex <= kCardTabCount && dialog.TabChanged) {

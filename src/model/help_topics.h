@@ -19,10 +19,12 @@ inline constexpr std::string_view kGameSeries = "GAME-Reihe";
 inline constexpr std::string_view kContest = "Wettstreit";
 inline constexpr std::string_view kCardChoice = "Scheine auswählen";
 inline constexpr std::string_view kWinChances = "Gewinnchancen";
+inline constexpr std::string_view kTipList = "Tippliste";
+inline constexpr std::string_view kPreview = "Vorschau";
 
 inline constexpr std::array kAllTopics = {
-    kMenuItems,  kInfo,       kSlipPrint, kCalculation, kOwnForecast, kOfficialForecast,
-    kNormSeries, kGameSeries, kContest,   kCardChoice,  kWinChances,
+    kMenuItems,  kInfo,    kSlipPrint,  kCalculation, kOwnForecast, kOfficialForecast, kNormSeries,
+    kGameSeries, kContest, kCardChoice, kWinChances,  kTipList,     kPreview,
 };
 
 }  // namespace vorlanz::help

@@ -11,9 +11,6 @@ namespace vorlanz {
 
 namespace {
 
-const platform::PrintFont kMarkFont{"Courier", 12, true};
-constexpr const char* kMark = "x";
-
 // Asks whether to print although some marks will be missing.
 bool PrintDespiteMissingMarks(int outside) {
   const std::string text = std::to_string(outside) +
@@ -24,6 +21,13 @@ bool PrintDespiteMissingMarks(int outside) {
 
 }  // namespace
 
+std::vector<platform::PrintMark> PrintedMarks(const std::vector<SlipMark>& marks) {
+  std::vector<platform::PrintMark> at;
+  at.reserve(marks.size());
+  for (const SlipMark& mark : marks) at.push_back({mark.x, mark.y});
+  return at;
+}
+
 void PrintSlip() {
   const PoolData& pool = Pool();
   const std::vector<SlipMark> marks =
@@ -31,7 +35,7 @@ void PrintSlip() {
                                IsSet(pool.PlaySuper6), IsSet(pool.PlaySpiel77)});
   const SlipPage page = PageForMarks(marks);
   platform::Platform& os = platform::Current();
-  const auto area = os.BeginPrint("Scheindruck", kMarkFont, page.width, page.height);
+  const auto area = os.BeginPrint("Scheindruck", kSlipMarkFont, page.width, page.height);
   if (!area) return;
   const int outside = MarksOutside(marks, area->width_mm, area->height_mm, area->mark_width_mm,
                                    area->mark_height_mm);
@@ -39,10 +43,7 @@ void PrintSlip() {
     os.CancelPrint();
     return;
   }
-  std::vector<platform::PrintMark> at;
-  at.reserve(marks.size());
-  for (const SlipMark& mark : marks) at.push_back({mark.x, mark.y});
-  if (!os.PrintMarks(kMark, at)) {
+  if (!os.PrintMarks(kSlipMark, PrintedMarks(marks))) {
     AlertBox(1, 0, 0, "Der Schein konnte|nicht gedruckt werden!", 2, "_OK");
   }
 }

@@ -7,6 +7,7 @@
 #include "output/bundesland_mark.h"
 #include "output/control_layout.h"
 #include "output/logic/federal_states.h"
+#include "output/slip_preview.h"
 #include "output/slip_print.h"
 #include "widgets/alert_box.h"
 #include "widgets/dialog_input.h"
@@ -82,6 +83,10 @@ void RunDialog(platform::WindowId dialog) {
         TakeState(dialog);
         WhileHidden(dialog, [] { ShowAlignmentForm(); });
         break;
+      case kPreview:
+        TakeState(dialog);
+        WhileHidden(dialog, [] { ShowSlipPreview(); });
+        break;
       case kPrint:
         TakeState(dialog);
         // The printer's questions and alerts need the main window.
@@ -114,7 +119,8 @@ platform::DialogLayout SlipPrintDialogLayout() {
   add(Kind::Label, 0, "Bundesland:", 18, 6, 84, 20);
   add(Kind::DropDownList, kStateList, "", 38, 28, 175, 125);
   add(Kind::Label, 0, "Drucker:", 18, 72, 60, 20);
-  add(Kind::PushButton, kAlignment, "&Ausrichtung ändern...", 38, 92, 175, 28);
+  add(Kind::PushButton, kAlignment, "&Ausrichtung ändern...", 18, 92, 140, 28);
+  add(Kind::PushButton, kPreview, "&Vorschau", 164, 92, 67, 28);
   add(Kind::Label, 0, "Spiel 77:", 18, 138, 60, 20);
   add(Kind::RadioButton, kSpiel77Yes, "&JA", 20, 156, 40, 24);
   add(Kind::RadioButton, kSpiel77No, "&NEIN", 62, 156, 50, 24);

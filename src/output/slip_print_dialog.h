@@ -15,6 +15,7 @@ inline constexpr int kPrint = 1;
 inline constexpr int kCancel = 2;
 inline constexpr int kStateList = 100;
 inline constexpr int kAlignment = 110;
+inline constexpr int kPreview = 112;
 inline constexpr int kSpiel77Yes = 392;
 inline constexpr int kSpiel77No = 394;
 inline constexpr int kSuper6Yes = 396;
@@ -28,7 +29,8 @@ platform::DialogLayout SlipPrintDialogLayout();
 // Asks for the card to print; a free card is only told and ends it. After OK
 // on a stored card it becomes the current tip set and the dialog opens.
 // "&Drucken" prints it, "&Abbruch" ends; both, and "&Ausrichtung ändern...",
-// take the state from the list (and move the menu tick). The close box ends
+// take the state from the list (and move the menu tick). "&Vorschau" takes
+// the state as well and shows the page as it would print. The close box ends
 // and changes nothing.
 void ShowSlipPrintDialog();
 

@@ -150,6 +150,7 @@ struct PrintFont {
   std::string family;
   int points = 12;
   bool bold = false;
+  bool fixed_pitch = true;
 };
 struct PrintMark {
   double x_mm = 0, y_mm = 0;  // the text's top left corner

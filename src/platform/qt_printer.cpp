@@ -25,9 +25,38 @@ QPageSize PageOfSize(double width_mm, double height_mm) {
                    QPageSize::ExactMatch);
 }
 
+void SetUpPage(QPrinter& printer, double page_width_mm, double page_height_mm, double margin_mm) {
+  printer.setFullPage(false);
+  printer.setPageSize(PageOfSize(page_width_mm, page_height_mm));
+  printer.setPageOrientation(QPageLayout::Portrait);
+  // The printer keeps the margins it cannot print in.
+  printer.setPageMargins(QMarginsF(margin_mm, margin_mm, margin_mm, margin_mm),
+                         QPageLayout::Millimeter);
+}
+
+PrintArea AreaOf(QPrinter& printer, const QFont& font) {
+  const QRectF printable = printer.pageRect(QPrinter::Millimeter);
+  const QFontMetricsF metrics(font, &printer);
+  const double mm_per_dot = kMmPerInch / printer.resolution();
+  return PrintArea{printable.width(), printable.height(),
+                   metrics.horizontalAdvance(QStringLiteral("x")) * mm_per_dot,
+                   metrics.height() * mm_per_dot};
+}
+
 }  // namespace
 
-std::unique_ptr<QPrinter> MarkPrinter::ChoosePrinter(const QString& document) {
+QFont PrinterFont(const PrintFont& font) {
+  QFont printed(ToQString(font.family));
+  if (font.fixed_pitch) {
+    printed.setStyleHint(QFont::TypeWriter);
+    printed.setFixedPitch(true);
+  }
+  printed.setPointSize(font.points);
+  printed.setBold(font.bold);
+  return printed;
+}
+
+std::unique_ptr<QPrinter> MarkPrinter::PrinterWithoutChoice() const {
   if (!file_.isEmpty()) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
@@ -38,6 +67,11 @@ std::unique_ptr<QPrinter> MarkPrinter::ChoosePrinter(const QString& document) {
   if (!system_default.isNull()) {
     return std::make_unique<QPrinter>(system_default, QPrinter::HighResolution);
   }
+  return nullptr;
+}
+
+std::unique_ptr<QPrinter> MarkPrinter::ChoosePrinter(const QString& document) {
+  if (auto printer = PrinterWithoutChoice()) return printer;
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   // Without a printer the dialog offers a PDF file in the working folder.
   printer->setOutputFileName(QDir::current().absoluteFilePath(document + QStringLiteral(".pdf")));
@@ -50,51 +84,57 @@ std::unique_ptr<QPrinter> MarkPrinter::ChoosePrinter(const QString& document) {
 }
 
 std::optional<PrintArea> MarkPrinter::Begin(std::string_view document, const PrintFont& font,
-                                            double page_width_mm, double page_height_mm) {
+                                            double page_width_mm, double page_height_mm,
+                                            double margin_mm) {
   const QString name = ToQString(document);
   printer_ = ChoosePrinter(name);
   if (!printer_) return std::nullopt;
   printer_->setDocName(name);
-  printer_->setFullPage(false);
-  printer_->setPageSize(PageOfSize(page_width_mm, page_height_mm));
-  printer_->setPageOrientation(QPageLayout::Portrait);
-  // The printer keeps the margins it cannot print in.
-  printer_->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-
-  font_ = QFont(ToQString(font.family));
-  font_.setStyleHint(QFont::TypeWriter);
-  font_.setFixedPitch(true);
-  font_.setPointSize(font.points);
-  font_.setBold(font.bold);
-
-  const QRectF printable = printer_->pageRect(QPrinter::Millimeter);
-  const QFontMetricsF metrics(font_, printer_.get());
-  const double mm_per_dot = kMmPerInch / printer_->resolution();
-  return PrintArea{printable.width(), printable.height(),
-                   metrics.horizontalAdvance(QStringLiteral("x")) * mm_per_dot,
-                   metrics.height() * mm_per_dot};
+  SetUpPage(*printer_, page_width_mm, page_height_mm, margin_mm);
+  font_ = PrinterFont(font);
+  return AreaOf(*printer_, font_);
 }
 
-bool MarkPrinter::Print(std::string_view text, const std::vector<PrintMark>& marks) {
+PaperArea MarkPrinter::Measure(const PrintFont& font, double page_width_mm,
+                               double page_height_mm) const {
+  std::unique_ptr<QPrinter> printer = PrinterWithoutChoice();
+  if (!printer) {
+    // Only the print dialog could tell: a PDF file's page.
+    printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+  }
+  SetUpPage(*printer, page_width_mm, page_height_mm, 0);
+  const QRectF paper = printer->paperRect(QPrinter::Millimeter);
+  const QRectF printable = printer->pageRect(QPrinter::Millimeter);
+  return {paper.width(), paper.height(), printable.left() - paper.left(),
+          printable.top() - paper.top(), AreaOf(*printer, PrinterFont(font))};
+}
+
+bool MarkPrinter::Paint(const std::function<void(QPainter&, double)>& draw) {
   if (!printer_) return false;
   QPainter painter;
   if (!painter.begin(printer_.get())) {
     printer_.reset();
     return false;
   }
-  painter.setFont(font_);
   painter.setPen(Qt::black);
-  const double dots_per_mm = printer_->resolution() / kMmPerInch;
-  const double ascent = QFontMetricsF(font_, printer_.get()).ascent();
-  const QString mark = ToQString(text);
-  // The painter's origin is the top left of the printable area; a mark's
-  // position is the top left of its text cell.
-  for (const PrintMark& at : marks) {
-    painter.drawText(QPointF(at.x_mm * dots_per_mm, at.y_mm * dots_per_mm + ascent), mark);
-  }
+  // The painter's origin is the top left of the printable area.
+  draw(painter, printer_->resolution() / kMmPerInch);
   const bool done = painter.end();
   printer_.reset();
   return done;
+}
+
+bool MarkPrinter::Print(std::string_view text, const std::vector<PrintMark>& marks) {
+  return Paint([&](QPainter& painter, double dots_per_mm) {
+    painter.setFont(font_);
+    const double ascent = QFontMetricsF(font_, painter.device()).ascent();
+    const QString mark = ToQString(text);
+    // A mark's position is the top left of its text cell.
+    for (const PrintMark& at : marks) {
+      painter.drawText(QPointF(at.x_mm * dots_per_mm, at.y_mm * dots_per_mm + ascent), mark);
+    }
+  });
 }
 
 }  // namespace vorlanz::platform

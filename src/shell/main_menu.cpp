@@ -19,6 +19,7 @@
 #include "shell/info_box.h"
 #include "shell/menu_description.h"
 #include "shell/startup.h"
+#include "shell/tip_list_command.h"
 #include "widgets/alert_box.h"
 #include "widgets/dialog_input.h"
 
@@ -107,6 +108,9 @@ void RunCommand(int id) {
       break;
     case command::kPrint:
       PrintCommand();
+      break;
+    case command::kTipList:
+      TipListCommand();
       break;
     case command::kWinChances:
       ShowWinChances();

@@ -19,6 +19,7 @@ inline constexpr int kCalculate = 40;
 inline constexpr int kShow = 41;
 inline constexpr int kClearCards = 42;
 inline constexpr int kPrint = 43;
+inline constexpr int kTipList = 44;
 inline constexpr int kContest = 50;
 inline constexpr int kCheck = 51;
 inline constexpr int kWinChances = 52;

@@ -46,6 +46,7 @@ constexpr MenuLine kDescription[] = {
     {"&anzeigen", kShow},
     {"&löschen", kClearCards},
     {"&drucken", kPrint},
+    {"&Tippliste drucken", kTipList},
     {""},
     {"&Analyse"},
     {"&Wettstreit", kContest},

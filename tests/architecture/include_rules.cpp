@@ -9,7 +9,8 @@ namespace {
 
 // What the rest of the program may see of the platform.
 const std::set<std::string> kPlatformInterface = {"platform/platform.h", "platform/surface.h",
-                                                  "platform/files.h"};
+                                                  "platform/files.h", "platform/document_printer.h",
+                                                  "platform/preview.h"};
 
 std::string FirstComponent(const std::string& path) {
   return path.substr(0, path.find('/'));

@@ -150,6 +150,21 @@ TEST(SlipGeometry, OffsetsMoveEveryMarkByAMillimetre) {
   }
 }
 
+TEST(SlipGeometry, EveryBoxOfTheSlip) {
+  const auto boxes = SlipBoxes({5, 126, 126, false, false});
+  ASSERT_EQ(boxes.size(), 12u * 13u * 3u + 4u);
+  // Field t = 3, match 1, box 1; field 0, match 13, box 3.
+  ExpectAt(boxes[(3 * 13 + 0) * 3 + 0], 63.25, 11.6);
+  ExpectAt(boxes[12 * 3 + 2], 28.0 + 2 * 3.6, 11.6 + 12 * 3.7);
+  // The extra line: Super 6 JA (10), NEIN (13), Spiel 77 JA (16), NEIN (19).
+  ExpectAt(boxes[468], 28.0 + 9 * 3.6 + 3 * 0.95, 78.0);
+  ExpectAt(boxes[470], 86.75, 78.0);
+  ExpectAt(boxes[471], 28.0 + 18 * 3.6 + 6 * 0.95, 78.0);
+  EXPECT_TRUE(SlipBoxes({12, 126, 126, false, false}).empty());
+  EXPECT_NEAR(BoxPitch(2).x, 3.8, 1e-9);
+  EXPECT_NEAR(BoxPitch(2).y, 4.7, 1e-9);
+}
+
 TEST(SlipGeometry, MarksOutsideTheArea) {
   const std::vector<SlipMark> marks{{0, 0},     {197.5, 10}, {197.6, 10}, {-0.1, 5},
                                     {5, 290.1}, {5, 290},    {5, -0.1}};

@@ -1,14 +1,6 @@
 #include "analysis/logic/win_chances_table.h"
 
-#include <cstdio>
-
 namespace vorlanz {
-
-namespace {
-
-constexpr int kPercentWidth = 6;
-
-}  // namespace
 
 bool HasWinChanceLines(const PoolData& pool) {
   if (IsSet(pool.TipSetReady)) return true;
@@ -29,21 +21,6 @@ std::vector<ChancesLine> WinChanceLines(const PoolData& pool, const OutcomeChanc
     }
   }
   return lines;
-}
-
-std::string FixedText(double value, int decimals, int width) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%*.*f", width, decimals, value);
-  return text;
-}
-
-std::string PercentText(double probability) {
-  const double percent = 100 * probability;
-  // The decimals that fit, judged after rounding: 9.99996 % is "10.000".
-  for (int decimals = 4;; --decimals) {
-    std::string text = FixedText(percent, decimals, kPercentWidth);
-    if (decimals == 0 || static_cast<int>(text.size()) <= kPercentWidth) return text;
-  }
 }
 
 }  // namespace vorlanz

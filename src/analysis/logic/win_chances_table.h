@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "analysis/logic/win_chances.h"
+#include "model/figure_text.h"
 #include "model/pool_data.h"
 
 namespace vorlanz {
@@ -25,12 +26,5 @@ bool HasWinChanceLines(const PoolData& pool);
 
 // The current tip set first if TipSetReady, then the occupied cards in order.
 std::vector<ChancesLine> WinChanceLines(const PoolData& pool, const OutcomeChances& chances);
-
-// A probability in percent in at most 6 characters, right-aligned: four
-// decimals below 10 %, so that rank I's small chances still show, fewer above.
-std::string PercentText(double probability);
-
-// A figure with `decimals` decimals, right-aligned in `width` characters.
-std::string FixedText(double value, int decimals, int width);
 
 }  // namespace vorlanz

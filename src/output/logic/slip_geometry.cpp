@@ -90,49 +90,103 @@ SlipPage PageForMarks(const std::vector<SlipMark>& marks) {
   return page;
 }
 
+bool MarkOutside(const SlipMark& mark, const MarkArea& area) {
+  return mark.x < 0 || mark.y < 0 || mark.x + area.mark_width > area.width ||
+         mark.y + area.mark_height > area.height;
+}
+
 int MarksOutside(const std::vector<SlipMark>& marks, double width, double height, double mark_width,
                  double mark_height) {
-  return static_cast<int>(std::count_if(marks.begin(), marks.end(), [&](const SlipMark& mark) {
-    return mark.x < 0 || mark.y < 0 || mark.x + mark_width > width || mark.y + mark_height > height;
-  }));
+  const MarkArea area{width, height, mark_width, mark_height};
+  return static_cast<int>(std::count_if(
+      marks.begin(), marks.end(), [&](const SlipMark& mark) { return MarkOutside(mark, area); }));
 }
 
 double AlignmentShift(int alignment_byte) {
   return (alignment_byte - 126) / 10.0;
 }
 
-std::vector<SlipMark> SlipMarks(const RowTable& tips, const SlipChoice& choice) {
-  const int state = choice.Bundesland;
-  if (state < 0 || state >= static_cast<int>(kGeometries.size())) return {};
-  const auto index = static_cast<std::size_t>(state);
-  Geometry g = kGeometries[index];
-  const double dx = AlignmentShift(choice.PrintOffsetA);
-  const double dy = AlignmentShift(choice.PrintOffsetB);
-  g.SlipLeft += dx;
-  g.SlipTop += dy;
-  g.ExtraLineY += dy;
+namespace {
 
+// Where the marks of one state's slip go: its geometry moved by the
+// alignment, the boxes of tip fields and of the extra line.
+class SlipLayout {
+ public:
+  explicit SlipLayout(const SlipChoice& choice)
+      : state_(choice.Bundesland), g_(kGeometries[static_cast<std::size_t>(choice.Bundesland)]) {
+    const double dy = AlignmentShift(choice.PrintOffsetB);
+    g_.SlipLeft += AlignmentShift(choice.PrintOffsetA);
+    g_.SlipTop += dy;
+    g_.ExtraLineY += dy;
+  }
+
+  // Box b (1..3) of match m (1..13) in tip field t (0..11).
+  SlipMark FieldBox(int b, int m, int t) const {
+    const int groups = (state_ == kBadenWuerttemberg || state_ == kHessen) ? t : t / 2;
+    const int c = BoxColumn(state_, b, t);
+    return {g_.SlipLeft + (c - 1) * g_.BoxPitchX + groups * g_.GroupGap,
+            g_.SlipTop + (m - 1) * g_.RowPitchY};
+  }
+
+  // The box of column c on the extra line.
+  SlipMark ExtraBox(int c) const {
+    return {g_.SlipLeft + (c - 1) * g_.BoxPitchX + ExtraLineGroups(state_, c) * g_.GroupGap,
+            g_.ExtraLineY};
+  }
+
+  const std::array<int, 4>& ExtraColumns() const {
+    return kExtraGameColumns[static_cast<std::size_t>(state_)];
+  }
+
+  SlipPitch Pitch() const { return {g_.BoxPitchX, g_.RowPitchY}; }
+
+ private:
+  int state_;
+  Geometry g_;
+};
+
+bool KnownState(int state) {
+  return state >= 0 && state < static_cast<int>(kGeometries.size());
+}
+
+}  // namespace
+
+std::vector<SlipMark> SlipMarks(const RowTable& tips, const SlipChoice& choice) {
+  if (!KnownState(choice.Bundesland)) return {};
+  const SlipLayout slip(choice);
   const auto& box_of_code = Pool().SlipColumn;
   std::vector<SlipMark> marks;
   for (int t = 0; t < kRowCount; ++t) {
-    const int groups = (state == kBadenWuerttemberg || state == kHessen) ? t : t / 2;
     for (int m = 1; m <= kMatchCount; ++m) {
       const Byte code = tips[static_cast<std::size_t>(m)][static_cast<std::size_t>(t + 1)];
       if (code >= box_of_code.size()) continue;
       const int b = box_of_code[code];
       if (b < 1 || b > kOutcomeCount) continue;
-      const int c = BoxColumn(state, b, t);
-      marks.push_back({g.SlipLeft + (c - 1) * g.BoxPitchX + groups * g.GroupGap,
-                       g.SlipTop + (m - 1) * g.RowPitchY});
+      marks.push_back(slip.FieldBox(b, m, t));
     }
   }
-  const auto& extra = kExtraGameColumns[index];
-  for (const int c :
-       {choice.PlaySuper6 ? extra[0] : extra[1], choice.PlaySpiel77 ? extra[2] : extra[3]}) {
-    marks.push_back({g.SlipLeft + (c - 1) * g.BoxPitchX + ExtraLineGroups(state, c) * g.GroupGap,
-                     g.ExtraLineY});
-  }
+  const auto& extra = slip.ExtraColumns();
+  marks.push_back(slip.ExtraBox(choice.PlaySuper6 ? extra[0] : extra[1]));
+  marks.push_back(slip.ExtraBox(choice.PlaySpiel77 ? extra[2] : extra[3]));
   return marks;
+}
+
+std::vector<SlipMark> SlipBoxes(const SlipChoice& choice) {
+  if (!KnownState(choice.Bundesland)) return {};
+  const SlipLayout slip(choice);
+  std::vector<SlipMark> boxes;
+  for (int t = 0; t < kRowCount; ++t) {
+    for (int m = 1; m <= kMatchCount; ++m) {
+      for (int b = 1; b <= kOutcomeCount; ++b) boxes.push_back(slip.FieldBox(b, m, t));
+    }
+  }
+  for (const int c : slip.ExtraColumns()) boxes.push_back(slip.ExtraBox(c));
+  return boxes;
+}
+
+SlipPitch BoxPitch(int state) {
+  if (!KnownState(state)) return {};
+  return SlipLayout({state}).Pitch();
 }
 
 }  // namespace vorlanz

@@ -31,6 +31,19 @@ struct SlipChoice {
 // "Spiel 77" mark. A state outside 0..11 gives no marks.
 std::vector<SlipMark> SlipMarks(const RowTable& tips, const SlipChoice& choice);
 
+// Every box of the slip, each given by the place an "x" in it would take:
+// for each tip field, match by match, the home-win, draw and away-win box;
+// then the extra line's "Super 6" JA and NEIN and "Spiel 77" JA and NEIN.
+// A state outside 0..11 has none.
+std::vector<SlipMark> SlipBoxes(const SlipChoice& choice);
+
+// From one box column to the next, and from one match line to the next.
+struct SlipPitch {
+  double x = 0;
+  double y = 0;
+};
+SlipPitch BoxPitch(int state);
+
 // The page a slip's marks need: at least A4 (210 x 297 mm), wider or longer
 // where a mark and some room after it would not fit.
 struct SlipPage {
@@ -38,6 +51,16 @@ struct SlipPage {
   double height = 297;
 };
 SlipPage PageForMarks(const std::vector<SlipMark>& marks);
+
+// A printable area of width x height and the cell of one mark in it.
+struct MarkArea {
+  double width = 0;
+  double height = 0;
+  double mark_width = 0;
+  double mark_height = 0;
+};
+// Whether the mark's cell does not lie wholly inside the area.
+bool MarkOutside(const SlipMark& mark, const MarkArea& area);
 
 // How many marks, each a cell of mark_width x mark_height, do not lie wholly
 // inside a printable area of width x height.
