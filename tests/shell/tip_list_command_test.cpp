@@ -78,7 +78,7 @@ TEST_F(TipListCommandTest, CancelFreeCardAndFailure) {
 }
 
 TEST_F(TipListCommandTest, HelpOfTheCardChoice) {
-  os.Key(platform::vk::kF1);
+  os.Key(platform::vk::kF1).Key('X');  // the help, then the choice is cancelled
   TipListCommand();
   EXPECT_EQ(os.help_requests(), std::vector<std::string>{std::string(help::kTipList)});
   EXPECT_TRUE(printer.printed().empty());
