@@ -51,7 +51,8 @@ platform::DialogLayout OddsDialogLayout() {
   add(Kind::PushButton, kLoad, "&Laden...", 10, 330, 74, 26);
   add(Kind::PushButton, kPaste, "&Einfügen", 90, 330, 74, 26);
   add(Kind::PushButton, kOk, "&OK", 176, 330, 50, 26)->is_default = true;
-  add(Kind::PushButton, kHelp, "&?", 232, 330, 26, 26)->is_help = true;
+  add(Kind::PushButton, kHelp, "&?", 232, 330, 26, 26);
+  layout.help_command = kHelp;
   add(Kind::PushButton, kCancel, "&Abbruch", 264, 330, 66, 26)->is_cancel = true;
   return layout;
 }

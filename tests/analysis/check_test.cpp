@@ -112,13 +112,59 @@ TEST_F(CheckTest, MainMenuWaitsForAMousePressInEveryCase) {
   EXPECT_EQ(Pool().WinsRank1, 0);
 }
 
-TEST_F(CheckTest, TestRunScoresAHundredSeries) {
+// The count at (x, y) in the small font of the rank table and the totals.
+bool ShowsSmall(const platform::Surface& screen, int x, int y, const std::string& text) {
+  platform::Surface alone(platform::kMainWidth, platform::kMainHeight);
+  alone.SetFont(6);
+  alone.SetTextColour({0, 0, 0});
+  alone.SetBackColour(platform::kLightGrey);
+  alone.Text(x, y, text);
+  const int right = x + alone.TextWidth(text) - 1;
+  return SameArea(alone.SaveArea(x, y, right, y + 8), screen.SaveArea(x, y, right, y + 8));
+}
+
+// Every series is all home wins; the rows differ from it in 0, 1, 1, 2, 2, 2,
+// 3, 3, 3, 3, 4 and 13 matches.
+TEST_F(CheckTest, TestRunScoresEveryRankByItsRows) {
+  const char* const rows[kRowCount] = {kAllHome,        "2111111111111", "1111111111110",
+                                       "2211111111111", "1111101111112", "0111111111112",
+                                       "2221111111111", "1211211211111", "1111111111000",
+                                       "0201111111111", "2222111111111", "2222222222222"};
+  for (int r = 1; r <= kRowCount; ++r) SetRow(Pool().TipRows, r, rows[r - 1]);
   LoadDrawWeights();
   TestRun();
-  EXPECT_EQ(Pool().WinsRank1, 1200);
-  EXPECT_EQ(PrizePointsWon(Pool()), 4800);
-  EXPECT_EQ(Pool().RowWinTally[12][0], 100);
-  EXPECT_TRUE(ShowsText(main_screen(), 40 * 12 + 120, kStatusY, "Win!"));
+  const PoolData& pool = Pool();
+  EXPECT_EQ(pool.WinsRank1, 100);
+  EXPECT_EQ(pool.WinsRank2, 200);
+  EXPECT_EQ(pool.WinsRank3, 300);
+  EXPECT_EQ(pool.WinsRank4, 400);
+  // 400 + 600 + 600 + 400
+  EXPECT_EQ(PrizePointsWon(pool), 2000);
+  EXPECT_EQ(WinPercentage(pool, 100), 1000);
+  EXPECT_EQ(pool.RowWinTally[1], (Table<std::int32_t, 3>{100, 0, 0, 0}));
+  EXPECT_EQ(pool.RowWinTally[3], (Table<std::int32_t, 3>{0, 100, 0, 0}));
+  EXPECT_EQ(pool.RowWinTally[6], (Table<std::int32_t, 3>{0, 0, 100, 0}));
+  EXPECT_EQ(pool.RowWinTally[10], (Table<std::int32_t, 3>{0, 0, 0, 100}));
+  EXPECT_EQ(pool.RowWinTally[11], (Table<std::int32_t, 3>{0, 0, 0, 0}));
+
+  const auto& screen = main_screen();
+  const int lines[4] = {1, 10, 19, 28};
+  const int tally[4][kRowCount] = {{100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+                                   {0, 100, 100, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+                                   {0, 0, 0, 100, 100, 100, 0, 0, 0, 0, 0, 0},
+                                   {0, 0, 0, 0, 0, 0, 100, 100, 100, 100, 0, 0}};
+  const char* const totals[4] = {" 100", " 200", " 300", " 400"};
+  for (int rank = 0; rank < 4; ++rank) {
+    for (int r = 1; r <= kRowCount; ++r) {
+      EXPECT_TRUE(
+          ShowsSmall(screen, 123 + 40 * r, lines[rank], tally[rank][r - 1] == 0 ? "  0" : "100"))
+          << "rank " << rank + 1 << " row " << r;
+    }
+    EXPECT_TRUE(ShowsSmall(screen, 662, lines[rank], totals[rank])) << rank + 1;
+  }
+  EXPECT_TRUE(ShowsSmall(screen, 708, 14, "2000 Pkte "));
+  EXPECT_TRUE(ShowsText(screen, 40 * 10 + 120, kStatusY, "Win!"));
+  EXPECT_TRUE(ShowsText(screen, 40 * 11 + 120, kStatusY, "    "));
 }
 
 // At the right edge it goes on, and Escape ends it at the next visit of the

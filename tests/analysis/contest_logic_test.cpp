@@ -17,53 +17,68 @@ using testing::SetSeries;
 
 constexpr const char* kGame = "1102101210121";
 
-// Card 0 holds the drawn series itself in row 1 and copies that differ in
-// 1, 2, 3, 4 and 13 matches in rows 2..6; its other rows differ everywhere.
-PoolData CardAgainstSeries() {
+// The game series with its first `count` matches changed.
+std::string Changed(int count) {
+  std::string row = kGame;
+  for (int m = 0; m < count; ++m) row[m] = row[m] == '1' ? '2' : '1';
+  return row;
+}
+
+void SetCard(PoolData& pool, int card, const int (&differences)[kRowCount]) {
+  for (int r = 1; r <= kRowCount; ++r) SetRow(pool.CardTips[card], r, Changed(differences[r - 1]));
+  pool.CardOccupied[card] = kTrue;
+}
+
+// Card 2 wins 1, 2, 3 and 4 rows of ranks I to IV per series, card 0 wins
+// 3, 0, 1 and 2; card 4 would win everything but is not stored.
+PoolData TwoCardsAgainstSeries() {
   PoolData pool;
   SetSeries(pool.GameSeries, kGame);
-  const std::string base = kGame;
-  auto changed = [&](int count) {
-    std::string row = base;
-    for (int m = 0; m < count; ++m) row[m] = row[m] == '1' ? '2' : '1';
-    return row;
-  };
-  const int differences[kRowCount] = {0, 1, 2, 3, 4, 13, 13, 13, 13, 13, 13, 13};
-  for (int r = 1; r <= kRowCount; ++r) SetRow(pool.CardTips[0], r, changed(differences[r - 1]));
-  pool.CardOccupied[0] = kTrue;
-  SetRow(pool.CardTips[4], 1, base);  // not stored: not scored
+  SetCard(pool, 2, {0, 1, 1, 2, 2, 2, 3, 3, 3, 3, 4, 13});
+  SetCard(pool, 0, {5, 0, 6, 0, 7, 2, 8, 3, 0, 9, 3, 12});
+  SetRow(pool.CardTips[4], 1, kGame);
   return pool;
 }
 
-TEST(ContestScoringTest, PointsByRankAndNothingFromFourDifferencesOn) {
-  EXPECT_EQ(PrizePoints(0), 4);
-  EXPECT_EQ(PrizePoints(3), 1);
-  EXPECT_EQ(PrizePoints(4), 0);
+TEST(ContestScoringTest, EveryRankColumnAndItsPoints) {
+  const int points[] = {4, 3, 2, 1, 0, 0, 0};
+  for (int d = 0; d <= 5; ++d) EXPECT_EQ(PrizePoints(d), points[d]) << d;
   EXPECT_EQ(PrizePoints(13), 0);
 
-  PoolData pool = CardAgainstSeries();
+  PoolData pool = TwoCardsAgainstSeries();
+  // One run before: 5 points of card 2, 20 of card 7.
+  pool.ContestRun = 1;
+  pool.ContestTotal[2] = 5;
+  pool.ContestTotal[7] = 20;
+  pool.ContestHits3[2] = 9;
   StartContestRun(pool);
   const ContestField field = PackContestField(pool);
   ScoreContestSeries(pool, field);
   ScoreContestSeries(pool, field);
-  EXPECT_EQ(pool.ContestHits1[0], 2);
-  EXPECT_EQ(pool.ContestHits2[0], 2);
-  EXPECT_EQ(pool.ContestHits3[0], 2);
-  EXPECT_EQ(pool.ContestHits4[0], 2);
-  EXPECT_EQ(pool.ContestPoints[0], 2 * (4 + 3 + 2 + 1));
-  EXPECT_EQ(pool.ContestPoints[4], 0);
-  EXPECT_EQ(pool.ContestHits1[4], 0);
+  const Table<std::int32_t, kLastCard> hits[4] = {{6, 0, 2, 0, 0, 0, 0, 0, 0, 0},
+                                                  {0, 0, 4, 0, 0, 0, 0, 0, 0, 0},
+                                                  {2, 0, 6, 0, 0, 0, 0, 0, 0, 0},
+                                                  {4, 0, 8, 0, 0, 0, 0, 0, 0, 0}};
+  EXPECT_EQ(pool.ContestHits1, hits[0]);
+  EXPECT_EQ(pool.ContestHits2, hits[1]);
+  EXPECT_EQ(pool.ContestHits3, hits[2]);
+  EXPECT_EQ(pool.ContestHits4, hits[3]);
+  // Card 2: 2 x (4 + 3 + 3 + 2 + 2 + 2 + 1 + 1 + 1 + 1); card 0: 2 x (12 + 2 + 2).
+  EXPECT_EQ(pool.ContestPoints, (Table<std::int32_t, kLastCard>{32, 0, 40, 0, 0, 0, 0, 0, 0, 0}));
 
   AddRunPoints(pool);
   RankAfterRun(pool);
-  EXPECT_EQ(pool.ContestTotal[0], 20);
-  EXPECT_EQ(pool.ContestRun, 1);
-  EXPECT_FLOAT_EQ(pool.ContestAverage, 20.0f);
-  StartContestRun(pool);
-  EXPECT_EQ(pool.ContestPoints[0], 0);
-  EXPECT_EQ(pool.ContestHits1[0], 0);
-  EXPECT_EQ(pool.ContestTotal[0], 20);
+  EXPECT_EQ(pool.ContestTotal, (Table<std::int32_t, kLastCard>{32, 0, 45, 0, 0, 0, 0, 20, 0, 0}));
   EXPECT_EQ(pool.ContestRun, 2);
+  EXPECT_EQ(pool.ContestOrder, (Table<Byte, kLastCard>{2, 0, 7, 1, 3, 4, 5, 6, 8, 9}));
+  // The leader's 45 points over 2 runs.
+  EXPECT_FLOAT_EQ(pool.ContestAverage, 22.5f);
+  StartContestRun(pool);
+  EXPECT_EQ(pool.ContestPoints[2], 0);
+  EXPECT_EQ(
+      pool.ContestHits1[0] + pool.ContestHits2[2] + pool.ContestHits3[2] + pool.ContestHits4[0], 0);
+  EXPECT_EQ(pool.ContestTotal[2], 45);
+  EXPECT_EQ(pool.ContestRun, 3);
 }
 
 TEST(ContestOrderTest, AnOvertakingCardPassesTheEqualTotal) {
@@ -91,7 +106,10 @@ TEST(ContestChartTest, BarEndsAndAverageLineRoundHalvesToEven) {
   EXPECT_EQ(chart::BarEnd(3), 279);  // 4.5 -> 4
   EXPECT_EQ(chart::BarEnd(200), 575);
   EXPECT_EQ(chart::AverageLineX(0), 275);
+  EXPECT_EQ(chart::AverageLineX(0.5), 276);  // 1.5 -> 2 half pixels
+  EXPECT_EQ(chart::AverageLineX(0.9), 277);  // 2.7 -> 3 -> 1.5 -> 2
   EXPECT_EQ(chart::AverageLineX(1.0), 277);
+  EXPECT_EQ(chart::AverageLineX(22.5), 309);
   EXPECT_EQ(chart::AverageLineX(100.0), 425);
   EXPECT_EQ(chart::GridLinePen(10), chart::GridPen::Solid);
   EXPECT_EQ(chart::GridLinePen(15), chart::GridPen::Dashed);
@@ -118,9 +136,11 @@ TEST(DrawWeightsTest, OfficialForecastWhenEnteredElseTheOwn) {
 // weights draw each outcome alike.
 TEST(DrawWeightsTest, DrawnSeriesFollowTheWeights) {
   PoolData pool;
-  const int weights[4][3] = {{5, 4, 3}, {12, 0, 0}, {1, 0, 7}, {0, 0, 0}};
+  // A zero in every place, alone and in pairs.
+  const int weights[7][3] = {{5, 4, 3}, {12, 0, 0}, {1, 0, 7}, {0, 0, 0},
+                             {0, 9, 0}, {0, 0, 6},  {0, 2, 5}};
   for (int m = 1; m <= kMatchCount; ++m) {
-    const int* w = weights[(m - 1) % 4];
+    const int* w = weights[(m - 1) % 7];
     pool.OutcomeQuota[m] = {0, static_cast<Byte>(w[0]), static_cast<Byte>(w[1]),
                             static_cast<Byte>(w[2])};
   }
@@ -137,7 +157,7 @@ TEST(DrawWeightsTest, DrawnSeriesFollowTheWeights) {
   }
   EXPECT_EQ(pool.OutcomeQuota, before);
   for (int m = 1; m <= kMatchCount; ++m) {
-    const int* w = weights[(m - 1) % 4];
+    const int* w = weights[(m - 1) % 7];
     const int total = w[0] + w[1] + w[2];
     double chi = 0;
     for (int o = 0; o < 3; ++o) {

@@ -148,6 +148,32 @@ TEST_F(ContestTest, TableAndChart) {
   RunContest();
 }
 
+// One series of all home wins: card 0 wins 3, 0, 1 and 2 rows of ranks I to
+// IV, card 2 wins 1, 2, 3 and 4, each figure under its own column.
+TEST_F(ContestTest, EveryRankColumnOfTheTable) {
+  PoolData& pool = Pool();
+  for (int m = 1; m <= kMatchCount; ++m) pool.OutcomeQuota[m] = {0, 12, 0, 0};
+  const int differences[2][kRowCount] = {{5, 0, 6, 0, 7, 2, 8, 3, 0, 9, 3, 12},
+                                         {0, 1, 1, 2, 2, 2, 3, 3, 3, 3, 4, 13}};
+  for (int card : {0, 2}) {
+    for (int r = 1; r <= kRowCount; ++r) {
+      const int changed = differences[card / 2][r - 1];
+      testing::SetRow(pool.CardTips[card], r,
+                      std::string(changed, '2') + std::string(kMatchCount - changed, '1'));
+    }
+    pool.CardOccupied[card] = kTrue;
+  }
+  const ContestField field = PackContestField(pool);
+  ContestBoard board(field);
+  board.StartRun();
+  board.PlayContestSeries();
+  board.Flush();
+  EXPECT_TRUE(
+      ShowsText(main_screen(), 25, 68, " 3  0   1   2   16", PaletteColour(pool.CardColour[0])));
+  EXPECT_TRUE(
+      ShowsText(main_screen(), 25, 132, " 1  2   3   4   20", PaletteColour(pool.CardColour[2])));
+}
+
 // Clearing the chart again wipes exactly what the bars and the average line
 // covered.
 TEST_F(ContestTest, ClearingTheChartAgainGivesTheCleanGrid) {

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "analysis/logic/contest_chart.h"
 #include "analysis/logic/win_chances_table.h"
 #include "calc/logic/card_copy.h"
 #include "calc/screen_calc_fixture.h"
 #include "model/pool_data.h"
 #include "shell/main_menu.h"
 #include "shell/menu_commands.h"
+#include "support/calculation_trace.h"
 #include "support/text_probe.h"
 #include "widgets/palette.h"
 
@@ -16,6 +16,7 @@ namespace vorlanz {
 namespace {
 
 using platform::kRightButton;
+using testing::SetRow;
 using testing::ShowsText;
 
 class WinChancesScreenTest : public testing::ScreenCalcTest {
@@ -43,45 +44,55 @@ TEST_F(WinChancesScreenTest, WithoutTipSetOrCardNothingHappens) {
   EXPECT_TRUE(os.ScriptDone());
 }
 
+// Every match ends in a home win but the last, a draw or a home win alike.
+// The current tip set's row 1 is all home wins: rank I or II. Card 2's row 1
+// differs in matches 11 and 12: rank III or IV, 1.5 points a series. Card 7's
+// row 1 differs in three matches and tips a draw last: rank IV or nothing,
+// half a point. Every other row wins nothing.
 TEST_F(WinChancesScreenTest, OneLinePerTipSetWithItsBarOnTheContestScale) {
   PoolData& pool = Pool();
-  StoreRows(2, 1);
-  StoreRows(7, 2);
-  TakeCardAsTipSet(pool, 7);
-  pool.CardOccupied[7] = kFalse;  // the current tip set, no longer stored
-  StoreRows(7, 0);
-  pool.CardOccupied[7] = kTrue;
-  for (int m = 1; m <= kMatchCount; ++m) pool.OfficialForecast[m] = {0, 4, 3, 5};
+  const char* const first_rows[] = {"1111111111111", "1111111111221", "2221111111110"};
+  const int cards[] = {7, 2, 7};
+  for (int i = 0; i < 3; ++i) {
+    for (int r = 2; r <= kRowCount; ++r) SetRow(pool.CardTips[cards[i]], r, "2222222222222");
+    SetRow(pool.CardTips[cards[i]], 1, first_rows[i]);
+    pool.CardOccupied[cards[i]] = kTrue;
+    if (i == 0) TakeCardAsTipSet(pool, 7);
+  }
+  for (int m = 1; m <= kMatchCount; ++m) pool.OfficialForecast[m] = {0, 12, 0, 0};
+  pool.OfficialForecast[13] = {0, 6, 6, 0};
   pool.OfficialForecastReady = kTrue;
 
-  const std::vector<ChancesLine> lines =
-      WinChanceLines(pool, ChancesFromWeights(pool.OfficialForecast));
-  ASSERT_EQ(lines.size(), 3u);
-  os.Then([&] {
-    const auto& screen = main_screen();
-    SaveShot("win_chances");
-    EXPECT_TRUE(ShowsText(screen, 1, 376, "Chancen aus: amtliche Vorlanz"));
-    const int colours[] = {kBlack, pool.CardColour[2], pool.CardColour[7]};
-    const char* labels[] = {"akt ", "  2 ", "  7 "};
-    for (int i = 0; i < 3; ++i) {
-      SCOPED_TRACE(i);
-      const int y = 68 + 28 * i;
-      const auto colour = PaletteColour(colours[i]);
-      const auto& chances = lines[i].figures.bestRankAtLeast;
-      EXPECT_TRUE(ShowsText(screen, 1, y, labels[i] + PercentText(chances[0]), colour));
-      EXPECT_TRUE(ShowsText(screen, 1 + 8 * 24, y, " " + PercentText(chances[3]), colour));
-      if (i == 0) continue;  // black, as the grid: its bar is not counted
-      // The bar's filling ends at the run's points, 1.5 pixels a point.
-      const int end = chart::PointsX(lines[i].figures.expectedPointsPerRun);
-      EXPECT_GT(end, chart::kLeft + 10);
-      EXPECT_LT(end, chart::kRight - 120);
-      EXPECT_EQ(testing::CountColour(screen, colour, chart::kLeft + 1, y + 4, end + 3, y + 4),
-                end - chart::kLeft - 1);
-    }
-  });
-  os.Key('X');
-  Win_1_MenuEvent(command::kWinChances);
-  EXPECT_TRUE(os.ScriptDone());
+  const char* const texts[2][3][2] = {
+      {{"akt 50.000", " 100.00"}, {"  2 0.0000", " 100.00"}, {"  7 0.0000", " 50.000"}},
+      {{"  2 0.0000", " 100.00"}, {"  7 0.0000", " 50.000"}, {"", ""}}};
+  const int bar_ends[2][3] = {{0, 500, 350}, {500, 350, 0}};
+  for (int ready = 1; ready >= 0; --ready) {
+    SCOPED_TRACE(ready);
+    pool.TipSetReady = ToFlag(ready == 1);
+    const int lines = ready == 1 ? 3 : 2;
+    const int colours[2][3] = {{kBlack, pool.CardColour[2], pool.CardColour[7]},
+                               {pool.CardColour[2], pool.CardColour[7], kBlack}};
+    os.Then([&] {
+      const auto& screen = main_screen();
+      if (ready == 1) SaveShot("win_chances");
+      EXPECT_TRUE(ShowsText(screen, 1, 376, "Chancen aus: amtliche Vorlanz"));
+      for (int i = 0; i < lines; ++i) {
+        SCOPED_TRACE(i);
+        const int y = 68 + 28 * i;
+        const auto colour = PaletteColour(colours[1 - ready][i]);
+        EXPECT_TRUE(ShowsText(screen, 1, y, texts[1 - ready][i][0], colour));
+        EXPECT_TRUE(ShowsText(screen, 1 + 8 * 24, y, texts[1 - ready][i][1], colour));
+        const int end = bar_ends[1 - ready][i];
+        if (end == 0) continue;  // black, as the grid: its bar is not counted
+        EXPECT_EQ(testing::CountColour(screen, colour, 276, y + 4, end + 3, y + 4), end - 276);
+      }
+      EXPECT_TRUE(ShowsText(screen, 1, 68 + 28 * lines, "    ")) << "no line more";
+    });
+    os.Key('X');
+    Win_1_MenuEvent(command::kWinChances);
+    EXPECT_TRUE(os.ScriptDone());
+  }
 }
 
 TEST_F(WinChancesScreenTest, AKeyOrClickLeavesAndTheHelpKeepsTheScreen) {

@@ -6,12 +6,6 @@
 #include <cmath>
 #include <random>
 
-#include "analysis/logic/draw_weights.h"
-#include "calc/logic/calculation_observer.h"
-#include "calc/logic/tip_calculation.h"
-#include "model/random.h"
-#include "model/row_figures.h"
-
 namespace vorlanz {
 namespace {
 
@@ -176,98 +170,6 @@ TEST(WinChancesTest, OneRowUnderEvenChancesFollowsTheBinomialLaw) {
   }
   EXPECT_NEAR(figures.expectedPointsPerRun, kSeriesPerRun * points, 1e-12);
   EXPECT_EQ(figures.seriesWalked, 2627);
-}
-
-TEST(WinChancesTest, OneRowFollowsItsBernoulliSum) {
-  MatchTable weights{};
-  RowTable rows{};
-  for (int match = 1; match <= kMatchCount; ++match) {
-    weights[match] = {0, static_cast<Byte>(match), static_cast<Byte>(14 - match), 3};
-    rows[match][1] = match % 2 == 0 ? kHomeWin : kDraw;
-  }
-  const OutcomeChances chances = ChancesFromWeights(weights);
-  double none = 1;  // no difference: every match hits
-  double one = 0;   // exactly one: the sum of (miss / hit) over the matches, times all hits
-  for (int match = 1; match <= kMatchCount; ++match) {
-    const double hit = chances[match][rows[match][1]];
-    none *= hit;
-    one += (1 - hit) / hit;
-  }
-  one *= none;
-  const WinChances figures = ComputeWinChances(rows, chances, 1);
-  EXPECT_NEAR(figures.expectedRows[0], none, kExact);
-  EXPECT_NEAR(figures.expectedRows[1], one, kExact);
-  EXPECT_NEAR(figures.bestRankAtLeast[1], none + one, kExact);
-}
-
-TEST(WinChancesTest, TwelveEqualRowsHaveOneRowsChancesAndTwelveTimesItsPoints) {
-  std::mt19937 maker(99);
-  const OutcomeChances chances = ChancesFromWeights(RandomWeights(maker));
-  RowTable rows = ClusteredRows(maker, kMatchCount);
-  for (int match = 1; match <= kMatchCount; ++match) rows[match].fill(rows[match][5]);
-  const WinChances one = ComputeWinChances(rows, chances, 1);
-  const WinChances twelve = ComputeWinChances(rows, chances);
-  for (int k = 0; k < kPrizeRanks; ++k) {
-    EXPECT_NEAR(twelve.bestRankAtLeast[k], one.bestRankAtLeast[k], kExact);
-    EXPECT_NEAR(twelve.expectedRows[k], 12 * one.expectedRows[k], kExact);
-  }
-  EXPECT_NEAR(twelve.expectedPointsPerRun, 12 * one.expectedPointsPerRun, 1e-9);
-  EXPECT_EQ(twelve.seriesWalked, one.seriesWalked);
-}
-
-TEST(WinChancesTest, AgreesWithManyDrawnRunsWithinTheirStandardError) {
-  // A tip set calculated from a forecast with clear favourites, and one match
-  // without weight.
-  PoolData pool;
-  const Byte forecast[kMatchCount][3] = {{8, 3, 1}, {7, 3, 2}, {2, 3, 7}, {6, 4, 2}, {9, 2, 1},
-                                         {1, 3, 8}, {5, 4, 3}, {8, 2, 2}, {3, 6, 3}, {7, 4, 1},
-                                         {6, 3, 3}, {2, 2, 8}, {10, 1, 1}};
-  for (int match = 1; match <= kMatchCount; ++match) {
-    const auto* w = forecast[match - 1];
-    pool.OwnForecast[match] = {0, w[0], w[1], w[2]};
-    pool.NormSeries[match] = kHomeWin;
-  }
-  pool.SystemQuality = 4;
-  Random random(31);
-  SilentObserver silent;
-  ASSERT_EQ(CalculateTips(pool, random, silent), CalculationResult::Complete);
-  // The contest's own draw from these weights.
-  pool.OutcomeQuota = pool.OwnForecast;
-  pool.OutcomeQuota[9] = {0, 0, 0, 0};
-  const WinChances exact = ComputeWinChances(pool.TipRows, ChancesFromWeights(pool.OutcomeQuota));
-
-  constexpr int kRuns = 2000;
-  constexpr int kSeries = kRuns * kSeriesPerRun;
-  std::array<int, kPrizeRanks> bestHits{};
-  double runSum = 0;
-  double runSquares = 0;
-  for (int run = 0; run < kRuns; ++run) {
-    int points = 0;
-    for (int s = 0; s < kSeriesPerRun; ++s) {
-      DrawResultSeries(pool, random);
-      const Series& series = pool.GameSeries;
-      int best = kPrizeRanks;
-      for (int row = 1; row <= kRowCount; ++row) {
-        const int differences = ColumnDifferences(pool.TipRows, row, series);
-        best = std::min(best, differences);
-        points += PrizePoints(differences);
-      }
-      for (int k = best; k < kPrizeRanks; ++k) ++bestHits[k];
-    }
-    runSum += points;
-    runSquares += static_cast<double>(points) * points;
-  }
-  // Five standard errors of the sample, plus one hit for the rare ranks.
-  for (int k = 0; k < kPrizeRanks; ++k) {
-    const double p = exact.bestRankAtLeast[k];
-    EXPECT_NEAR(bestHits[k] / double{kSeries}, p,
-                5 * std::sqrt(p * (1 - p) / kSeries) + 1.0 / kSeries)
-        << "rank " << k;
-  }
-  const double runMean = runSum / kRuns;
-  const double runSpread = std::sqrt((runSquares - kRuns * runMean * runMean) / (kRuns - 1));
-  EXPECT_NEAR(runMean, exact.expectedPointsPerRun, 5 * runSpread / std::sqrt(double{kRuns}));
-  EXPECT_GT(exact.bestRankAtLeast[0] * kSeries, 3);  // rank I is seen, not only bounded
 }
 
 }  // namespace

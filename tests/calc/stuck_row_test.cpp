@@ -49,13 +49,14 @@ TEST(StuckRowTest, RowElevenIsTakenAfterTheLastWrap) {
     CalculationTrace trace;
     ASSERT_EQ(ResumeTips(pool, 11, random, trace), CalculationResult::Complete);
 
+    // 2, 1, 0, five times 7..0, and the sixth wrap to 7: 44 lowerings of 81
+    // rejections each.
     std::vector<int> lowerings{2, 1, 0};
-    for (int wrap = 1; wrap < kWrapsBeforeRelaxing; ++wrap) {
+    for (int wrap = 1; wrap <= 5; ++wrap)
       lowerings.insert(lowerings.end(), {7, 6, 5, 4, 3, 2, 1, 0});
-    }
     lowerings.push_back(7);
     EXPECT_EQ(trace.rows[11].lowerings, lowerings);
-    EXPECT_EQ(trace.rows[11].candidates, static_cast<long>(lowerings.size()) * 81 + 1);
+    EXPECT_EQ(trace.rows[11].candidates, 44 * 81 + 1);
     EXPECT_EQ(trace.lastShownQuality, 7);
 
     int minimum = kMatchCount;

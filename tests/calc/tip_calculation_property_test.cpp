@@ -116,7 +116,8 @@ void CheckCompletedCalculation(const PoolData& before, const PoolData& pool,
       ASSERT_EQ(RoundHalfEven(normTotal, row), meanTarget);
     }
 
-    const bool relaxed = trace.Wraps(row, quality) >= kWrapsBeforeRelaxing;
+    // Relaxed only after the sixth wrap.
+    const bool relaxed = trace.Wraps(row, quality) >= 6;
     int draws = 0;
     int aways = 0;
     for (int match = 1; match <= kMatchCount; ++match) {

@@ -57,6 +57,50 @@ TEST_P(OnlyOneRowTest, EachRowWaitsForTheQualityToComeDownToZero) {
 
 INSTANTIATE_TEST_SUITE_P(Qualities, OnlyOneRowTest, ::testing::Values(1, 4, 9));
 
+// Only home wins are left and every row is all home wins, but about five
+// draws a row are expected: rows up to 6 never pass the count test, row 7
+// is not held to it.
+TEST(TipCalculationTest, TheCountTestEndsAfterRowSix) {
+  for (const int first : {6, 7}) {
+    SCOPED_TRACE(first);
+    PoolData pool;
+    SetSeries(pool.NormSeries, "1111111111111");
+    pool.DrawQuotaSum = 60;
+    for (int row = 1; row < first; ++row) SetRow(pool, row, "1111111111111");
+    for (int m = 1; m <= kMatchCount; ++m) {
+      pool.OutcomeQuota[m] = {0, static_cast<Byte>(13 - first), 0, 0};
+    }
+    Random random(3);
+    CalculationTrace trace;
+    trace.CancelAt(first, 2000);
+    EXPECT_EQ(ResumeTips(pool, first, random, trace),
+              first == 6 ? CalculationResult::Cancelled : CalculationResult::Complete);
+    if (first == 7) {
+      EXPECT_EQ(trace.rows[7].candidates, 1);
+    }
+  }
+}
+
+// Row 1 passes the count test only with 12 or 13 draws, about once in 600
+// candidates: the working quality comes down on the way, and row 1 keeps the
+// quality at which it was taken, not the System-Güte.
+TEST(TipCalculationTest, RowOneKeepsTheQualityItWasTakenAt) {
+  PoolData pool;
+  SetSeries(pool.NormSeries, "2222222222222");
+  pool.Fges = 156;
+  pool.DrawQuotaSum = 156;
+  pool.SystemQuality = 9;
+  for (int m = 1; m <= kMatchCount; ++m) pool.OutcomeQuota[m] = {0, 6, 6, 0};
+  Random random(5);
+  CalculationTrace trace;
+  trace.CancelAt(2, 1);
+  ASSERT_EQ(ResumeTips(pool, 1, random, trace), CalculationResult::Cancelled);
+  ASSERT_FALSE(trace.rows[1].lowerings.empty());
+  EXPECT_LT(pool.RowQuality[1], 9);
+  EXPECT_EQ(pool.RowQuality[1], trace.rows[1].lowerings.back());
+  EXPECT_EQ(trace.accepted.at(0).quality, pool.RowQuality[1]);
+}
+
 TEST(TipCalculationTest, WinsAddUpOverCalculationsAndStopAtTheirLimits) {
   PoolData pool;
   SetAllWeights(pool, 12, 0, 0);

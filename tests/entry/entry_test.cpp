@@ -5,6 +5,7 @@
 
 #include "entry/forecast_entry.h"
 #include "entry/logic/entry_fields.h"
+#include "entry/logic/series_edit.h"
 #include "entry/series_entry.h"
 #include "model/pool_data.h"
 #include "support/screen_test.h"
@@ -130,6 +131,20 @@ TEST_F(EntryTest, SeriesOpensEmptyWhenNotReadyAndOkWithoutTypingKeepsItNotReady)
   EXPECT_EQ(os.help_requests(), (std::vector<std::string>{"NORM-Reihe", "GAME-Reihe"}));
   EXPECT_FALSE(IsSet(Pool().NormReady) || IsSet(Pool().GameReady) ||
                Pool().NormSeries[13] != kNoEntry);
+}
+
+TEST(SeriesEditTest, ASeriesIsReadyOnlyWithEveryMatchEntered) {
+  PoolData pool;
+  pool.NormSeriesEdit.fill(kHomeWin);
+  pool.GameSeriesEdit.fill(kDraw);
+  pool.NormSeriesEdit[13] = kNoEntry;
+  pool.GameSeriesEdit[1] = kNoEntry;
+  CommitSeriesEdits(pool);
+  EXPECT_FALSE(IsSet(pool.NormReady) || IsSet(pool.GameReady));
+  pool.NormSeriesEdit[13] = kAwayWin;
+  pool.GameSeriesEdit[1] = kHomeWin;
+  CommitSeriesEdits(pool);
+  EXPECT_TRUE(IsSet(pool.NormReady) && IsSet(pool.GameReady));
 }
 
 // A field takes one outcome code; anything else is refused as it is typed.

@@ -24,15 +24,17 @@ std::vector<Byte> SampleFile(std::uint64_t seed = 7) {
 TEST(DataCodec, SaveThenLoadRestoresEveryFieldAndWritesTheSameBytesAgain) {
   PoolData saved;
   FillDataFields(saved, 1);
+  saved.CardQuality[0] = 5;
   const std::vector<Byte> file = EncodeDataFile(saved);
   PoolData loaded;
   FillDataFields(loaded, 2);
+  loaded.SystemQuality = 2;
   const auto before = loaded.CardRowDistance;
 
   ASSERT_FALSE(DecodeDataFile(file, loaded));
   EXPECT_EQ(EncodeDataFile(loaded), file);
   EXPECT_EQ(loaded.GameSeries, saved.GameSeriesEdit) << "the GAME series is its edit copy";
-  EXPECT_EQ(loaded.SystemQuality, saved.CardQuality[0]);
+  EXPECT_EQ(loaded.SystemQuality, 5) << "card 0's quality";
   for (int c = 0; c <= kLastCard; ++c) {
     for (int r = 0; r <= kRowCount; ++r) {
       EXPECT_EQ(loaded.CardRowDistance[c][r], r <= 10 ? saved.CardRowDistance[c][r] : before[c][r])
@@ -122,9 +124,10 @@ TEST(DataCodec, AnOlderFileHasItsOfficialForecastShiftedForMatches1To11) {
         << "match " << m << " stays as read";
   }
   PoolData own;
-  bytes[kOlderLayoutMark] = 0;
+  bytes[62] = 0;  // match 1, column 0 of the official forecast
   ASSERT_FALSE(DecodeDataFile(bytes, own));
   EXPECT_EQ(own.OfficialForecast[2][0], 20) << "without the mark nothing moves";
+  EXPECT_EQ(own.OfficialForecast[1], (std::array<Byte, 4>{0, 11, 12, 13}));
 }
 
 // Any byte is a flag: its lowest bit is the value, kept as 255 or 0 and

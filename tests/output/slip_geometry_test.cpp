@@ -166,9 +166,9 @@ TEST(SlipGeometry, EveryBoxOfTheSlip) {
 }
 
 TEST(SlipGeometry, MarksOutsideTheArea) {
-  const std::vector<SlipMark> marks{{0, 0},    {197.5, 10}, {197.6, 10},
-                                    {-0.1, 5}, {5, 290.1},  {5, 290}};
-  EXPECT_EQ(MarksOutside(marks, 200, 294, 2.5, 4.0), 3);
+  const std::vector<SlipMark> marks{{0, 0},     {197.5, 10}, {197.6, 10}, {-0.1, 5},
+                                    {5, 290.1}, {5, 290},    {5, -0.1}};
+  EXPECT_EQ(MarksOutside(marks, 200, 294, 2.5, 4.0), 4);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "model/pool_data.h"
 #include "output/alignment_form.h"
 #include "output/parameter_file.h"
+#include "support/calculation_trace.h"
 #include "support/screen_test.h"
 #include "support/temp_dir.h"
 #include "widgets/logic/alert_layout.h"
@@ -27,10 +28,17 @@ class SlipPrintDialogTest : public ScreenTest {
  protected:
   void SetUp() override {
     ScreenTest::SetUp();
-    // Card 3 holds draws everywhere but a home win in row 1, match 1.
+    // Card 3's rows differ from each other and from the tip set before, which
+    // is all away wins; row 1 starts with a home win.
     PoolData& pool = Pool();
-    for (auto& match : pool.CardTips[3]) match.fill(kDraw);
-    pool.CardTips[3][1][1] = kHomeWin;
+    const char* const rows[kRowCount] = {"1021021021021", "0000000000000", "1111111111111",
+                                         "1102011020110", "2010201020102", "0011220011220",
+                                         "1200120012001", "0101010101010", "2211002211002",
+                                         "1012101210121", "0220022002200", "1000000000001"};
+    for (int r = 1; r <= kRowCount; ++r) {
+      testing::SetRow(pool.CardTips[3], r, rows[r - 1]);
+      testing::SetRow(pool.TipRows, r, "2222222222222");
+    }
     pool.CardOccupied[3] = kTrue;
   }
   // Chooses card 3 in the card choice.
@@ -140,6 +148,7 @@ TEST_F(SlipPrintDialogTest, HelpAndAlignmentReturnToTheSameDialog) {
     EXPECT_TRUE(form.open);
     EXPECT_EQ(form.layout.title, "Drucker ausrichten");
     EXPECT_EQ(form.texts.at(alignment_form::kHorizontalField), "  0.0");
+    EXPECT_EQ(Pool().Bundesland, 2) << "taken before the form opens";
   });
   os.Command(alignment_form::kCancel);
   os.Then([this] {

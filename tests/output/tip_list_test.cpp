@@ -82,7 +82,9 @@ TEST(TipListLayout, FigureLinesCountEveryRow) {
   Series norm{};
   norm.fill(kHomeWin);
   content.norm = norm;
-  content.game = norm;
+  Series game{};
+  for (int m = 1; m <= kMatchCount; ++m) game[m] = static_cast<Byte>("1021021021021"[m - 1] - '0');
+  content.game = game;
   content.official = true;
   const auto page = TipListPage(content);
   // Row 1 has (m + 1) % 3 for m = 1..13: 2,0,1,2,0,1,2,0,1,2,0,1,2.
@@ -94,7 +96,10 @@ TEST(TipListLayout, FigureLinesCountEveryRow) {
   EXPECT_EQ(LineOf(page, "Güte").front(), " 3");
   EXPECT_EQ(LineOf(page, "Güte").back(), "14");
   EXPECT_EQ(LineOf(page, "Güte").size(), 12u);
-  EXPECT_EQ(LineOf(page, " 1.").back(), "1");  // the GAME series' code
+  // The GAME series' codes, each on its match's line, 5.5 mm apart.
+  EXPECT_EQ(LineOf(page, " 1.").back() + LineOf(page, " 2.").back() + LineOf(page, "13.").back(),
+            "101");
+  EXPECT_DOUBLE_EQ(Find(page, "13.")->y, 95);
   EXPECT_NE(Find(page, "System-Güte: 6"), nullptr);
   EXPECT_NE(Find(page, "Gewinnchancen aus der amtlichen Vorlanz"), nullptr);
   EXPECT_NE(Find(page, "Tipp 4 · Vorlanz: amtliche"), nullptr);
