@@ -1,7 +1,8 @@
 #include "platform/platform.h"
 
-#include <stdexcept>
 #include <string>
+
+#include "platform/installed_service.h"
 
 namespace vorlanz::platform {
 
@@ -18,21 +19,21 @@ int Event::message() const {
   }
 }
 
-Event Platform::WaitEvent() {
+Event WindowService::WaitEvent() {
   for (;;) {
     const Event event = Filter(NextEvent(true));
     if (event.kind != EventKind::None) return event;
   }
 }
 
-Event Platform::PollEvent() {
+Event WindowService::PollEvent() {
   return Filter(NextEvent(false));
 }
 
 // A close request for the main window goes to the quit handler; when the
 // handler returns, the request has been dealt with and the caller sees no
 // event.
-Event Platform::Filter(Event event) {
+Event WindowService::Filter(Event event) {
   if (event.kind == EventKind::Close && event.window == kMainWindow && quit_handler_) {
     quit_handler_();
     return Event{};
@@ -53,17 +54,12 @@ bool FitsNumberField(std::string_view text, int max_number) {
   return value <= max_number;
 }
 
-namespace {
-Platform* installed = nullptr;
-}  // namespace
-
 Platform& Current() {
-  if (installed == nullptr) throw std::logic_error("no platform installed");
-  return *installed;
+  return InstalledService<Platform>::Get("platform");
 }
 
 void Install(Platform* platform) {
-  installed = platform;
+  InstalledService<Platform>::Set(platform);
 }
 
 }  // namespace vorlanz::platform
