@@ -1,12 +1,9 @@
 #include "platform/qt_platform.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QCursor>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -14,8 +11,6 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
-#include <QScrollBar>
-#include <QSignalBlocker>
 #include <QTimer>
 #include <QValidator>
 #include <algorithm>
@@ -30,6 +25,7 @@
 
 #include "model/characters.h"
 #include "model/rounding.h"
+#include "platform/event_builders.h"
 #include "platform/qt_control_dialog.h"
 #include "platform/qt_file_dialog.h"
 #include "platform/qt_foreign_presses.h"
@@ -41,6 +37,7 @@
 #include "platform/qt_printer.h"
 #include "platform/qt_screen_widget.h"
 #include "platform/qt_sub_window.h"
+#include "platform/qt_text.h"
 #include "platform/qt_window_stacking.h"
 
 namespace vorlanz::platform {
@@ -57,10 +54,6 @@ int HeldAnywhere() {
   const Qt::MouseButtons held = QGuiApplication::mouseButtons();
   return ((held & Qt::LeftButton) != 0 ? kLeftButton : 0) |
          ((held & Qt::RightButton) != 0 ? kRightButton : 0);
-}
-
-QString ToQString(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 // Refuses what a number field cannot hold, keystroke by keystroke.
@@ -90,10 +83,7 @@ class MainWindow : public QMainWindow {
   // The close box asks the program; the window itself stays.
   void closeEvent(QCloseEvent* event) override {
     event->ignore();
-    Event request;
-    request.kind = EventKind::Close;
-    request.window = kMainWindow;
-    sink_(request, 0);
+    sink_(CloseRequest(kMainWindow), 0);
   }
 
  private:
@@ -199,13 +189,8 @@ QtPlatform::Impl::Impl(int client_width, int client_height) {
   main_window->layout()->setSizeConstraint(QLayout::SetFixedSize);
   main.outer = main_screen;
   main.screen = main_screen;
-  menu = std::make_unique<QtMenu>(main_window->menuBar(), [this](int id) {
-    Event pick;
-    pick.kind = EventKind::Command;
-    pick.window = kMainWindow;
-    pick.command = id;
-    Push(pick);
-  });
+  menu = std::make_unique<QtMenu>(main_window->menuBar(),
+                                  [this](int id) { Push(CommandEvent(kMainWindow, id)); });
   key_filter = std::make_unique<KeyFilter>(main_window.get(), *this);
   QCoreApplication::instance()->installEventFilter(key_filter.get());
   foreign_presses = std::make_unique<ForeignPresses>(main_window.get());
@@ -342,7 +327,7 @@ QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::ShowMainWindow(std::string_view title) {
   QMainWindow& window = *impl_->main_window;
-  window.setWindowTitle(ToQString(title));
+  window.setWindowTitle(Utf8ToQString(title));
   impl_->CentreMainWindow();
   window.show();
   BringToFront(window);
@@ -355,7 +340,7 @@ WindowId QtPlatform::OpenWindow(std::string_view title, int x, int y, int outer_
   window.surface = std::make_unique<Surface>(outer_width - 2 * kFrameSide,
                                              outer_height - kFrameTop - kFrameBottom);
   auto* frame =
-      new SubWindow(ToQString(title), *window.surface, id, impl_->Sink(), impl_->main_screen);
+      new SubWindow(Utf8ToQString(title), *window.surface, id, impl_->Sink(), impl_->main_screen);
   frame->setGeometry(x, y, outer_width, outer_height);
   frame->show();
   frame->raise();
@@ -441,7 +426,7 @@ void QtPlatform::CreateEditField(WindowId panel, int id, int x, int y, int width
   if (QLineEdit* old = impl_->FieldEdit(id)) delete old;
   std::erase_if(impl_->fields, [id](const Impl::Field& field) { return field.id == id; });
 
-  auto* edit = new QLineEdit(ToQString(text), host);
+  auto* edit = new QLineEdit(Utf8ToQString(text), host);
   edit->setGeometry(x, y, width, height);
   edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   edit->setFrame(true);
@@ -474,7 +459,7 @@ std::string QtPlatform::FieldText(int id) const {
 }
 
 void QtPlatform::SetFieldText(int id, std::string_view text) {
-  if (QLineEdit* edit = impl_->FieldEdit(id)) edit->setText(ToQString(text));
+  if (QLineEdit* edit = impl_->FieldEdit(id)) edit->setText(Utf8ToQString(text));
 }
 
 void QtPlatform::FocusField(int id) {
@@ -513,10 +498,7 @@ Event QtPlatform::NextEvent(bool wait) {
     if (!impl_->input.empty()) return impl_->input.Take(Clock::now());
     if (impl_->input.ReleaseLostPresses(impl_->LiveButtons(), impl_->current)) continue;
     if (held_when_called != 0 && impl_->LiveButtons() == 0) {
-      Event release;
-      release.kind = EventKind::MouseUp;
-      release.window = impl_->current;
-      return release;
+      return MouseRelease(impl_->current);
     }
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     impl_->last_pump = Clock::now();
@@ -669,7 +651,7 @@ bool QtPlatform::PressKeyInHelp(int qt_key) {
 bool QtPlatform::ClickDialogButton(WindowId window, std::string_view name) {
   const auto found = impl_->windows.find(window);
   if (found == impl_->windows.end() || !found->second.outer) return false;
-  auto* button = found->second.outer->findChild<QPushButton*>(ToQString(name));
+  auto* button = found->second.outer->findChild<QPushButton*>(Utf8ToQString(name));
   if (button == nullptr) return false;
   button->click();
   return true;
@@ -724,54 +706,35 @@ void QtPlatform::ShowDialog(WindowId dialog, bool visible) {
 }
 
 void QtPlatform::AddListItem(WindowId dialog, int control, std::string_view text) {
-  auto* list = qobject_cast<QComboBox*>(impl_->DialogAt(dialog, "AddListItem").Control(control));
-  if (list != nullptr) list->addItem(ToQString(text));
+  impl_->DialogAt(dialog, "AddListItem").AddListItem(control, Utf8ToQString(text));
 }
 
 void QtPlatform::SelectListItem(WindowId dialog, int control, int index) {
-  auto* list = qobject_cast<QComboBox*>(impl_->DialogAt(dialog, "SelectListItem").Control(control));
-  if (list != nullptr) list->setCurrentIndex(index);
+  impl_->DialogAt(dialog, "SelectListItem").SelectListItem(control, index);
 }
 
 int QtPlatform::SelectedListItem(WindowId dialog, int control) {
-  auto* list =
-      qobject_cast<QComboBox*>(impl_->DialogAt(dialog, "SelectedListItem").Control(control));
-  return list != nullptr ? list->currentIndex() : -1;
+  return impl_->DialogAt(dialog, "SelectedListItem").SelectedListItem(control);
 }
 
 void QtPlatform::SetChecked(WindowId dialog, int control, bool checked) {
-  auto* button =
-      qobject_cast<QAbstractButton*>(impl_->DialogAt(dialog, "SetChecked").Control(control));
-  if (button != nullptr) button->setChecked(checked);
+  impl_->DialogAt(dialog, "SetChecked").SetChecked(control, checked);
 }
 
 void QtPlatform::SetControlValue(WindowId dialog, int control, int value) {
-  auto* bar =
-      qobject_cast<QScrollBar*>(impl_->DialogAt(dialog, "SetControlValue").Control(control));
-  if (bar == nullptr) return;
-  const QSignalBlocker quiet(bar);
-  bar->setValue(value);
+  impl_->DialogAt(dialog, "SetControlValue").SetValue(control, value);
 }
 
 int QtPlatform::ControlValue(WindowId dialog, int control) {
-  auto* bar = qobject_cast<QScrollBar*>(impl_->DialogAt(dialog, "ControlValue").Control(control));
-  return bar != nullptr ? bar->value() : 0;
+  return impl_->DialogAt(dialog, "ControlValue").Value(control);
 }
 
 void QtPlatform::SetControlText(WindowId dialog, int control, std::string_view text) {
-  QWidget* widget = impl_->DialogAt(dialog, "SetControlText").Control(control);
-  if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->setText(ToQString(text));
-  if (auto* label = qobject_cast<QLabel*>(widget)) {
-    label->setText(ToQString(text));
-    label->adjustSize();
-  }
+  impl_->DialogAt(dialog, "SetControlText").SetText(control, Utf8ToQString(text));
 }
 
 std::string QtPlatform::ControlText(WindowId dialog, int control) {
-  QWidget* widget = impl_->DialogAt(dialog, "ControlText").Control(control);
-  if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text().toStdString();
-  if (auto* label = qobject_cast<QLabel*>(widget)) return label->text().toStdString();
-  return {};
+  return impl_->DialogAt(dialog, "ControlText").Text(control);
 }
 
 // --- Printing ----------------------------------------------------------------
