@@ -1,20 +1,15 @@
 #include "platform/clipboard.h"
 
-#include <stdexcept>
+#include "platform/installed_service.h"
 
 namespace vorlanz::platform {
 
-namespace {
-Clipboard* installed = nullptr;
-}  // namespace
-
 Clipboard& CurrentClipboard() {
-  if (installed == nullptr) throw std::logic_error("no clipboard installed");
-  return *installed;
+  return InstalledService<Clipboard>::Get("clipboard");
 }
 
 void InstallClipboard(Clipboard* clipboard) {
-  installed = clipboard;
+  InstalledService<Clipboard>::Set(clipboard);
 }
 
 }  // namespace vorlanz::platform

@@ -268,7 +268,7 @@ WindowId HeadlessPlatform::OpenPanel(WindowId parent, int x, int y, int width, i
 
 void HeadlessPlatform::CloseWindow(WindowId window) {
   if (window == kMainWindow || !WindowOpen(window)) return;
-  // The window and everything inside it, children before their parents.
+  // The window and everything inside it, each window before those inside it.
   std::vector<WindowId> closing{window};
   for (std::size_t i = 0; i < closing.size(); ++i) {
     for (const auto& [id, open] : windows_) {

@@ -1,7 +1,8 @@
 #include "platform/platform.h"
 
-#include <stdexcept>
 #include <string>
+
+#include "platform/installed_service.h"
 
 namespace vorlanz::platform {
 
@@ -18,14 +19,14 @@ int Event::message() const {
   }
 }
 
-Event Platform::WaitEvent() {
+Event WindowService::WaitEvent() {
   for (;;) {
     const Event event = Filter(NextEvent(true));
     if (event.kind != EventKind::None) return event;
   }
 }
 
-Event Platform::PollEvent() {
+Event WindowService::PollEvent() {
   for (;;) {
     const Event pending = NextEvent(false);
     if (pending.kind == EventKind::None) return pending;
@@ -38,7 +39,7 @@ Event Platform::PollEvent() {
 // handler returns, the request has been dealt with and the caller sees no
 // event. Neither does it for the release of a key whose press it was not
 // given.
-Event Platform::Filter(Event event) {
+Event WindowService::Filter(Event event) {
   if (event.kind == EventKind::Close && event.window == kMainWindow && quit_handler_) {
     quit_handler_();
     return Event{};
@@ -65,17 +66,12 @@ bool FitsNumberField(std::string_view text, int max_number) {
   return value <= max_number;
 }
 
-namespace {
-Platform* installed = nullptr;
-}  // namespace
-
 Platform& Current() {
-  if (installed == nullptr) throw std::logic_error("no platform installed");
-  return *installed;
+  return InstalledService<Platform>::Get("platform");
 }
 
 void Install(Platform* platform) {
-  installed = platform;
+  InstalledService<Platform>::Set(platform);
 }
 
 }  // namespace vorlanz::platform

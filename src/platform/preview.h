@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/print_service.h"
 
 namespace vorlanz::platform {
 

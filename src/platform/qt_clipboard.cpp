@@ -4,11 +4,12 @@
 #include <QGuiApplication>
 #include <QString>
 
+#include "platform/qt_text.h"
+
 namespace vorlanz::platform {
 
 void QtClipboard::SetText(std::string_view text) {
-  QGuiApplication::clipboard()->setText(
-      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  QGuiApplication::clipboard()->setText(Utf8ToQString(text));
 }
 
 std::string QtClipboard::Text() const {

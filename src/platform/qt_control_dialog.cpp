@@ -1,5 +1,6 @@
 #include "platform/qt_control_dialog.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDoubleValidator>
@@ -10,9 +11,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <cmath>
 #include <stdexcept>
 #include <string>
+
+#include "platform/event_builders.h"
 
 namespace vorlanz::platform {
 
@@ -144,21 +148,59 @@ QWidget* ControlDialog::Control(int id) const {
   return found->second;
 }
 
+void ControlDialog::AddListItem(int id, const QString& text) {
+  if (auto* list = qobject_cast<QComboBox*>(Control(id))) list->addItem(text);
+}
+
+void ControlDialog::SelectListItem(int id, int index) {
+  if (auto* list = qobject_cast<QComboBox*>(Control(id))) list->setCurrentIndex(index);
+}
+
+int ControlDialog::SelectedListItem(int id) const {
+  const auto* list = qobject_cast<QComboBox*>(Control(id));
+  return list != nullptr ? list->currentIndex() : -1;
+}
+
+void ControlDialog::SetChecked(int id, bool checked) {
+  if (auto* button = qobject_cast<QAbstractButton*>(Control(id))) button->setChecked(checked);
+}
+
+void ControlDialog::SetValue(int id, int value) {
+  auto* bar = qobject_cast<QScrollBar*>(Control(id));
+  if (bar == nullptr) return;
+  const QSignalBlocker quiet(bar);
+  bar->setValue(value);
+}
+
+int ControlDialog::Value(int id) const {
+  const auto* bar = qobject_cast<QScrollBar*>(Control(id));
+  return bar != nullptr ? bar->value() : 0;
+}
+
+void ControlDialog::SetText(int id, const QString& text) {
+  QWidget* widget = Control(id);
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->setText(text);
+  if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setText(text);
+    label->adjustSize();
+  }
+}
+
+std::string ControlDialog::Text(int id) const {
+  QWidget* widget = Control(id);
+  if (const auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text().toStdString();
+  if (const auto* label = qobject_cast<QLabel*>(widget)) return label->text().toStdString();
+  return {};
+}
+
 void ControlDialog::SendCommand(int id) {
-  Event command;
-  command.kind = EventKind::Command;
-  command.window = window_;
-  command.command = id;
-  sink_(command);
+  sink_(CommandEvent(window_, id));
 }
 
 void ControlDialog::closeEvent(QCloseEvent* event) {
   // The program closes the dialog when its loop has heard of the request.
   event->ignore();
-  Event request;
-  request.kind = EventKind::Close;
-  request.window = window_;
-  sink_(request);
+  sink_(CloseRequest(window_));
 }
 
 void ControlDialog::keyPressEvent(QKeyEvent* event) {
@@ -173,10 +215,7 @@ void ControlDialog::reject() {
   if (cancel_id_ != 0) {
     SendCommand(cancel_id_);
   } else {
-    Event request;
-    request.kind = EventKind::Close;
-    request.window = window_;
-    sink_(request);
+    sink_(CloseRequest(window_));
   }
 }
 

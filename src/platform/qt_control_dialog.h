@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <functional>
 #include <map>
+#include <string>
 
 #include "platform/platform.h"
 
@@ -21,6 +22,19 @@ class ControlDialog : public QDialog {
 
   // The control with the id; throws when the dialog has none.
   QWidget* Control(int id) const;
+
+  // The controls' values. Each leaves a control of another kind alone; the
+  // getters then give -1 (list), 0 (scroll bar) or an empty text. Values set
+  // here send no Command event.
+  void AddListItem(int id, const QString& text);
+  void SelectListItem(int id, int index);
+  int SelectedListItem(int id) const;
+  void SetChecked(int id, bool checked);
+  void SetValue(int id, int value);
+  int Value(int id) const;
+  // The text of an edit field or of a label.
+  void SetText(int id, const QString& text);
+  std::string Text(int id) const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -7,26 +7,23 @@
 #include <QString>
 #include <QVBoxLayout>
 
+#include "platform/event_builders.h"
+#include "platform/qt_text.h"
+
 namespace vorlanz::platform {
-namespace {
-
-QString ToQString(const std::string& utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-}  // namespace
+namespace {}  // namespace
 
 InfoBox::InfoBox(const InfoBoxForm& form, WindowId window, EventSink sink, QWidget* owner)
     : QDialog(owner), window_(window), sink_(std::move(sink)) {
   setObjectName(QStringLiteral("Inf"));
-  setWindowTitle(ToQString(form.title));
+  setWindowTitle(Utf8ToQString(form.title));
   setWindowModality(Qt::WindowModal);
   auto* layout = new QVBoxLayout(this);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   layout->setContentsMargins(24, 16, 24, 16);
   for (std::size_t i = 0; i < form.labels.size(); ++i) {
-    auto* label = new QLabel(ToQString(form.labels[i].text), this);
-    label->setObjectName(ToQString(form.labels[i].name));
+    auto* label = new QLabel(Utf8ToQString(form.labels[i].text), this);
+    label->setObjectName(Utf8ToQString(form.labels[i].name));
     label->setAlignment(Qt::AlignHCenter);
     if (i == 0) {
       QFont heading = label->font();
@@ -37,19 +34,13 @@ InfoBox::InfoBox(const InfoBoxForm& form, WindowId window, EventSink sink, QWidg
     layout->addWidget(label);
   }
   layout->addSpacing(8);
-  auto* button = new QPushButton(ToQString(form.button.text), this);
-  button->setObjectName(ToQString(form.button.name));
+  auto* button = new QPushButton(Utf8ToQString(form.button.text), this);
+  button->setObjectName(Utf8ToQString(form.button.name));
   button->setDefault(true);
   button->setMinimumWidth(90);
   layout->addWidget(button, 0, Qt::AlignHCenter);
   const int id = form.button_id;
-  connect(button, &QPushButton::clicked, this, [this, id] {
-    Event click;
-    click.kind = EventKind::Command;
-    click.window = window_;
-    click.command = id;
-    sink_(click, 0);
-  });
+  connect(button, &QPushButton::clicked, this, [this, id] { sink_(CommandEvent(window_, id), 0); });
   button->setFocus();
 }
 
@@ -63,10 +54,7 @@ void InfoBox::closeEvent(QCloseEvent* event) {
 }
 
 void InfoBox::ReportClose() {
-  Event request;
-  request.kind = EventKind::Close;
-  request.window = window_;
-  sink_(request, 0);
+  sink_(CloseRequest(window_), 0);
 }
 
 }  // namespace vorlanz::platform

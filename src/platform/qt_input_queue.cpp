@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/event_builders.h"
+
 namespace vorlanz::platform {
 
 void InputQueue::Push(const Event& event, int button) {
@@ -55,10 +57,7 @@ bool InputQueue::ReleaseLostPresses(int live, WindowId window) {
           return q.button == button && q.event.kind == EventKind::MouseUp;
         });
     if (release_queued) continue;
-    Event release;
-    release.kind = EventKind::MouseUp;
-    release.window = window;
-    queue_.push_back({release, button});
+    queue_.push_back({MouseRelease(window), button});
     released = true;
   }
   return released;

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QWidget>
 
+#include "platform/event_builders.h"
 #include "platform/qt_keys.h"
 
 namespace vorlanz::platform {
@@ -80,11 +81,7 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
   }
   if (command != 0 && type == QEvent::KeyPress) {
     if (!key.isAutoRepeat()) {
-      Event pick;
-      pick.kind = EventKind::Command;
-      pick.window = router_.KeyWindow(widget);
-      pick.command = command;
-      router_.Push(pick);
+      router_.Push(CommandEvent(router_.KeyWindow(widget), command));
     }
     // Its release goes on as a key whose press the program was never
     // given, which the platform passes over.

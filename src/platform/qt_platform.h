@@ -67,30 +67,11 @@ class QtPlatform : public Platform {
   bool PrintMarks(std::string_view text, const std::vector<PrintMark>& marks) override;
   void CancelPrint() override;
 
-  // --- For tests and scripted runs -----------------------------------------
-  // The id of the edit field holding the keyboard focus, or 0.
-  int FocusedField() const;
-  // Whether the menu item shows a tick.
-  bool MenuItemTicked(int id) const;
-  // Picks a menu item as the user would; false when the menu bar is
-  // disabled or has no such item.
-  bool PickMenuItem(int id);
-  // The file name of the help page on view; empty while the help is closed.
-  std::string HelpPageShown() const;
-  // Presses and releases a key (a Qt::Key value) in the help window, as the
-  // keyboard would; false while the help is closed.
-  bool PressKeyInHelp(int qt_key);
-  // Clicks the button of that name in a dialog window (the information box),
-  // or uses the dialog's close box; false when there is no such button.
-  bool ClickDialogButton(WindowId window, std::string_view name);
-  void CloseDialogByCloseBox(WindowId window);
-  // Prints go into this PDF file from now on, without a printer choice.
-  void PrintIntoFile(const std::string& path);
-
  protected:
   Event NextEvent(bool wait) override;
 
  private:
+  friend class QtPlatformProbe;
   struct Impl;
   std::unique_ptr<Impl> impl_;
 };

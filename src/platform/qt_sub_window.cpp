@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "platform/event_builders.h"
+
 namespace vorlanz::platform {
 namespace {
 
@@ -113,10 +115,7 @@ void SubWindow::mouseReleaseEvent(QMouseEvent* event) {
   close_box_down_ = false;
   update(CloseBox());
   if (close && sink_) {
-    Event request;
-    request.kind = EventKind::Close;
-    request.window = window_;
-    sink_(request, 0);
+    sink_(CloseRequest(window_), 0);
   }
 }
 

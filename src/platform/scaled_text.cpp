@@ -7,6 +7,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "platform/qt_text.h"
 #include "platform/screen_fonts.h"
 
 namespace vorlanz::platform {
@@ -19,7 +20,7 @@ constexpr std::size_t kCacheLimit = 4096;
 ScaledText Render(int font_code, std::string_view utf8) {
   const QFont& font = QtScreenFont(font_code);
   const QFontMetrics metrics(font);
-  const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  const QString text = Utf8ToQString(utf8);
   ScaledText rendered;
   rendered.advance = metrics.horizontalAdvance(text);
   rendered.height = metrics.height();

@@ -8,6 +8,7 @@
 
 #include "model/characters.h"
 #include "platform/glyph_cache.h"
+#include "platform/qt_text.h"
 #include "platform/scaled_text.h"
 #include "platform/screen_fonts.h"
 #include "platform/surface.h"
@@ -77,8 +78,7 @@ void Surface::Text(int x, int y, std::string_view utf8) {
 int Surface::TextWidth(std::string_view utf8) const {
   if (font_ == kScreenFont) return kCellWidth * CodePointCount(utf8);
   const QFontMetrics metrics(QtScreenFont(font_));
-  return metrics.horizontalAdvance(
-      QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+  return metrics.horizontalAdvance(Utf8ToQString(utf8));
 }
 
 void Surface::TextFont8(int x, int y, std::string_view utf8) {

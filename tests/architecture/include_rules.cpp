@@ -8,9 +8,11 @@ namespace vorlanz::testing {
 namespace {
 
 // What the rest of the program may see of the platform.
-const std::set<std::string> kPlatformInterface = {"platform/platform.h", "platform/surface.h",
-                                                  "platform/files.h", "platform/document_printer.h",
-                                                  "platform/preview.h", "platform/clipboard.h"};
+const std::set<std::string> kPlatformInterface = {
+    "platform/platform.h",          "platform/surface.h",          "platform/files.h",
+    "platform/window_service.h",    "platform/dialog_service.h",   "platform/print_service.h",
+    "platform/help_file_service.h", "platform/document_printer.h", "platform/preview.h",
+    "platform/clipboard.h"};
 
 std::string FirstComponent(const std::string& path) {
   return path.substr(0, path.find('/'));

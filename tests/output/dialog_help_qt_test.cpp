@@ -16,6 +16,7 @@
 #include "output/alignment_form.h"
 #include "output/slip_print_dialog.h"
 #include "platform/qt_platform.h"
+#include "platform/qt_platform_probe.h"
 
 namespace vorlanz {
 namespace {
@@ -50,6 +51,7 @@ class DialogHelpTest : public ::testing::Test {
   DialogHelpTest() { platform_.ShowMainWindow("Vorlanz"); }
 
   platform::QtPlatform platform_{platform::kMainWidth, platform::kMainHeight};
+  platform::QtPlatformProbe probe_{platform_};
 };
 
 TEST_F(DialogHelpTest, TheHelpScrollsAndClosesWhileEachDialogIsOpen) {
@@ -101,7 +103,7 @@ TEST_F(DialogHelpTest, TheHelpScrollsAndClosesWhileEachDialogIsOpen) {
     }
     ASSERT_NE(close, nullptr);
     ClickThroughWindowSystem(close, close->rect().center());
-    EXPECT_EQ(platform_.HelpPageShown(), "") << dialog.what << ": closed";
+    EXPECT_EQ(probe_.HelpPageShown(), "") << dialog.what << ": closed";
     platform_.CloseWindow(window);
   }
 }

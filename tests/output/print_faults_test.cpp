@@ -14,6 +14,7 @@
 #include "model/pool_data.h"
 #include "output/slip_print.h"
 #include "platform/qt_platform.h"
+#include "platform/qt_platform_probe.h"
 #include "support/file_faults.h"
 #include "support/file_tree.h"
 #include "support/screen_test.h"
@@ -64,7 +65,7 @@ TEST(PrintIntoFile, AFileThatIsNotWholeAfterwardsIsAFailedPrint) {
   };
   platform::QtPlatform qt(platform::kMainWidth, platform::kMainHeight);
   const auto print = [&qt](const fs::path& file) {
-    qt.PrintIntoFile(fs::absolute(file).string());
+    platform::QtPlatformProbe(qt).PrintIntoFile(fs::absolute(file).string());
     EXPECT_TRUE(qt.BeginPrint("Scheindruck", {"Courier", 12, true}, 210, 297));
     return qt.PrintMarks("x", {{10, 10}, {20, 30}});
   };

@@ -16,6 +16,7 @@
 #include "output/logic/slip_geometry.h"
 #include "output/slip_print.h"
 #include "platform/qt_platform.h"
+#include "platform/qt_platform_probe.h"
 #include "support/temp_dir.h"
 
 namespace vorlanz {
@@ -77,7 +78,7 @@ TEST_P(SlipPdfTest, MarksLandAtTheirMillimetres) {
     for (int r = 1; r <= kRowCount; ++r) pool.TipRows[m][r] = static_cast<Byte>((m + r) % 3);
   }
   const std::string pdf = (dir_.path() / "slip.pdf").string();
-  printer_.PrintIntoFile(pdf);
+  platform::QtPlatformProbe(printer_).PrintIntoFile(pdf);
   PrintSlip();
 
   double page_width = 0;

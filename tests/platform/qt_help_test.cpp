@@ -9,6 +9,7 @@
 #include <QWheelEvent>
 
 #include "platform/qt_platform.h"
+#include "platform/qt_platform_probe.h"
 
 namespace vorlanz::platform {
 namespace {
@@ -29,23 +30,24 @@ class QtHelpTest : public ::testing::Test {
   }
 
   QtPlatform platform_{788, 435};
+  QtPlatformProbe probe_{platform_};
 };
 
 TEST_F(QtHelpTest, OpensTheTopicOfAKeywordAndClosesOnEscape) {
-  EXPECT_EQ(platform_.HelpPageShown(), "");
+  EXPECT_EQ(probe_.HelpPageShown(), "");
   platform_.ShowHelp("Scheine auswählen");
   platform_.ShowHelp("Menupunkte");
-  EXPECT_EQ(platform_.HelpPageShown(), "menupunkte.html");
+  EXPECT_EQ(probe_.HelpPageShown(), "menupunkte.html");
   // Keys in the help window are no input of the program.
-  EXPECT_TRUE(platform_.PressKeyInHelp(kQtKeyF1));
-  EXPECT_EQ(platform_.HelpPageShown(), "menupunkte.html");
-  EXPECT_TRUE(platform_.PressKeyInHelp(kQtKeyEscape));
-  EXPECT_EQ(platform_.HelpPageShown(), "");
-  EXPECT_FALSE(platform_.PressKeyInHelp(kQtKeyEscape));
+  EXPECT_TRUE(probe_.PressKeyInHelp(kQtKeyF1));
+  EXPECT_EQ(probe_.HelpPageShown(), "menupunkte.html");
+  EXPECT_TRUE(probe_.PressKeyInHelp(kQtKeyEscape));
+  EXPECT_EQ(probe_.HelpPageShown(), "");
+  EXPECT_FALSE(probe_.PressKeyInHelp(kQtKeyEscape));
   EXPECT_EQ(NextProgramEvent().kind, EventKind::None);
   // Opened again it shows the topic asked for.
   platform_.ShowHelp("Wettstreit");
-  EXPECT_EQ(platform_.HelpPageShown(), "wettstreit.html");
+  EXPECT_EQ(probe_.HelpPageShown(), "wettstreit.html");
 }
 
 QWidget* TopLevel(const char* name) {
@@ -113,7 +115,7 @@ TEST_F(QtHelpTest, InputToTheHelpAndTheInfoBoxStaysThere) {
 
 TEST_F(QtHelpTest, AnUnknownKeywordOpensTheContents) {
   platform_.ShowHelp("gibt es nicht");
-  EXPECT_EQ(platform_.HelpPageShown(), "inhalt.html");
+  EXPECT_EQ(probe_.HelpPageShown(), "inhalt.html");
 }
 
 TEST_F(QtHelpTest, InfoBoxReportsItsButtonAndItsCloseBox) {
@@ -124,24 +126,24 @@ TEST_F(QtHelpTest, InfoBoxReportsItsButtonAndItsCloseBox) {
   form.button_id = 15;
   const WindowId box = platform_.OpenInfoBox(233, 26, form);
   EXPECT_EQ(platform_.CurrentWindow(), box);
-  EXPECT_FALSE(platform_.ClickDialogButton(box, "cmd16"));
-  ASSERT_TRUE(platform_.ClickDialogButton(box, "cmd15"));
+  EXPECT_FALSE(probe_.ClickDialogButton(box, "cmd16"));
+  ASSERT_TRUE(probe_.ClickDialogButton(box, "cmd15"));
   Event event = NextProgramEvent();
   EXPECT_EQ(event.kind, EventKind::Command);
   EXPECT_EQ(event.command, 15);
   EXPECT_EQ(event.window, box);
 
   // The close box only reports; the program closes the box.
-  platform_.CloseDialogByCloseBox(box);
+  probe_.CloseDialogByCloseBox(box);
   event = NextProgramEvent();
   EXPECT_EQ(event.kind, EventKind::Close);
   EXPECT_EQ(event.window, box);
-  EXPECT_TRUE(platform_.ClickDialogButton(box, "cmd15"));
+  EXPECT_TRUE(probe_.ClickDialogButton(box, "cmd15"));
   NextProgramEvent();
 
   platform_.CloseWindow(box);
   platform_.SelectWindow(kMainWindow);
-  EXPECT_FALSE(platform_.ClickDialogButton(box, "cmd15"));
+  EXPECT_FALSE(probe_.ClickDialogButton(box, "cmd15"));
   EXPECT_EQ(NextProgramEvent().kind, EventKind::None);
 }
 

@@ -1,4 +1,5 @@
 #include "platform/qt_platform.h"
+#include "platform/qt_platform_probe.h"
 
 #include "platform/application.h"
 
@@ -33,6 +34,7 @@ class QtPlatformTest : public ::testing::Test {
   }
 
   QtPlatform platform_{kMainWidth, kMainHeight};
+  QtPlatformProbe probe_{platform_};
 };
 
 TEST_F(QtPlatformTest, WindowsHaveClientSurfacesInsideTheirFrame) {
@@ -71,15 +73,15 @@ TEST_F(QtPlatformTest, FieldsKeepTheirTextUntilTheirWindowCloses) {
   EXPECT_EQ(platform_.FieldText(499), "");  // no such field
 
   // The dialog's first field took the focus.
-  EXPECT_EQ(platform_.FocusedField(), 401);
+  EXPECT_EQ(probe_.FocusedField(), 401);
   platform_.FocusField(403);
-  EXPECT_EQ(platform_.FocusedField(), 403);
+  EXPECT_EQ(probe_.FocusedField(), 403);
   // Remade, a field is replaced; closed with its window, it is gone.
   platform_.CreateEditField(platform_.CurrentWindow(), 402, 108, 18, 18, 18, "0");
   EXPECT_EQ(platform_.FieldText(402), "0");
   platform_.CloseWindow(window);
   EXPECT_EQ(platform_.FieldText(401), "");
-  EXPECT_EQ(platform_.FocusedField(), 0);
+  EXPECT_EQ(probe_.FocusedField(), 0);
 }
 
 TEST_F(QtPlatformTest, MenuPicksBecomeCommandsAndTicksFollowTheProgram) {
@@ -88,14 +90,14 @@ TEST_F(QtPlatformTest, MenuPicksBecomeCommandsAndTicksFollowTheProgram) {
       {Submenu("&Bundesland", {Command(16, "Niedersachsen"), Command(17, "Nordrhein-Westfalen")}),
        MenuEntry{MenuEntry::Kind::Separator, 0, "", {}}, Command(99, "&Ende")})});
   platform_.CheckMenuItem(17, true);
-  EXPECT_TRUE(platform_.MenuItemTicked(17));
-  EXPECT_FALSE(platform_.MenuItemTicked(16));
+  EXPECT_TRUE(probe_.MenuItemTicked(17));
+  EXPECT_FALSE(probe_.MenuItemTicked(16));
 
   // Picking an item neither ticks nor unticks it on its own.
-  ASSERT_TRUE(platform_.PickMenuItem(16));
-  ASSERT_TRUE(platform_.PickMenuItem(17));
-  EXPECT_FALSE(platform_.MenuItemTicked(16));
-  EXPECT_TRUE(platform_.MenuItemTicked(17));
+  ASSERT_TRUE(probe_.PickMenuItem(16));
+  ASSERT_TRUE(probe_.PickMenuItem(17));
+  EXPECT_FALSE(probe_.MenuItemTicked(16));
+  EXPECT_TRUE(probe_.MenuItemTicked(17));
   Event first = platform_.WaitEvent();
   EXPECT_EQ(first.kind, EventKind::Command);
   EXPECT_EQ(first.message(), kMsgCommand);
@@ -105,19 +107,19 @@ TEST_F(QtPlatformTest, MenuPicksBecomeCommandsAndTicksFollowTheProgram) {
 
   platform_.CheckMenuItem(17, false);
   platform_.CheckMenuItem(16, true);
-  EXPECT_TRUE(platform_.MenuItemTicked(16));
-  EXPECT_FALSE(platform_.MenuItemTicked(17));
+  EXPECT_TRUE(probe_.MenuItemTicked(16));
+  EXPECT_FALSE(probe_.MenuItemTicked(17));
 
   // A tick given before the menu is built shows once it is.
   platform_.CheckMenuItem(99, true);
   platform_.SetMenuBar({Submenu("&Vorlanz V5.0", {Command(99, "&Ende")})});
-  EXPECT_TRUE(platform_.MenuItemTicked(99));
+  EXPECT_TRUE(probe_.MenuItemTicked(99));
   // A disabled menu bar takes no picks.
   platform_.EnableMenuBar(false);
-  EXPECT_FALSE(platform_.PickMenuItem(99));
+  EXPECT_FALSE(probe_.PickMenuItem(99));
   platform_.EnableMenuBar(true);
-  EXPECT_FALSE(platform_.PickMenuItem(51));
-  EXPECT_TRUE(platform_.PickMenuItem(99));
+  EXPECT_FALSE(probe_.PickMenuItem(51));
+  EXPECT_TRUE(probe_.PickMenuItem(99));
   EXPECT_EQ(platform_.WaitEvent().command, 99);
 }
 
@@ -126,7 +128,7 @@ TEST_F(QtPlatformTest, IdleInputGivesNothingAndPendingKeyDropsOtherInput) {
   platform_.Pause(5);
   EXPECT_EQ(platform_.PollEvent().kind, EventKind::None);
   platform_.SetMenuBar({Submenu("&Analyse", {Command(50, "&Wettstreit")})});
-  platform_.PickMenuItem(50);
+  probe_.PickMenuItem(50);
   EXPECT_EQ(platform_.PendingKey(), 0);
   EXPECT_EQ(platform_.PollEvent().kind, EventKind::None);
 }

@@ -1,0 +1,59 @@
+#include "platform/qt_platform_probe.h"
+#include "platform/qt_platform_impl.h"
+
+namespace vorlanz::platform {
+
+QtPlatformProbe::QtPlatformProbe(QtPlatform& platform) : impl_(*platform.impl_) {}
+
+int QtPlatformProbe::FocusedField() const {
+  const QWidget* focus = impl_.main_window->focusWidget();
+  for (const QtPlatform::Impl::Field& field : impl_.fields) {
+    if (field.edit != nullptr && field.edit == focus) return field.id;
+  }
+  return 0;
+}
+
+bool QtPlatformProbe::MenuItemTicked(int id) const {
+  return impl_.menu->ShowsTick(id);
+}
+
+bool QtPlatformProbe::PickMenuItem(int id) {
+  return impl_.menu->Pick(id);
+}
+
+std::string QtPlatformProbe::HelpPageShown() const {
+  if (!impl_.help || !impl_.help->isVisible()) return {};
+  return impl_.help->PageShown().toStdString();
+}
+
+bool QtPlatformProbe::PressKeyInHelp(int qt_key) {
+  if (!impl_.help || !impl_.help->isVisible()) return false;
+  QWidget* focus = impl_.help->focusWidget();
+  QWidget* target = focus != nullptr ? focus : impl_.help.get();
+  QKeyEvent press(QEvent::KeyPress, qt_key, Qt::NoModifier);
+  QKeyEvent release(QEvent::KeyRelease, qt_key, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &press);
+  if (impl_.help && impl_.help->isVisible()) QCoreApplication::sendEvent(target, &release);
+  return true;
+}
+
+bool QtPlatformProbe::ClickDialogButton(WindowId window, std::string_view name) {
+  const auto found = impl_.windows.find(window);
+  if (found == impl_.windows.end() || !found->second.outer) return false;
+  auto* button = found->second.outer->findChild<QPushButton*>(Utf8ToQString(name));
+  if (button == nullptr) return false;
+  button->click();
+  return true;
+}
+
+void QtPlatformProbe::CloseDialogByCloseBox(WindowId window) {
+  const auto found = impl_.windows.find(window);
+  if (found != impl_.windows.end() && found->second.outer) found->second.outer->close();
+}
+
+void QtPlatformProbe::PrintIntoFile(const std::string& path) {
+  if (!impl_.printer) impl_.printer = std::make_unique<MarkPrinter>(impl_.main_window.get());
+  impl_.printer->PrintIntoFile(QString::fromStdString(path));
+}
+
+}  // namespace vorlanz::platform
