@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <io.h>
+#include <share.h>
 #include <sys/stat.h>
 
 #include <cerrno>
