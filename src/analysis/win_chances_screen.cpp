@@ -59,8 +59,7 @@ void DrawFrame(bool official) {
   DrawText(kPointsHeaderX, kHeaderY, "Punkte je Reihe / je Runde");
   DrawText(1, kForecastY,
            std::string("Chancen aus: ") + (official ? "amtliche Vorlanz" : "eigene Vorlanz"));
-  DrawLine(1, chart::kTop, chart::kRight + 1, chart::kTop, kBlack);
-  DrawLine(chart::kLeft, 30, chart::kLeft, 381, kBlack);
+  DrawChartDividers();
   DrawChartGrid();
 }
 
