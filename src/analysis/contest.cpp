@@ -174,7 +174,7 @@ void PlayContestRun(ContestBoard& board) {
 
 void RunContest() {
   const PoolData& pool = Pool();
-  LoadDrawWeights();
+  LoadDrawWeightsAskingForecast();
   ClearArea(0, 0, 787, 394);
   DrawStatusLine();
   DrawTitle();

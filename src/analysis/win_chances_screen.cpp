@@ -106,7 +106,7 @@ void WaitToLeave() {
 void ShowWinChances() {
   PoolData& pool = Pool();
   if (!HasWinChanceLines(pool)) return;
-  LoadDrawWeights();
+  LoadDrawWeightsAskingForecast();
   if (!IsSet(pool.OwnForecastReady) && !IsSet(pool.OfficialForecastReady)) return;
   const std::vector<ChancesLine> lines =
       WinChanceLines(pool, ChancesFromWeights(pool.OutcomeQuota));
