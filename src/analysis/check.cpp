@@ -15,6 +15,7 @@
 #include "calc/calculation_screen.h"
 #include "calc/logic/win_count.h"
 #include "calc/system_quality_input.h"
+#include "model/poll_clock.h"
 #include "model/pool_data.h"
 #include "model/random.h"
 #include "platform/platform.h"
@@ -154,7 +155,7 @@ void TestRun() {
   PoolData& pool = Pool();
   ClearWinCounts(pool);
   const PackedTipSet tips = PackTipSet(pool.TipRows);
-  SimulationClock clock;
+  PollClock clock;
   RowFigures errors{};
   for (std::int64_t series = 1;; ++series) {
     errors = PlayRandomSeries(pool, tips, ProcessRandom());

@@ -8,6 +8,7 @@
 #include "analysis/series_draw.h"
 #include "board/main_screen.h"
 #include "model/help_topics.h"
+#include "model/poll_clock.h"
 #include "model/pool_data.h"
 #include "model/random.h"
 #include "model/row_figures.h"
@@ -157,7 +158,7 @@ void PlayContestRun(ContestBoard& board) {
   platform::Platform& os = platform::Current();
   PoolData& pool = Pool();
   board.StartRun();
-  SimulationClock clock;
+  PollClock clock;
   for (int series = 1; series <= kSeriesPerRun; ++series) {
     board.PlayContestSeries();
     if (!clock.Due()) continue;

@@ -5,9 +5,9 @@
 
 #include "analysis/logic/draw_weights.h"
 #include "analysis/logic/win_chances.h"
-#include "analysis/series_draw.h"
 #include "board/main_screen.h"
 #include "model/help_topics.h"
+#include "model/poll_clock.h"
 #include "model/pool_data.h"
 #include "model/random.h"
 #include "platform/platform.h"
@@ -136,7 +136,7 @@ class OptimiserScreen final : public OptimiserObserver {
   }
 
  private:
-  SimulationClock clock_;
+  PollClock clock_;
 };
 
 }  // namespace

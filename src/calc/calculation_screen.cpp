@@ -39,20 +39,8 @@ constexpr FigureLayout kAcceptedRowLayout{
 
 }  // namespace
 
-RefreshRate& CalculationRefresh() {
-  static RefreshRate rate;
-  return rate;
-}
-
-CalculationScreen::CalculationScreen(RefreshRate rate)
-    : rate_(rate), countdown_(rate.candidates), nextVisit_(Clock::now() + rate.interval) {}
-
 bool CalculationScreen::CancelRequested(int /*row*/) {
-  if (--countdown_ > 0) return false;
-  countdown_ = rate_.candidates;
-  const Clock::time_point now = Clock::now();
-  if (now < nextVisit_) return false;
-  nextVisit_ = now + rate_.interval;
+  if (!clock_.Due()) return false;
   // The platform may repaint while it is asked for input.
   Flush();
   return UserCancels();

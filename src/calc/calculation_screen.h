@@ -6,35 +6,21 @@
 // It also watches the keyboard and the mouse for a cancel.
 //
 // A calculation tries many thousand candidates a second. Their status texts
-// are only remembered as they come and put on the screen in batches, every
-// few milliseconds and always before the platform gets a chance to repaint
-// (it repaints only while it is asked for input) or the calculation ends, so
-// the screen always shows what drawing every single text would have shown.
+// are only remembered as they come and put on the screen in batches, at each
+// visit the poll clock grants and always before the platform gets a chance
+// to repaint (it repaints only while it is asked for input) or the
+// calculation ends, so the screen always shows what drawing every single
+// text would have shown.
 // The rows and figures drawn meanwhile share no pixel with the status texts,
 // so they need not wait for them.
 
-#include <chrono>
-
 #include "calc/logic/calculation_observer.h"
+#include "model/poll_clock.h"
 
 namespace vorlanz {
 
-// How often a running calculation refreshes its status texts and looks for a
-// cancel: the clock is read after every `candidates` candidates, and the
-// screen and the input are visited once `interval` has passed since the last
-// visit. {1, 0} visits on every candidate.
-struct RefreshRate {
-  int candidates = 256;
-  std::chrono::nanoseconds interval = std::chrono::milliseconds(10);
-};
-
-// The rate every calculation started from the screen uses.
-RefreshRate& CalculationRefresh();
-
 class CalculationScreen final : public CalculationObserver {
  public:
-  explicit CalculationScreen(RefreshRate rate = CalculationRefresh());
-
   bool CancelRequested(int row) override;
   void Status(int normErrors) override;
   void QualityLowered(int workingQuality) override;
@@ -45,15 +31,12 @@ class CalculationScreen final : public CalculationObserver {
   void Flush();
 
  private:
-  using Clock = std::chrono::steady_clock;
   static constexpr int kNone = -1;
 
   // Escape pending or the right button held, and "JA" to the question.
   bool UserCancels();
 
-  RefreshRate rate_;
-  int countdown_;
-  Clock::time_point nextVisit_;
+  PollClock clock_;
   // The latest values not drawn yet, kNone when drawn.
   int status_ = kNone;
   int distance_ = kNone;

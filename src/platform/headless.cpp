@@ -99,6 +99,12 @@ HeadlessPlatform& HeadlessPlatform::Command(int id) {
   return Push({.event = {.kind = EventKind::Command, .command = id}});
 }
 
+HeadlessPlatform& HeadlessPlatform::MenuPickByKey(int id, int mnemonic_key) {
+  Push({.event = {.kind = EventKind::Command, .window = kMainWindow, .command = id},
+        .to_current_window = false});
+  return KeyUp(mnemonic_key);
+}
+
 HeadlessPlatform& HeadlessPlatform::CloseRequest(WindowId window) {
   return Push({.event = {.kind = EventKind::Close, .window = window}, .to_current_window = false});
 }

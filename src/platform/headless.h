@@ -47,6 +47,10 @@ class HeadlessPlatform : public Platform {
   HeadlessPlatform& MouseUp();
   HeadlessPlatform& Click(int x, int y, int buttons = kLeftButton);  // down, then up
   HeadlessPlatform& Command(int id);
+  // A menu command picked with the keyboard, in the order the real menu bar
+  // gives it: the menu takes the press of the item's mnemonic key, the pick
+  // comes, and the key's release follows as the command's first input.
+  HeadlessPlatform& MenuPickByKey(int id, int mnemonic_key);
   HeadlessPlatform& CloseRequest(WindowId window);
   // The close box of the dialog shown on top when the step is taken.
   HeadlessPlatform& CloseDialog();

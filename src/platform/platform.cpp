@@ -26,16 +26,28 @@ Event Platform::WaitEvent() {
 }
 
 Event Platform::PollEvent() {
-  return Filter(NextEvent(false));
+  for (;;) {
+    const Event pending = NextEvent(false);
+    if (pending.kind == EventKind::None) return pending;
+    const Event event = Filter(pending);
+    if (event.kind != EventKind::None) return event;
+  }
 }
 
 // A close request for the main window goes to the quit handler; when the
 // handler returns, the request has been dealt with and the caller sees no
-// event.
+// event. Neither does it for the release of a key whose press it was not
+// given.
 Event Platform::Filter(Event event) {
   if (event.kind == EventKind::Close && event.window == kMainWindow && quit_handler_) {
     quit_handler_();
     return Event{};
+  }
+  const bool known_key = event.key >= 0 && static_cast<std::size_t>(event.key) < pressed_.size();
+  if (event.kind == EventKind::KeyDown && known_key) pressed_.set(event.key);
+  if (event.kind == EventKind::KeyUp) {
+    if (!known_key || !pressed_.test(event.key)) return Event{};
+    pressed_.reset(event.key);
   }
   return event;
 }

@@ -5,6 +5,7 @@
 // pauses. Two backends implement it: the real Qt program and a scripted
 // headless one for tests. Nothing outside src/platform knows which one runs.
 
+#include <bitset>
 #include <functional>
 #include <optional>
 #include <string>
@@ -215,6 +216,13 @@ class Platform {
   Event WaitEvent();
   // The next pending event without waiting; kind None when there is none.
   Event PollEvent();
+  // A key's release reaches the program (through WaitEvent and PollEvent)
+  // only when the program has been given the key's press by them since the
+  // keys were last forgotten. The program forgets them when a command
+  // begins and whenever it discards pending input, so the release of the key
+  // that picked the command in the menu bar, or that answered a question on
+  // its press, is nobody's input.
+  void ForgetPressedKeys() { pressed_.reset(); }
   // The character of the next pending key press (upper and lower case as
   // typed, keypad digits as digits, 13 for Return, 27 for Escape), or 0 when
   // no key is pending. Does not wait; other pending input is consumed.
@@ -301,6 +309,7 @@ class Platform {
 
  private:
   std::function<void()> quit_handler_;
+  std::bitset<256> pressed_;  // by virtual-key code
 };
 
 // Whether a number field holds the text: nothing but blanks, or decimal

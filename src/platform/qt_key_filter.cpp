@@ -86,14 +86,10 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
       pick.command = command;
       router_.Push(pick);
     }
-    accelerator_keys_down_.insert(key.key());
+    // Its release goes on as a key whose press the program was never
+    // given, which the platform passes over.
     return true;
   }
-  if (type == QEvent::KeyRelease && !key.isAutoRepeat() &&
-      accelerator_keys_down_.erase(key.key()) != 0) {
-    return true;
-  }
-  if (type == QEvent::KeyPress) accelerator_keys_down_.erase(key.key());
   if (IsSystemKey(key)) return false;
   if (type == QEvent::KeyRelease && key.isAutoRepeat()) return false;
 

@@ -7,7 +7,6 @@
 
 #include <QObject>
 #include <QWidget>
-#include <set>
 
 #include "platform/platform.h"
 
@@ -36,8 +35,6 @@ class KeyFilter : public QObject {
  private:
   const QWidget* main_window_;
   KeyRouter& router_;
-  // Keys whose press ran an accelerator: their release is no key either.
-  std::set<int> accelerator_keys_down_;
 };
 
 }  // namespace vorlanz::platform

@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "model/characters.h"
+#include "model/poll_clock.h"
 #include "model/rounding.h"
 #include "platform/qt_control_dialog.h"
 #include "platform/qt_file_dialog.h"
@@ -47,8 +48,10 @@ namespace vorlanz::platform {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-// How often a program that polls while it computes lets the windows run.
-constexpr auto kPumpInterval = std::chrono::milliseconds(10);
+// How often a program that polls while it computes lets the windows run: a
+// loop that visits the input at every poll interval is pumped at each visit,
+// one that asks in a tight loop still only now and then.
+constexpr auto kPumpInterval = kPollInterval / 2;
 const QColor kWindowGrey(kLightGrey.r, kLightGrey.g, kLightGrey.b);
 const QColor kDarkGrey(128, 128, 128);
 

@@ -141,6 +141,9 @@ void Dispatch(const std::string& calc_key) {
   if (calc_key.empty()) return;
   for (const Command& command : kCommands) {
     if (command.key != calc_key[0]) continue;
+    // A command picked in the pop-up menu by its hot key's press begins
+    // before the key is let go: the release is no input of the command.
+    platform::Current().ForgetPressedKeys();
     command.run();
     return;
   }
@@ -167,15 +170,14 @@ std::string ClickedCommand(platform::Point mouse) {
 void CalculationWindow(std::string_view note) {
   platform::Platform& os = platform::Current();
   DialogState& dialog = Dialog();
-  // A key counts when it is released, but only if this window saw it go
-  // down: the release of a key that answered a dialog is no command.
-  int pressed = 0;
+  // A key counts when it is released; the input discarded after every
+  // command takes with it the releases of the keys that answered its
+  // dialogs.
   DrawNote(note);
   for (;;) {
     // The commands' dialogs set topics of their own.
     dialog.HelpTopic = help::kCalculation;
     const platform::Event event = os.WaitEvent();
-    if (event.kind == platform::EventKind::KeyDown) pressed = event.key;
     if (event.kind == platform::EventKind::KeyDown && event.key == platform::vk::kF1) {
       ShowHelpTopic(dialog.HelpTopic);
     }
@@ -185,9 +187,8 @@ void CalculationWindow(std::string_view note) {
       DrawNote(note);
     }
     std::string calcKey;
-    if (event.message() == platform::kMsgKeyUp && event.key == pressed && pressed != 0) {
+    if (event.message() == platform::kMsgKeyUp && event.key != 0) {
       calcKey = std::string(1, static_cast<char>(event.key));
-      pressed = 0;
     }
     const int buttons = os.MouseButtons();
     if (calcKey.empty() && buttons == 0) continue;
@@ -198,7 +199,6 @@ void CalculationWindow(std::string_view note) {
     }
     note = {};
     Dispatch(calcKey);
-    pressed = 0;
     FlushInput();
     if (calcKey.empty() || calcKey == "X") break;
   }

@@ -152,6 +152,7 @@ void BuildMainMenu() {
 void Win_1_MenuEvent(int id) {
   platform::Platform& os = platform::Current();
   os.EnableMenuBar(false);
+  os.ForgetPressedKeys();
   RunCommand(id);
   FlushInput();
   DrawMainScreen();

@@ -92,6 +92,7 @@ void FlushInput() {
   platform::Platform& os = platform::Current();
   while (os.PollEvent().kind != platform::EventKind::None) {
   }
+  os.ForgetPressedKeys();
   WaitForMouseRelease();
 }
 

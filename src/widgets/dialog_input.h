@@ -26,7 +26,8 @@ struct ButtonSpan {
 };
 ButtonHit HitPushButtons(platform::Point at, ButtonSpan ok, ButtonSpan cancel);
 
-// Discards every pending event, then waits until no mouse button is held.
+// Discards every pending event and forgets the keys pressed so far (their
+// releases are no input), then waits until no mouse button is held.
 void FlushInput();
 
 // Waits until no mouse button is held.

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
+#include <optional>
 
 #include "analysis/logic/check_figures.h"
 #include "analysis/series_draw.h"
@@ -35,10 +37,6 @@ class CheckTest : public testing::ScreenCalcTest {
     pool.SystemQuality = 1;
     for (int r = 1; r <= kRowCount; ++r) SetRow(pool.TipRows, r, kAllHome);
   }
-  void TearDown() override {
-    SimulationRefresh() = SimulationRate{};
-    ScreenCalcTest::TearDown();
-  }
   static void EnterGame(const char* codes) {
     SetSeries(Pool().GameSeries, codes);
     SetSeries(Pool().GameSeriesEdit, codes);
@@ -59,6 +57,52 @@ TEST_F(CheckTest, CountsTheWinningRowsOfAHundredCalculations) {
   EXPECT_EQ(Pool().RowWinTally[1], (Table<std::int32_t, 3>{100, 0, 0, 0}));
   EXPECT_EQ(WinPercentage(Pool(), 100), 1200);
   SaveShot("check");
+}
+
+// However short its calculations, a check looks at the input every interval
+// across them: Escape and the right button ask at once, the close box ends
+// the program at once.
+TEST_F(CheckTest, ShortCalculationsStillListenAcrossTheRounds) {
+  enum class Input { kEscape, kRightButton, kCloseBox };
+  for (const Input input : {Input::kEscape, Input::kRightButton, Input::kCloseBox}) {
+    SCOPED_TRACE(static_cast<int>(input));
+    EnterGame(kAllHome);
+    Pool().TipSetReady = kFalse;
+    // A calculation reads the clock about ten times: half a millisecond, the
+    // hundred of them far more than an interval.
+    constexpr std::chrono::microseconds kReading(50);
+    poll_time.StepPerReading(kReading);
+    std::optional<std::chrono::nanoseconds> queued, answered;
+    const auto answer = [&] { answered = poll_time.elapsed(); };
+    // The user's input comes once the first calculation is done.
+    poll_time.OnReading([&] {
+      if (queued || !IsSet(Pool().TipSetReady)) return;
+      queued = poll_time.elapsed();
+      os.TypingAhead();
+      if (input == Input::kEscape) os.KeyDown(platform::vk::kEscape);
+      if (input == Input::kRightButton) os.MouseDown(300, 200, platform::kRightButton);
+      if (input == Input::kCloseBox) os.CloseRequest(platform::kMainWindow);
+      os.TypingAhead(false);
+      if (input == Input::kRightButton) os.MouseUp();
+      if (input != Input::kCloseBox) os.Then(answer).KeyDown('J');
+    });
+    os.SetQuitHandler([&] {
+      answer();
+      os.Quit();
+    });
+    if (input == Input::kCloseBox) {
+      EXPECT_THROW(CheckCalculation(), platform::ProgramEnded);
+    } else {
+      CheckCalculation();
+      EXPECT_TRUE(Dialog().LeaveFlag);
+      EXPECT_LT(Pool().WinsRank1, 12 * 100) << "ended before the hundredth round";
+    }
+    poll_time.OnReading({});
+    os.SetQuitHandler({});
+    EXPECT_TRUE(os.ScriptDone());
+    ASSERT_TRUE(queued && answered);
+    EXPECT_LE(*answered - *queued, kPollInterval + kReading);
+  }
 }
 
 TEST_F(CheckTest, MainMenuWaitsForAMousePressInEveryCase) {
@@ -126,7 +170,8 @@ TEST_F(CheckTest, TestRunScoresEveryRankByItsRows) {
 // At the right edge it goes on, and Escape ends it at the next visit of the
 // screen after the current series.
 TEST_F(CheckTest, TestRunGoesOnAtTheRightEdgeUntilEscape) {
-  SimulationRefresh() = {3, std::chrono::nanoseconds(0)};
+  // Every third series is visited.
+  poll_time.StepPerReading(std::chrono::milliseconds(4));
   EnterGame(kAllHome);
   os.MouseMove(700, 100).Key('T');
   os.TypingAhead().Key(platform::vk::kEscape).TypingAhead(false);

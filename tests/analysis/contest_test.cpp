@@ -35,10 +35,6 @@ class ContestTest : public testing::ScreenCalcTest {
     }
     testing::SetSeries(pool.GameSeriesEdit, "0000000000000");
   }
-  void TearDown() override {
-    SimulationRefresh() = SimulationRate{};
-    ScreenCalcTest::TearDown();
-  }
   // Ends the wait after the run with the X key.
   void ThenLeave() { os.Key('X'); }
 };
@@ -116,12 +112,11 @@ TEST_F(ContestTest, TheWaitAfterARun) {
 // it shows what drawing every series would have shown.
 TEST_F(ContestTest, TheFinalPictureEqualsDrawingEverySeries) {
   std::uint64_t sums[2] = {};
-  const SimulationRate rates[2] = {{1, std::chrono::nanoseconds(0)},
-                                   {1 << 30, std::chrono::hours(1)}};
+  const std::chrono::nanoseconds steps[2] = {testing::kVisitEveryStep, {}};
   for (int i = 0; i < 2; ++i) {
     ResetContestStandings(Pool());
     ProcessRandom().Seed(5);
-    SimulationRefresh() = rates[i];
+    poll_time.StepPerReading(steps[i]);
     os.Then([&, i] { sums[i] = Checksum(main_screen()); });
     ThenLeave();
     RunContest();

@@ -108,7 +108,7 @@ TEST_F(CalculationScreenTest, AFlushShowsWhatDrawingEveryTextWouldShow) {
     const std::uint64_t drawn = Checksum(s);
 
     s.FillRect(0, 0, s.width() - 1, s.height() - 1, rgb::LightGrey);
-    CalculationScreen screen(testing::kNoVisits);
+    CalculationScreen screen;
     for (const Given& given : sequence) {
       if (given.kind == S) screen.Status(given.value);
       if (given.kind == D) screen.Distance(given.value);
@@ -138,7 +138,7 @@ TEST_F(CalculationScreenTest, CancelQuestionByKeyAndButton) {
     ResetPool();
     GiveForecast(5, 4, 3);
     Pool().SystemQuality = 3;
-    CalculationRefresh() = testing::kEveryCandidate;
+    poll_time.StepPerReading(testing::kVisitEveryStep);
     os.Clear();
     os.TypingAhead();
     if (c.ask == kEscapeKey) {

@@ -1,8 +1,9 @@
 #pragma once
 
-// Fixture for the calculation's screens: the shared screen fixture with a
-// seeded random source, the calculation's visits to the screen and the input
-// switched off unless a test asks for them, and a forecast to calculate from.
+// Fixture for the calculation's screens: the shared screen fixture (whose
+// standing poll time keeps the calculation's visits to the screen and the
+// input off unless a test asks for them) with a seeded random source and a
+// forecast to calculate from.
 
 #include <gtest/gtest.h>
 
@@ -14,21 +15,11 @@
 
 namespace vorlanz::testing {
 
-// Status texts and cancel checks only at the end of the rows.
-inline constexpr RefreshRate kNoVisits{1 << 30, std::chrono::hours(1)};
-// A visit at every candidate: every status text is drawn as it comes.
-inline constexpr RefreshRate kEveryCandidate{1, std::chrono::nanoseconds(0)};
-
 class ScreenCalcTest : public ScreenTest {
  protected:
   void SetUp() override {
     ScreenTest::SetUp();
-    CalculationRefresh() = kNoVisits;
     ProcessRandom().Seed(20240601);
-  }
-  void TearDown() override {
-    CalculationRefresh() = RefreshRate{};
-    ScreenTest::TearDown();
   }
 
   // Every accepted row takes one quota unit per match: none is left after row 12.

@@ -33,6 +33,35 @@ TEST_F(HeadlessTest, ScriptedEventsComeInOrderWithTheirMessages) {
   EXPECT_EQ(Current().PollEvent().kind, EventKind::None);
 }
 
+// A release reaches the program only after it was given the key's press,
+// and not once the presses are forgotten; the waiting and the polling fetch
+// pass over the others to the next event.
+TEST_F(HeadlessTest, AKeyReleaseCountsOnlyAfterItsPress) {
+  Platform& platform = Current();
+  os.MenuPickByKey(52, 'G').Key('W');
+  EXPECT_EQ(platform.WaitEvent().command, 52);
+  EXPECT_EQ(platform.WaitEvent().kind, EventKind::KeyDown) << "the release of G is passed over";
+  EXPECT_EQ(platform.WaitEvent().kind, EventKind::KeyUp);
+
+  os.KeyDown('X').KeyDown('Y');
+  platform.WaitEvent();
+  platform.ForgetPressedKeys();
+  platform.WaitEvent();  // Y goes down after the keys were forgotten
+  os.KeyUp('X').KeyUp('Y').KeyUp('Y');
+  const Event up = platform.WaitEvent();
+  EXPECT_EQ(std::tuple(up.kind, up.key), std::tuple(EventKind::KeyUp, 'Y'));
+  os.KeyDown('Z');
+  EXPECT_EQ(platform.WaitEvent().key, 'Z') << "a key is let go once";
+
+  // A press taken by PendingKey was not given by the fetches.
+  os.TypingAhead().Key('Q').KeyUp(vk::kEscape).Key('R');
+  EXPECT_EQ(platform.PendingKey(), 'Q');
+  const Event next = platform.PollEvent();
+  EXPECT_EQ(std::tuple(next.kind, next.key), std::tuple(EventKind::KeyDown, 'R'));
+  EXPECT_EQ(platform.PollEvent().kind, EventKind::KeyUp);
+  EXPECT_EQ(platform.PollEvent().kind, EventKind::None);
+}
+
 TEST_F(HeadlessTest, WaitingOnAnEmptyScriptThrowsAndNamesTheWindow) {
   os.ShowMainWindow("Vorlanz");
   os.OpenWindow("Eingabe der System-Güte:", 180, 120, 244, 70);

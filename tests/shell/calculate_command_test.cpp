@@ -34,7 +34,7 @@ class CalculateCommandTest : public testing::ScreenCalcTest {
 
 TEST_F(CalculateCommandTest, ACancelledCalculationOpensNoWindow) {
   GiveForecast(5, 4, 3);
-  CalculationRefresh() = testing::kEveryCandidate;
+  poll_time.StepPerReading(testing::kVisitEveryStep);
   os.Key('3');
   os.TypingAhead().KeyDown(kEscape);  // pressed while the calculation runs
   os.TypingAhead(false).KeyDown('J');

@@ -128,12 +128,25 @@ TEST_F(CalculationWindowTest, BAndNRecalculateHAndCChooseACard) {
 TEST_F(CalculationWindowTest, TheReleaseOfAKeyThatAnsweredADialogIsNoCommand) {
   os.Key('M');
   os.KeyDown('X');  // cancels the card choice
-  os.KeyUp('X');    // reaches the window, which never saw it go down
+  os.KeyUp('X');    // reaches the window after the choice's input was discarded
   os.Then([&] { EXPECT_FALSE(os.ScriptDone()) << "the window is still open"; });
   os.Key('X');
   CalculationWindow();
   EXPECT_TRUE(os.ScriptDone());
   EXPECT_FALSE(IsSet(Pool().CardOccupied[0]));
+}
+
+// A hot key picks from the pop-up menu on its press; its release is no
+// input of the contest that the pick started.
+TEST_F(CalculationWindowTest, TheReleaseOfAMenuHotKeyIsNoInputOfItsCommand) {
+  GiveForecast(5, 4, 3);
+  os.Click(300, 200).KeyDown('W');
+  os.KeyUp('W');
+  os.Then([&] { EXPECT_EQ(Pool().ContestRun, 1) << "still the wait after the first run"; });
+  os.Key('X').Key('X');
+  CalculationWindow();
+  EXPECT_TRUE(os.ScriptDone());
+  EXPECT_EQ(Pool().ContestRun, 1);
 }
 
 TEST_F(CalculationWindowTest, MStoresOnTheChosenCard) {

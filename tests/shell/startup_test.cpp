@@ -13,6 +13,7 @@
 #include "platform/files.h"
 #include "platform/headless.h"
 #include "shell/main_menu.h"
+#include "shell/menu_commands.h"
 #include "support/file_faults.h"
 #include "support/screen_test.h"
 #include "support/temp_dir.h"
@@ -143,6 +144,47 @@ TEST_F(StartupTest, MainLoopRunsMenuPicksAndHelpAndEndsOnClose) {
   EXPECT_EQ(os.help_requests(), (std::vector<std::string>{"Menupunkte", "Menupunkte"}));
   EXPECT_FALSE(disabled_inside) << "idle between commands";
   EXPECT_TRUE(os.quit_called());
+}
+
+// A command picked with the keyboard behaves as one picked with the mouse:
+// the release of the mnemonic key, which comes after the pick, is no input
+// of the command's waits; nor is the release of a key pressed before a pick.
+TEST_F(StartupTest, KeyboardPicksBehaveAsMousePicks) {
+  StartProgram();
+  PoolData& pool = Pool();
+  for (int m = 1; m <= kMatchCount; ++m) {
+    pool.OwnForecast[m] = {0, 5, 4, 3};
+    pool.NormSeries[m] = kHomeWin;
+    for (int r = 1; r <= kRowCount; ++r) pool.CardTips[0][m][r] = static_cast<Byte>((r + m) % 3);
+  }
+  pool.OwnForecastReady = kTrue;
+  pool.NormReady = kTrue;
+  pool.CardOccupied[0] = kTrue;
+  enum Pick { kMouse, kKeyboard, kKeyHeldOverTheMouse };
+  std::uint64_t chances_shown[3] = {};
+  for (const Pick how : {kMouse, kKeyboard, kKeyHeldOverTheMouse}) {
+    SCOPED_TRACE(how);
+    const auto pick = [&](int id, char key) {
+      if (how == kKeyboard) {
+        os.MenuPickByKey(id, key);
+      } else if (how == kMouse) {
+        os.Command(id);
+      } else {
+        os.KeyDown(key).Command(id).KeyUp(key);
+      }
+    };
+    pick(command::kWinChances, 'G');
+    os.Then([&] { chances_shown[how] = Checksum(main_screen()); });
+    os.Key('X');
+    pick(command::kContest, 'W');
+    os.Then([&] { EXPECT_EQ(pool.ContestRun, 1) << "one run, then the wait"; });
+    os.Key('X');
+    ResetContestStandings(pool);
+    EXPECT_THROW(MainLoop(), platform::ScriptExhausted);
+    EXPECT_EQ(pool.ContestRun, 1);
+  }
+  EXPECT_EQ(chances_shown[kKeyboard], chances_shown[kMouse]);
+  EXPECT_EQ(chances_shown[kKeyHeldOverTheMouse], chances_shown[kMouse]);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #pragma once
 
 // Fixture for tests that draw or script input: a fresh headless platform of
-// the main window's size, installed as the current platform, and fresh pool
-// tables.
+// the main window's size, installed as the current platform, fresh pool
+// tables, and the poll clock's time in the test's hands.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 
 #include "platform/headless.h"
 #include "platform/headless_clipboard.h"
+#include "support/poll_time.h"
 
 namespace vorlanz {
 
@@ -30,6 +31,9 @@ class ScreenTest : public ::testing::Test {
 
   platform::HeadlessPlatform os{kMainWidth, kMainHeight};
   platform::HeadlessClipboard clipboard;
+  // Stands still: long loops visit the screen and the input only when a test
+  // moves the time.
+  testing::TestPollTime poll_time;
 };
 
 bool SameArea(const platform::SavedArea& a, const platform::SavedArea& b);
