@@ -108,8 +108,7 @@ void ContestBoard::StartRun() {
   DrawText(1, kHeaderY,
            "Nr. I.II.III. IV.   Punkte     ZR   Reihe:            Runde: " +
                std::to_string(pool.ContestRun));
-  DrawLine(1, 55, 788, 55, kBlack);
-  DrawLine(275, 30, 275, 381, kBlack);
+  DrawChartDividers();
   DrawAverage();
   for (int place = 0; place <= kLastCard; ++place) {
     const int card = pool.ContestOrder[place];
@@ -176,7 +175,7 @@ void PlayContestRun(ContestBoard& board) {
 
 void RunContest() {
   const PoolData& pool = Pool();
-  LoadDrawWeights();
+  LoadDrawWeightsAskingForecast();
   ClearArea(0, 0, 787, 394);
   DrawStatusLine();
   DrawTitle();

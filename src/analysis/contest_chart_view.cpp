@@ -40,6 +40,14 @@ void ChartLine(int x, int bottom, chart::GridPen pen) {
 
 }  // namespace
 
+void DrawChartDividers() {
+  // The parting line runs from under the title bar to the bottom text line.
+  constexpr int kDividerTop = 30;
+  constexpr int kDividerBottom = 381;
+  DrawLine(1, chart::kTop, chart::kRight + 1, chart::kTop, kBlack);
+  DrawLine(chart::kLeft, kDividerTop, chart::kLeft, kDividerBottom, kBlack);
+}
+
 void DrawChartAxisLabels() {
   SelectFont(16);
   SetColours(kBlack, kLightGrey);

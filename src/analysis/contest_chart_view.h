@@ -13,6 +13,9 @@
 
 namespace vorlanz {
 
+// The line under the screen's header, from the left edge to past the chart,
+// and the line parting the figures on the left from the chart.
+void DrawChartDividers();
 // The axis labels "50" .. "300" under the grid, in screen font 16.
 void DrawChartAxisLabels();
 // Clears the chart area to light grey inside a black frame and draws the 36

@@ -6,7 +6,7 @@
 
 namespace vorlanz {
 
-void LoadDrawWeights() {
+void LoadDrawWeightsAskingForecast() {
   if (!IsSet(Pool().OwnForecastReady)) EnterForecast(kOfficialForecastTab);
   LoadDrawWeights(Pool());
 }

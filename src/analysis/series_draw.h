@@ -7,7 +7,7 @@ namespace vorlanz {
 
 // Prepares the draw weights: asks for the official forecast first if no own
 // forecast is entered, then copies the forecast in use into OutcomeQuota.
-void LoadDrawWeights();
+void LoadDrawWeightsAskingForecast();
 
 // Puts the entered GAME series back after the simulations drew into it.
 void RestoreGameSeries();

@@ -59,8 +59,7 @@ void DrawFrame(bool official) {
   DrawText(kPointsHeaderX, kHeaderY, "Punkte je Reihe / je Runde");
   DrawText(1, kForecastY,
            std::string("Chancen aus: ") + (official ? "amtliche Vorlanz" : "eigene Vorlanz"));
-  DrawLine(1, chart::kTop, chart::kRight + 1, chart::kTop, kBlack);
-  DrawLine(chart::kLeft, 30, chart::kLeft, 381, kBlack);
+  DrawChartDividers();
   DrawChartGrid();
 }
 
@@ -107,7 +106,7 @@ void WaitToLeave() {
 void ShowWinChances() {
   PoolData& pool = Pool();
   if (!HasWinChanceLines(pool)) return;
-  LoadDrawWeights();
+  LoadDrawWeightsAskingForecast();
   if (!IsSet(pool.OwnForecastReady) && !IsSet(pool.OfficialForecastReady)) return;
   const std::vector<ChancesLine> lines =
       WinChanceLines(pool, ChancesFromWeights(pool.OutcomeQuota));

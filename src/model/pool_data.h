@@ -71,6 +71,8 @@ struct PoolData {
 
   // Derived from the own forecast by the quota step.
   MatchTable OutcomeQuota{};
+  // The quota of every outcome that differs from the NORM series, summed
+  // over all matches: how many of the tip set's match places stray from it.
   Byte Fges = 0;
   Byte DrawQuotaSum = 0;
   Byte AwayQuotaSum = 0;

@@ -15,14 +15,13 @@ namespace vorlanz {
 
 platform::PreviewPage SlipPreviewPage() {
   const PoolData& pool = Pool();
-  const SlipChoice choice{pool.Bundesland, pool.PrintOffsetA, pool.PrintOffsetB,
-                          IsSet(pool.PlaySuper6), IsSet(pool.PlaySpiel77)};
-  const SlipPage needed = PageForMarks(SlipMarks(pool.TipRows, choice));
+  const SlipChoice choice = ChosenSlip(pool);
+  const SlipPage needed = PageForMarks(SlipMarks(pool.TipRows, pool.SlipColumn, choice));
   const platform::PaperArea paper =
       platform::CurrentDocumentPrinter().PrintableArea(kSlipMarkFont, needed.width, needed.height);
   const platform::PrintArea& area = paper.printable;
   const SlipPreview preview =
-      PreviewOfSlip(pool.TipRows, choice,
+      PreviewOfSlip(pool.TipRows, pool.SlipColumn, choice,
                     {area.width_mm, area.height_mm, area.mark_width_mm, area.mark_height_mm});
 
   platform::PreviewPage page;

@@ -30,9 +30,7 @@ std::vector<platform::PrintMark> PrintedMarks(const std::vector<SlipMark>& marks
 
 void PrintSlip() {
   const PoolData& pool = Pool();
-  const std::vector<SlipMark> marks =
-      SlipMarks(pool.TipRows, {pool.Bundesland, pool.PrintOffsetA, pool.PrintOffsetB,
-                               IsSet(pool.PlaySuper6), IsSet(pool.PlaySpiel77)});
+  const std::vector<SlipMark> marks = SlipMarks(pool.TipRows, pool.SlipColumn, ChosenSlip(pool));
   const SlipPage page = PageForMarks(marks);
   platform::Platform& os = platform::Current();
   const auto area = os.BeginPrint("Scheindruck", kSlipMarkFont, page.width, page.height);

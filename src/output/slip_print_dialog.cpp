@@ -1,6 +1,7 @@
 #include "output/slip_print_dialog.h"
 
 #include "calc/card_choice.h"
+#include "calc/logic/card_copy.h"
 #include "model/help_topics.h"
 #include "model/pool_data.h"
 #include "output/alignment_form.h"
@@ -19,17 +20,6 @@ namespace {
 
 using Kind = platform::DialogControl::Kind;
 using namespace slip_dialog;
-
-void CopyCardToTipSet() {
-  PoolData& pool = Pool();
-  const auto& card = pool.CardTips[static_cast<std::size_t>(pool.LoadedCard)];
-  for (int m = 1; m <= kMatchCount; ++m) {
-    for (int r = 1; r <= kRowCount; ++r) {
-      pool.TipRows[static_cast<std::size_t>(m)][static_cast<std::size_t>(r)] =
-          card[static_cast<std::size_t>(m)][static_cast<std::size_t>(r)];
-    }
-  }
-}
 
 void ShowChoices(platform::WindowId dialog) {
   platform::Platform& os = platform::Current();
@@ -135,7 +125,7 @@ void ShowSlipPrintDialog() {
     AlertBox(1, 0, 0, kFreeCardText, 1, "_OK");
     return;
   }
-  CopyCardToTipSet();
+  CopyCardRows(pool, pool.LoadedCard);
 
   platform::Platform& os = platform::Current();
   const platform::WindowId dialog = os.OpenDialog(SlipPrintDialogLayout());

@@ -96,13 +96,13 @@ void Compare() {
 }
 
 void DrawSeries() {
-  LoadDrawWeights();
+  LoadDrawWeightsAskingForecast();
   TryRandomSeries();
   if (!IsSet(Pool().GameReady)) EnterSeries(kGameTab);
 }
 
 void TestSeries() {
-  LoadDrawWeights();
+  LoadDrawWeightsAskingForecast();
   TestRun();
   RestoreGameSeries();
   if (IsSet(Pool().GameReady)) DrawGameColumn();
@@ -113,8 +113,7 @@ void Check() {
   CheckCalculation();
 }
 
-// One command of the window. A key without an action is recognised but runs
-// nothing yet.
+// One command of the window: its hot key and what it runs.
 struct Command {
   char key;
   void (*run)();
@@ -138,14 +137,14 @@ constexpr Command kCommands[] = {
     {'P', Check},        // Prüfung
 };
 
-void Dispatch(const std::string& calcKey) {
-  if (calcKey.empty()) return;
+void Dispatch(const std::string& calc_key) {
+  if (calc_key.empty()) return;
   for (const Command& command : kCommands) {
-    if (command.key != calcKey[0]) continue;
+    if (command.key != calc_key[0]) continue;
     // A command picked in the pop-up menu by its hot key's press begins
     // before the key is let go: the release is no input of the command.
     platform::Current().ForgetPressedKeys();
-    if (command.run != nullptr) command.run();
+    command.run();
     return;
   }
 }

@@ -56,7 +56,7 @@ void TipListCommand() {
     AlertBox(1, 0, 0, "Diese Karteikarte|ist noch frei!", 2, "_OK");
     return;
   }
-  LoadDrawWeights();
+  LoadDrawWeightsAskingForecast();
   if (!IsSet(pool.OwnForecastReady) && !IsSet(pool.OfficialForecastReady)) return;
   PrintTipList(ContentOfCard(pool, card));
 }

@@ -131,7 +131,7 @@ TEST_F(CheckTest, TestRunScoresEveryRankByItsRows) {
                                        "2221111111111", "1211211211111", "1111111111000",
                                        "0201111111111", "2222111111111", "2222222222222"};
   for (int r = 1; r <= kRowCount; ++r) SetRow(Pool().TipRows, r, rows[r - 1]);
-  LoadDrawWeights();
+  LoadDrawWeightsAskingForecast();
   TestRun();
   const PoolData& pool = Pool();
   EXPECT_EQ(pool.WinsRank1, 100);
@@ -185,7 +185,7 @@ TEST_F(CheckTest, RandomSeriesMarksWinsAndWipesTheOthers) {
   PoolData& pool = Pool();
   SetRow(pool.TipRows, 2, "2221111111111");  // 3 differences: rank IV
   SetRow(pool.TipRows, 3, "2222111111111");  // 4 differences: nothing
-  LoadDrawWeights();
+  LoadDrawWeightsAskingForecast();
   DrawText(40 * 3 + 120, kStatusY, "Win!");
   TryRandomSeries();
   EXPECT_EQ(pool.GameSeries[1], kHomeWin);

@@ -10,6 +10,9 @@
 namespace vorlanz {
 namespace {
 
+// The box of each outcome code on every slip, as a first start has it.
+constexpr SlipColumns kColumns{2, 1, 3, 0};
+
 constexpr int kMarksPerSet = kRowCount * kMatchCount;
 
 // Tip rows with every code `code`.
@@ -33,7 +36,7 @@ TEST(SlipGeometry, NordrheinWestfalenWorkedExample) {
   RowTable tips = Filled(3);  // no marks but the ones set below
   tips[1][1] = kDraw;
   tips[13][3] = kAwayWin;
-  const auto marks = SlipMarks(tips, {7, 126, 126, false, false});
+  const auto marks = SlipMarks(tips, kColumns, {7, 126, 126, false, false});
   ASSERT_EQ(marks.size(), 4u);
   ExpectAt(marks[0], 14.5, 18.0);
   ExpectAt(marks[1], 46.5, 72.0);
@@ -44,7 +47,7 @@ TEST(SlipGeometry, NordrheinWestfalenWorkedExample) {
 TEST(SlipGeometry, HessenAddsItsGroupGap) {
   RowTable tips = Filled(3);
   tips[1][4] = kHomeWin;  // field t = 3
-  const auto marks = SlipMarks(tips, {5, 126, 126, false, true});
+  const auto marks = SlipMarks(tips, kColumns, {5, 126, 126, false, true});
   ASSERT_EQ(marks.size(), 3u);
   ExpectAt(marks[0], 63.25, 11.6);
   ExpectAt(marks[1], 28.0 + 12 * 3.6 + 4 * 0.95, 78.0);  // Super 6 NEIN, column 13, k = 3
@@ -52,14 +55,15 @@ TEST(SlipGeometry, HessenAddsItsGroupGap) {
 }
 
 TEST(SlipGeometry, BerlinLeavesThreeColumnsAfterEachPair) {
-  const auto marks = SlipMarks(Filled(kHomeWin), {2, 126, 126, true, false});
+  const auto marks = SlipMarks(Filled(kHomeWin), kColumns, {2, 126, 126, true, false});
   ExpectAt(FieldMark(marks, 2, 1), 8.2 + 12 * 3.8, 17.0);  // column 13
   // Field 12's away-win box: column 63, beyond an A4 page's width.
-  const auto away = SlipMarks(Filled(kAwayWin), {2, 126, 126, true, false});
+  const auto away = SlipMarks(Filled(kAwayWin), kColumns, {2, 126, 126, true, false});
   ExpectAt(FieldMark(away, 11, 13), 243.8, 17.0 + 12 * 4.7);
   ExpectAt(FieldMark(away, 10, 13), 8.2 + 58 * 3.8, 17.0 + 12 * 4.7);
   EXPECT_GT(PageForMarks(away).width, 243.8);
-  EXPECT_EQ(PageForMarks(SlipMarks(Filled(kAwayWin), {7, 126, 126, false, false})).width, 210);
+  EXPECT_EQ(PageForMarks(SlipMarks(Filled(kAwayWin), kColumns, {7, 126, 126, false, false})).width,
+            210);
 }
 
 // Home-win box columns of fields 0, 1, 2, 3 and 11: the four numberings.
@@ -78,8 +82,8 @@ TEST(SlipGeometry, ColumnNumberingsOfEveryState) {
   for (const Case& c : cases) {
     for (const int state : c.states) {
       SCOPED_TRACE(kFederalStates[static_cast<std::size_t>(state)]);
-      const auto home = SlipMarks(Filled(kHomeWin), {state, 126, 126, false, false});
-      const auto draw = SlipMarks(Filled(kDraw), {state, 126, 126, false, false});
+      const auto home = SlipMarks(Filled(kHomeWin), kColumns, {state, 126, 126, false, false});
+      const auto draw = SlipMarks(Filled(kDraw), kColumns, {state, 126, 126, false, false});
       ASSERT_EQ(home.size(), kMarksPerSet + 2u);
       const double pitch = FieldMark(draw, 0, 1).x - FieldMark(home, 0, 1).x;
       const double gap = state == 5 ? 0.95 : 0;
@@ -110,7 +114,7 @@ TEST(SlipGeometry, GeometryOfEveryState) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(kFederalStates[static_cast<std::size_t>(c.state)]);
-    const auto marks = SlipMarks(Filled(kDraw), {c.state, 126, 126, false, false});
+    const auto marks = SlipMarks(Filled(kDraw), kColumns, {c.state, 126, 126, false, false});
     const int column = c.state == 5 ? 2 : 3;  // box 2 of field 0
     ExpectAt(FieldMark(marks, 0, 1), c.left + (column - 1) * c.pitch_x, c.top);
     ExpectAt(FieldMark(marks, 0, 13), c.left + (column - 1) * c.pitch_x, c.top + 12 * c.pitch_y);
@@ -120,8 +124,8 @@ TEST(SlipGeometry, GeometryOfEveryState) {
 
 TEST(SlipGeometry, AddOnChoicesPickTheirBoxes) {
   const RowTable none = Filled(3);
-  const auto yes = SlipMarks(none, {0, 126, 126, true, true});
-  const auto no = SlipMarks(none, {0, 126, 126, false, false});
+  const auto yes = SlipMarks(none, kColumns, {0, 126, 126, true, true});
+  const auto no = SlipMarks(none, kColumns, {0, 126, 126, false, false});
   ASSERT_EQ(yes.size(), 2u);
   ExpectAt(yes[0], 39.5 + 19 * 3.3, 75.5);  // Super 6 JA, column 20
   ExpectAt(yes[1], 39.5 + 10 * 3.3, 75.5);  // Spiel 77 JA, column 11
@@ -134,15 +138,15 @@ TEST(SlipGeometry, CodesOutside0To2PrintNothing) {
   tips[5][7] = 3;
   tips[6][7] = 9;
   tips[7][7] = kNoEntry;
-  EXPECT_EQ(SlipMarks(tips, {7, 126, 126, false, false}).size(), kMarksPerSet + 2u - 3u);
-  EXPECT_TRUE(SlipMarks(tips, {12, 126, 126, false, false}).empty());
-  EXPECT_TRUE(SlipMarks(tips, {-1, 126, 126, false, false}).empty());
+  EXPECT_EQ(SlipMarks(tips, kColumns, {7, 126, 126, false, false}).size(), kMarksPerSet + 2u - 3u);
+  EXPECT_TRUE(SlipMarks(tips, kColumns, {12, 126, 126, false, false}).empty());
+  EXPECT_TRUE(SlipMarks(tips, kColumns, {-1, 126, 126, false, false}).empty());
 }
 
 TEST(SlipGeometry, OffsetsMoveEveryMarkByAMillimetre) {
   for (int state = 0; state < 12; ++state) {
-    const auto plain = SlipMarks(Filled(kAwayWin), {state, 126, 126, true, false});
-    const auto moved = SlipMarks(Filled(kAwayWin), {state, 136, 116, true, false});
+    const auto plain = SlipMarks(Filled(kAwayWin), kColumns, {state, 126, 126, true, false});
+    const auto moved = SlipMarks(Filled(kAwayWin), kColumns, {state, 136, 116, true, false});
     ASSERT_EQ(plain.size(), moved.size());
     for (std::size_t i = 0; i < plain.size(); ++i) {
       ExpectAt(moved[i], plain[i].x + 1.0, plain[i].y - 1.0);

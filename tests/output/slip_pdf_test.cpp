@@ -83,7 +83,8 @@ TEST_P(SlipPdfTest, MarksLandAtTheirMillimetres) {
 
   double page_width = 0;
   const std::vector<Box> printed = MarksInPdf(pdf, page_width);
-  const auto expected = SlipMarks(pool.TipRows, {pool.Bundesland, 136, 116, true, false});
+  const auto expected =
+      SlipMarks(pool.TipRows, pool.SlipColumn, {pool.Bundesland, 136, 116, true, false});
   ASSERT_EQ(printed.size(), expected.size());
   double rightmost = 0;
   for (const SlipMark& mark : expected) rightmost = std::max(rightmost, mark.x);

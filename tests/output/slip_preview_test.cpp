@@ -19,6 +19,9 @@
 namespace vorlanz {
 namespace {
 
+// The box of each outcome code on every slip, as a first start has it.
+constexpr SlipColumns kColumns{2, 1, 3, 0};
+
 RowTable Filled(Byte code) {
   RowTable tips{};
   for (auto& match : tips) match.fill(code);
@@ -29,7 +32,7 @@ TEST(SlipPreviewLayout, BoxesSurroundTheirMarks) {
   RowTable tips = Filled(3);
   tips[1][1] = kDraw;  // Nordrhein-Westfalen: column 3, (14.5, 18.0)
   const MarkArea area{200, 290, 2.5, 4.0};
-  const SlipPreview preview = PreviewOfSlip(tips, {7, 126, 126, false, false}, area);
+  const SlipPreview preview = PreviewOfSlip(tips, kColumns, {7, 126, 126, false, false}, area);
   ASSERT_EQ(preview.boxes.size(), 12u * 13u * 3u + 4u);
   ASSERT_EQ(preview.marks.size(), 3u);
   EXPECT_TRUE(preview.outside.empty());
@@ -51,7 +54,7 @@ TEST(SlipPreviewLayout, MarksOutsideTheAreaGoApart) {
   tips[1][12] = kAwayWin;
   tips[1][1] = kHomeWin;  // x = 28.0
   const SlipPreview preview =
-      PreviewOfSlip(tips, {5, 126, 126, false, false}, MarkArea{165, 290, 2.5, 4.0});
+      PreviewOfSlip(tips, kColumns, {5, 126, 126, false, false}, MarkArea{165, 290, 2.5, 4.0});
   ASSERT_EQ(preview.outside.size(), 1u);
   EXPECT_NEAR(preview.outside[0].x, 28.0 + 35 * 3.6 + 11 * 0.95, 1e-6);
   EXPECT_EQ(preview.marks.size(), 3u);  // the home win and both add-on marks

@@ -2,6 +2,7 @@
 
 #include "analysis/logic/draw_weights.h"
 #include "calc/logic/win_count.h"
+#include "model/prize_ranks.h"
 #include "model/row_figures.h"
 
 namespace vorlanz {
@@ -20,8 +21,10 @@ std::int64_t WinPercentage(const PoolData& pool, std::int64_t calculations) {
 }
 
 std::int64_t PrizePointsWon(const PoolData& pool) {
-  return 4 * std::int64_t{pool.WinsRank1} + 3 * std::int64_t{pool.WinsRank2} +
-         2 * std::int64_t{pool.WinsRank3} + pool.WinsRank4;
+  return PrizePoints(0) * std::int64_t{pool.WinsRank1} +
+         PrizePoints(1) * std::int64_t{pool.WinsRank2} +
+         PrizePoints(2) * std::int64_t{pool.WinsRank3} +
+         PrizePoints(3) * std::int64_t{pool.WinsRank4};
 }
 
 RowFigures ScoreTipSet(PoolData& pool, const PackedTipSet& tips) {

@@ -16,15 +16,20 @@ void StoreTipSet(PoolData& pool, int card) {
   pool.CardQuality[card] = pool.SystemQuality;
 }
 
-void TakeCardAsTipSet(PoolData& pool, int card) {
-  pool.LoadedCard = static_cast<std::int16_t>(card);
-  pool.TipSetReady = kTrue;
+void CopyCardRows(PoolData& pool, int card) {
   const RowTable& stored = pool.CardTips[card];
   for (int row = 1; row <= kRowCount; ++row) {
     for (int match = 1; match <= kMatchCount; ++match)
       pool.TipRows[match][row] = stored[match][row];
-    pool.RowQuality[row] = stored[0][row];
   }
+}
+
+void TakeCardAsTipSet(PoolData& pool, int card) {
+  pool.LoadedCard = static_cast<std::int16_t>(card);
+  pool.TipSetReady = kTrue;
+  CopyCardRows(pool, card);
+  const RowTable& stored = pool.CardTips[card];
+  for (int row = 1; row <= kRowCount; ++row) pool.RowQuality[row] = stored[0][row];
 }
 
 }  // namespace vorlanz

@@ -11,6 +11,9 @@ namespace vorlanz {
 // card is overwritten.
 void StoreTipSet(PoolData& pool, int card);
 
+// Copies the card's rows into TipRows and nothing else.
+void CopyCardRows(PoolData& pool, int card);
+
 // Makes the card's rows and row qualities the current tip set (TipSetReady)
 // and the card LoadedCard.
 void TakeCardAsTipSet(PoolData& pool, int card);

@@ -35,7 +35,7 @@ std::optional<Byte> AlignmentByte(std::string_view millimetres) {
   if (error != std::errc() || end != stop || !std::isfinite(value)) return std::nullopt;
   const double tenths =
       std::clamp(std::nearbyint(value * 10), double{kLeastShiftTenths}, double{kMostShiftTenths});
-  return static_cast<Byte>(static_cast<int>(tenths) + kNoShift);
+  return static_cast<Byte>(static_cast<int>(tenths) + kNoShiftOffset);
 }
 
 }  // namespace vorlanz

@@ -1,20 +1,20 @@
 #pragma once
 
 // The alignment values as the alignment form shows them: the stored byte
-// (126 = no shift, steps of 0.1 mm) and its shift in millimetres as text.
+// (kNoShiftOffset = no shift, steps of 0.1 mm) and its shift in millimetres as text.
 
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "model/pool_data.h"
+#include "model/settings.h"
 
 namespace vorlanz {
 
-inline constexpr int kNoShift = 126;
 // The shifts a byte can hold, in tenths of a millimetre: -12.6 to +12.9 mm.
-inline constexpr int kLeastShiftTenths = -kNoShift;
-inline constexpr int kMostShiftTenths = 255 - kNoShift;
+inline constexpr int kLeastShiftTenths = -int{kNoShiftOffset};
+inline constexpr int kMostShiftTenths = 255 - kNoShiftOffset;
 
 // The shift with one decimal, right-aligned in five characters (" -2.5").
 std::string MillimetreText(int alignment_byte);

@@ -79,6 +79,11 @@ int ExtraLineGroups(int state, int c) {
 
 }  // namespace
 
+SlipChoice ChosenSlip(const PoolData& pool) {
+  return {pool.Bundesland, pool.PrintOffsetA, pool.PrintOffsetB, IsSet(pool.PlaySuper6),
+          IsSet(pool.PlaySpiel77)};
+}
+
 SlipPage PageForMarks(const std::vector<SlipMark>& marks) {
   // Room for the mark itself and the printer's margin behind it.
   constexpr double kRoomAfterMark = 10;
@@ -103,7 +108,7 @@ int MarksOutside(const std::vector<SlipMark>& marks, double width, double height
 }
 
 double AlignmentShift(int alignment_byte) {
-  return (alignment_byte - 126) / 10.0;
+  return (alignment_byte - kNoShiftOffset) / 10.0;
 }
 
 namespace {
@@ -151,10 +156,10 @@ bool KnownState(int state) {
 
 }  // namespace
 
-std::vector<SlipMark> SlipMarks(const RowTable& tips, const SlipChoice& choice) {
+std::vector<SlipMark> SlipMarks(const RowTable& tips, const SlipColumns& box_of_code,
+                                const SlipChoice& choice) {
   if (!KnownState(choice.Bundesland)) return {};
   const SlipLayout slip(choice);
-  const auto& box_of_code = Pool().SlipColumn;
   std::vector<SlipMark> marks;
   for (int t = 0; t < kRowCount; ++t) {
     for (int m = 1; m <= kMatchCount; ++m) {

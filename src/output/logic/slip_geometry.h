@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/pool_data.h"
+#include "model/settings.h"
 
 namespace vorlanz {
 
@@ -19,17 +20,24 @@ struct SlipMark {
 };
 
 struct SlipChoice {
-  int Bundesland = 7;
-  Byte PrintOffsetA = 126;  // 126 = no shift, steps of 0.1 mm
-  Byte PrintOffsetB = 126;
+  int Bundesland = kDefaultBundesland;
+  Byte PrintOffsetA = kDefaultPrintOffset;
+  Byte PrintOffsetB = kDefaultPrintOffset;
   bool PlaySuper6 = false;
   bool PlaySpiel77 = false;
 };
 
+// The box (1..3) of each outcome code, as the pool's SlipColumn holds it.
+using SlipColumns = decltype(PoolData::SlipColumn);
+
+// The slip the pool's settings choose.
+SlipChoice ChosenSlip(const PoolData& pool);
+
 // The marks for the tip rows (TipRows[match][row]): one for every row and
-// match whose code is 0, 1 or 2, in field order, then the "Super 6" and the
-// "Spiel 77" mark. A state outside 0..11 gives no marks.
-std::vector<SlipMark> SlipMarks(const RowTable& tips, const SlipChoice& choice);
+// match whose code has a box in `columns`, in field order, then the
+// "Super 6" and the "Spiel 77" mark. A state outside 0..11 gives no marks.
+std::vector<SlipMark> SlipMarks(const RowTable& tips, const SlipColumns& columns,
+                                const SlipChoice& choice);
 
 // Every box of the slip, each given by the place an "x" in it would take:
 // for each tip field, match by match, the home-win, draw and away-win box;
@@ -67,7 +75,7 @@ bool MarkOutside(const SlipMark& mark, const MarkArea& area);
 int MarksOutside(const std::vector<SlipMark>& marks, double width, double height, double mark_width,
                  double mark_height);
 
-// The shift of an alignment byte in millimetres: (byte - 126) / 10.
+// The shift of an alignment byte in millimetres: (byte - kNoShiftOffset) / 10.
 double AlignmentShift(int alignment_byte);
 
 }  // namespace vorlanz

@@ -12,7 +12,8 @@ constexpr double kBoxShare = 0.8;
 
 }  // namespace
 
-SlipPreview PreviewOfSlip(const RowTable& tips, const SlipChoice& choice, const MarkArea& area) {
+SlipPreview PreviewOfSlip(const RowTable& tips, const SlipColumns& columns,
+                          const SlipChoice& choice, const MarkArea& area) {
   SlipPreview preview;
   const SlipPitch pitch = BoxPitch(choice.Bundesland);
   const double width = kBoxShare * pitch.x;
@@ -22,7 +23,7 @@ SlipPreview PreviewOfSlip(const RowTable& tips, const SlipChoice& choice, const 
     const double middle_y = at.y + kGlyphMiddle * area.mark_height;
     preview.boxes.push_back({middle_x - width / 2, middle_y - height / 2, width, height});
   }
-  for (const SlipMark& mark : SlipMarks(tips, choice)) {
+  for (const SlipMark& mark : SlipMarks(tips, columns, choice)) {
     (MarkOutside(mark, area) ? preview.outside : preview.marks).push_back(mark);
   }
   return preview;

@@ -27,6 +27,7 @@ struct SlipPreview {
 // The boxes are drawn around the "x" their marks would print, in the cell
 // of area.mark_width x area.mark_height, and fill most of the pitch between
 // neighbouring boxes.
-SlipPreview PreviewOfSlip(const RowTable& tips, const SlipChoice& choice, const MarkArea& area);
+SlipPreview PreviewOfSlip(const RowTable& tips, const SlipColumns& columns,
+                          const SlipChoice& choice, const MarkArea& area);
 
 }  // namespace vorlanz
