@@ -29,8 +29,7 @@ void SetPollTimeSource(std::function<PollTime()> source) {
   State().next_visit = Now() + kPollInterval;
 }
 
-bool PollClock::Due() {
-  if (--countdown_ > 0) return false;
+bool PollClock::Read() {
   const PollTime now = Now();
   // The first reading of a loop has nothing to measure its stride by.
   if (read_before_) {

@@ -29,10 +29,13 @@ void SetPollTimeSource(std::function<PollTime()> source);
 // the moment due.
 class PollClock {
  public:
-  // True when the loop is to visit the screen and the input now.
-  bool Due();
+  // True when the loop is to visit the screen and the input now. Asked at
+  // every step of the fastest loops, so all but the readings stay inline.
+  bool Due() { return --countdown_ <= 0 && Read(); }
 
  private:
+  bool Read();
+
   static constexpr int kMaxStride = 256;
   int stride_ = 1;
   int countdown_ = 1;
