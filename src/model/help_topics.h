@@ -26,9 +26,9 @@ inline constexpr std::string_view kOdds = "Quoten";
 inline constexpr std::string_view kExport = "Export";
 
 inline constexpr std::array kAllTopics = {
-    kMenuItems,  kInfo,       kSlipPrint, kCalculation, kOwnForecast, kOfficialForecast, kNormSeries,
-    kGameSeries, kContest,    kCardChoice, kWinChances, kTipList,     kPreview,          kOptimise,
-    kOdds,       kExport,
+    kMenuItems,  kInfo,       kSlipPrint, kCalculation, kOwnForecast, kOfficialForecast,
+    kNormSeries, kGameSeries, kContest,   kCardChoice,  kWinChances,  kTipList,
+    kPreview,    kOptimise,   kOdds,      kExport,
 };
 
 }  // namespace vorlanz::help

@@ -30,8 +30,8 @@ TEST_F(InfoBoxTest, ShowsItsLabelsAndButtonBesideTheMainWindow) {
     ASSERT_NE(form, nullptr);
     std::vector<std::string> names;
     for (const platform::FormControl& label : form->labels) names.push_back(label.name);
-    EXPECT_EQ(names, (std::vector<std::string>{"lbl20", "lbl21", "lbl22", "lbl23", "lbl24", "lbl25", "lbl26",
-                                               "lbl27", "lbl29", "lbl38"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"lbl20", "lbl21", "lbl22", "lbl23", "lbl24", "lbl25",
+                                               "lbl26", "lbl27", "lbl29", "lbl38"}));
     EXPECT_EQ(form->labels[0].text, "Vorlanz");
     EXPECT_EQ(form->labels[1].text, "Version 5.0");
     EXPECT_EQ(form->button.name, "cmd15");
