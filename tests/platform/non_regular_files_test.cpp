@@ -17,14 +17,14 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
-class SpecialFilesTest : public ::testing::Test {
+class NonRegularFilesTest : public ::testing::Test {
  protected:
   vorlanz::testing::TempDir temp_;
   const fs::path dir_ = temp_.path();
 };
 
 // What stands under a name that is no file is not read, and nothing waits.
-TEST_F(SpecialFilesTest, OnlyRegularFilesAreReadAndNeverWholeIfLong) {
+TEST_F(NonRegularFilesTest, OnlyRegularFilesAreReadAndNeverWholeIfLong) {
   fs::create_directory(dir_ / "MEMORY");
   const vorlanz::testing::Fifo fifo(dir_ / "FIFO.T13");
   std::ofstream(dir_ / "ABC.T13") << "abcdef";
@@ -59,7 +59,7 @@ TEST_F(SpecialFilesTest, OnlyRegularFilesAreReadAndNeverWholeIfLong) {
 }
 
 // A print into a file is whole only with the end mark of its format.
-TEST_F(SpecialFilesTest, AWholePdfEndsWithItsEndMark) {
+TEST_F(NonRegularFilesTest, AWholePdfEndsWithItsEndMark) {
   const std::string whole = "%PDF-1.4\n1 0 obj\n<<>>\nendobj\nstartxref\n9\n%%EOF\n";
   const struct {
     const char* name;
