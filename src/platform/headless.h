@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/window_tree.h"
 
 namespace vorlanz::platform {
 
@@ -109,8 +110,10 @@ class HeadlessPlatform : public Platform {
   };
   Geometry WindowGeometry(WindowId window) const;
   bool FieldExists(int id) const;
-  // The command of an Alt+letter accelerator of a window; 0 when none.
-  int AcceleratorCommand(WindowId window, char letter) const;
+  // The command Alt+letter gives with the focus in a window; 0 when none.
+  int AcceleratorCommand(WindowId window, char letter) const {
+    return tree_.AcceleratorCommand(window, letter);
+  }
   int focused_field() const { return focused_field_; }
   bool quit_called() const { return quit_called_; }
   // Every file selector opened, in order.
@@ -205,12 +208,10 @@ class HeadlessPlatform : public Platform {
   };
   struct Window {
     std::string title;
-    WindowId parent = 0;  // 0 for a window with a title bar
     Geometry geometry;
     std::unique_ptr<Surface> surface;
   };
   struct Field {
-    WindowId panel = 0;
     std::string text;
     int max_number = -1;  // a number field's greatest number; -1 for any text
   };
@@ -224,14 +225,11 @@ class HeadlessPlatform : public Platform {
   void AdvanceAfterKey(int virtual_key);
   // Types the text into the field as the user would.
   void TypeText(int id, std::string_view text);
-  // Moves the focus on among the fields of the focused field's panel.
-  void FocusNextField();
 
   std::deque<Step> script_;
   std::map<WindowId, std::unique_ptr<Window>> windows_;
+  WindowTree tree_;
   std::map<int, Field> fields_;
-  std::vector<int> field_order_;
-  std::map<WindowId, std::vector<int>> advance_keys_;
   WindowId current_ = kMainWindow;
   WindowId next_window_ = 2;
   int buttons_ = 0;
@@ -242,7 +240,6 @@ class HeadlessPlatform : public Platform {
   bool typing_ahead_ = false;
   MenuBar menu_bar_;
   std::map<int, bool> checked_;
-  std::map<std::pair<WindowId, char>, int> accelerators_;
   std::vector<std::string> help_requests_;
   std::map<WindowId, InfoBoxForm> info_boxes_;
   std::deque<std::string> file_answers_;

@@ -27,52 +27,30 @@ WindowId QtPlatform::Impl::KeyWindow(const QWidget* focus) const {
 }
 
 int QtPlatform::Impl::AcceleratorCommand(const QWidget* focus, int letter) const {
-  const WindowId frame = FrameOf(KeyWindow(focus));
-  for (const Accelerator& accelerator : accelerators) {
-    if (accelerator.letter == letter && FrameOf(accelerator.window) == frame) {
-      return accelerator.command;
-    }
-  }
-  return 0;
+  return tree.AcceleratorCommand(KeyWindow(focus), static_cast<char>(letter));
 }
 
 bool QtPlatform::Impl::AdvancesFocus(const QWidget* focus, int virtual_key) const {
-  if (!IsField(focus)) return false;
-  const auto keys = advance_keys.find(KeyWindow(focus));
-  return keys != advance_keys.end() &&
-         std::find(keys->second.begin(), keys->second.end(), virtual_key) != keys->second.end();
+  const int field = FieldOf(focus);
+  return field != 0 && tree.AdvancesFrom(field, virtual_key);
 }
 
-// Tab cycles through the edit fields of the window the focus is in, in the
-// order they were made.
 void QtPlatform::Impl::MoveFieldFocus(const QWidget* focus, bool backwards) {
-  const WindowId frame = FrameOf(KeyWindow(focus));
-  std::vector<QLineEdit*> ring;
-  for (const Field& field : fields) {
-    if (field.edit && FrameOf(field.panel) == frame) ring.push_back(field.edit);
-  }
-  if (ring.empty()) return;
-  const auto here = std::find(ring.begin(), ring.end(), focus);
-  std::size_t next = 0;
-  if (here == ring.end()) {
-    next = backwards ? ring.size() - 1 : 0;
-  } else {
-    const std::size_t index = static_cast<std::size_t>(here - ring.begin());
-    next = backwards ? (index + ring.size() - 1) % ring.size() : (index + 1) % ring.size();
-  }
-  ring[next]->setFocus(backwards ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+  QLineEdit* next = FieldEdit(tree.NextField(KeyWindow(focus), FieldOf(focus), backwards));
+  if (next != nullptr) next->setFocus(backwards ? Qt::BacktabFocusReason : Qt::TabFocusReason);
 }
 
 QLineEdit* QtPlatform::Impl::FieldEdit(int id) const {
-  for (const Field& field : fields) {
-    if (field.id == id) return field.edit;
-  }
-  return nullptr;
+  const auto found = edits.find(id);
+  return found == edits.end() ? nullptr : found->second.data();
 }
 
-bool QtPlatform::Impl::IsField(const QWidget* widget) const {
-  return widget != nullptr && std::any_of(fields.begin(), fields.end(),
-                                          [widget](const Field& f) { return f.edit == widget; });
+int QtPlatform::Impl::FieldOf(const QWidget* widget) const {
+  if (widget == nullptr) return 0;
+  for (const auto& [id, edit] : edits) {
+    if (edit == widget) return id;
+  }
+  return 0;
 }
 
 QWidget* QtPlatform::Impl::FocusWidget() const {
@@ -85,8 +63,7 @@ QWidget* QtPlatform::Impl::FocusWidget() const {
 void QtPlatform::CreateEditField(WindowId panel, int id, int x, int y, int width, int height,
                                  std::string_view text) {
   ScreenWidget* host = impl_->At(panel, "CreateEditField").screen;
-  if (QLineEdit* old = impl_->FieldEdit(id)) delete old;
-  std::erase_if(impl_->fields, [id](const Impl::Field& field) { return field.id == id; });
+  delete impl_->FieldEdit(id);
 
   auto* edit = new QLineEdit(Utf8ToQString(text), host);
   edit->setGeometry(x, y, width, height);
@@ -97,19 +74,18 @@ void QtPlatform::CreateEditField(WindowId panel, int id, int x, int y, int width
   font.setPixelSize(std::clamp(height - 6, 8, 13));
   edit->setFont(font);
   edit->setFocusPolicy(Qt::StrongFocus);
-  const WindowId frame = impl_->FrameOf(panel);
-  for (auto it = impl_->fields.rbegin(); it != impl_->fields.rend(); ++it) {
-    if (it->edit && impl_->FrameOf(it->panel) == frame) {
-      QWidget::setTabOrder(it->edit, edit);
-      break;
-    }
+  impl_->tree.AddField(id, panel);
+  impl_->edits[id] = edit;
+  if (QLineEdit* before = impl_->FieldEdit(impl_->tree.NextField(panel, id, true));
+      before != nullptr && before != edit) {
+    QWidget::setTabOrder(before, edit);
   }
   edit->show();
-  impl_->fields.push_back({id, panel, edit});
 
   // The first field of a dialog takes the focus, so typing starts there.
   const QWidget* focus = impl_->FocusWidget();
-  if (impl_->FrameOf(impl_->KeyWindow(focus)) == frame && !impl_->IsField(focus)) {
+  const WindowId frame = impl_->tree.FrameOf(panel);
+  if (impl_->tree.FrameOf(impl_->KeyWindow(focus)) == frame && impl_->FieldOf(focus) == 0) {
     edit->setFocus(Qt::TabFocusReason);
     edit->selectAll();  // also when the window is activated only later
   }
@@ -129,7 +105,7 @@ void QtPlatform::FocusField(int id) {
 }
 
 void QtPlatform::SetFieldAdvanceKeys(WindowId panel, std::vector<int> virtual_keys) {
-  impl_->advance_keys[panel] = std::move(virtual_keys);
+  impl_->tree.SetAdvanceKeys(panel, std::move(virtual_keys));
 }
 
 void QtPlatform::LimitFieldToNumber(int id, int max_number) {
@@ -138,11 +114,7 @@ void QtPlatform::LimitFieldToNumber(int id, int max_number) {
 }
 
 void QtPlatform::AddAccelerator(WindowId window, char letter, int command_id) {
-  const int upper = static_cast<int>(UpperCase(static_cast<unsigned char>(letter)));
-  std::erase_if(impl_->accelerators, [&](const Impl::Accelerator& accelerator) {
-    return accelerator.window == window && accelerator.letter == upper;
-  });
-  impl_->accelerators.push_back({window, upper, command_id});
+  impl_->tree.AddAccelerator(window, letter, command_id);
 }
 
 }  // namespace vorlanz::platform

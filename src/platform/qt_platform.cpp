@@ -11,6 +11,7 @@ const QColor kDarkGrey(128, 128, 128);
 
 QtPlatform::Impl::Impl(int client_width, int client_height) {
   Window& main = windows[kMainWindow];
+  tree.AddWindow(kMainWindow, 0);
   main.surface = std::make_unique<Surface>(client_width, client_height);
   main_window = std::make_unique<MainWindow>(Sink(), [this] {
     // The menu bar, once filled, makes the window taller: it stays centred

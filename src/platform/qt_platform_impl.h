@@ -1,8 +1,9 @@
 #pragma once
 
-// The state QtPlatform shares between the files of its services: the window
-// registry, the fields and accelerators, the input queue, and the Qt objects
-// of the main window.
+// The state QtPlatform shares between the files of its services: the widgets
+// of the windows and fields (the tree of windows, the Tab order and the
+// accelerators are the WindowTree's), the input queue, and the Qt objects of
+// the main window.
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -44,6 +45,7 @@
 #include "platform/qt_sub_window.h"
 #include "platform/qt_text.h"
 #include "platform/qt_window_stacking.h"
+#include "platform/window_tree.h"
 
 namespace vorlanz::platform {
 
@@ -84,20 +86,9 @@ class MainWindow : public QMainWindow {
 
 struct QtPlatform::Impl final : KeyRouter {
   struct Window {
-    WindowId parent = 0;  // the host of a panel; 0 for windows with a title bar
     std::unique_ptr<Surface> surface;
     QPointer<QWidget> outer;  // the widget that closing deletes
     QPointer<ScreenWidget> screen;
-  };
-  struct Field {
-    int id = 0;
-    WindowId panel = 0;
-    QPointer<QLineEdit> edit;
-  };
-  struct Accelerator {
-    WindowId window = 0;
-    int letter = 0;
-    int command = 0;
   };
 
   Impl(int client_width, int client_height);
@@ -115,10 +106,9 @@ struct QtPlatform::Impl final : KeyRouter {
   void Push(const Event& event) override { input.Push(event); }
 
   Window& At(WindowId id, const char* caller);
-  // The window with a title bar (or the main window) a window lies in.
-  WindowId FrameOf(WindowId id) const;
   QLineEdit* FieldEdit(int id) const;
-  bool IsField(const QWidget* widget) const;
+  // The id of the field that is this widget; 0 for any other widget.
+  int FieldOf(const QWidget* widget) const;
   QWidget* FocusWidget() const;
   // After a window closed: the focus goes to the topmost window left.
   void FocusTopWindow(WindowId preferred);
@@ -130,9 +120,8 @@ struct QtPlatform::Impl final : KeyRouter {
   int LiveButtons() { return foreign_presses->Own(HeldAnywhere()); }
 
   std::map<WindowId, Window> windows;
-  std::vector<Field> fields;  // in the order they were made
-  std::vector<Accelerator> accelerators;
-  std::map<WindowId, std::vector<int>> advance_keys;  // per panel
+  WindowTree tree;
+  std::map<int, QPointer<QLineEdit>> edits;  // by field id
   InputQueue input;
   WindowId current = kMainWindow;
   WindowId next_window = 2;

@@ -6,11 +6,7 @@ namespace vorlanz::platform {
 QtPlatformProbe::QtPlatformProbe(QtPlatform& platform) : impl_(*platform.impl_) {}
 
 int QtPlatformProbe::FocusedField() const {
-  const QWidget* focus = impl_.main_window->focusWidget();
-  for (const QtPlatform::Impl::Field& field : impl_.fields) {
-    if (field.edit != nullptr && field.edit == focus) return field.id;
-  }
-  return 0;
+  return impl_.FieldOf(impl_.main_window->focusWidget());
 }
 
 bool QtPlatformProbe::MenuItemTicked(int id) const {

@@ -10,21 +10,13 @@ QtPlatform::Impl::Window& QtPlatform::Impl::At(WindowId id, const char* caller) 
   return found->second;
 }
 
-WindowId QtPlatform::Impl::FrameOf(WindowId id) const {
-  for (auto found = windows.find(id); found != windows.end() && found->second.parent != 0;
-       found = windows.find(id)) {
-    id = found->second.parent;
-  }
-  return id;
-}
-
 void QtPlatform::Impl::FocusTopWindow(WindowId preferred) {
   auto found = windows.find(preferred);
   if (found == windows.end()) {
     // The window with a title bar opened last, else the main window.
     found = windows.find(kMainWindow);
     for (auto it = windows.begin(); it != windows.end(); ++it) {
-      if (it->second.parent == 0) found = it;
+      if (tree.ParentOf(it->first) == 0) found = it;
     }
   }
   if (found->second.screen) found->second.screen->setFocus();
@@ -69,6 +61,7 @@ WindowId QtPlatform::OpenWindow(std::string_view title, int x, int y, int outer_
   frame->raise();
   window.outer = frame;
   window.screen = frame->client();
+  impl_->tree.AddWindow(id, 0);
   frame->client()->setFocus();
   impl_->current = id;
   return id;
@@ -78,7 +71,7 @@ WindowId QtPlatform::OpenPanel(WindowId parent, int x, int y, int width, int hei
   ScreenWidget* host = impl_->At(parent, "OpenPanel").screen;
   const WindowId id = impl_->next_window++;
   Impl::Window& window = impl_->windows[id];
-  window.parent = parent;
+  impl_->tree.AddWindow(id, parent);
   window.surface = std::make_unique<Surface>(width, height);
   auto* panel = new ScreenWidget(*window.surface, id, impl_->Sink(), host);
   panel->move(x, y);
@@ -102,24 +95,15 @@ void QtPlatform::CloseWindow(WindowId window) {
     return;
   }
   if (window == kMainWindow || !impl_->windows.contains(window)) return;
-  // The window and everything inside it.
-  std::vector<WindowId> closing{window};
-  for (std::size_t i = 0; i < closing.size(); ++i) {
-    for (const auto& [id, open] : impl_->windows) {
-      if (open.parent == closing[i]) closing.push_back(id);
-    }
-  }
-  const WindowId parent = impl_->windows.at(window).parent;
+  const WindowId parent = impl_->tree.ParentOf(window);
   QWidget* outer = impl_->windows.at(window).outer;
   const bool own_window = outer != nullptr && outer->isWindow();
   const QWidget* focus = impl_->main_window->focusWidget();
   const bool had_focus = outer != nullptr && (focus == outer || outer->isAncestorOf(focus));
   delete outer;
-  for (const WindowId id : closing) {
-    std::erase_if(impl_->fields, [id](const Impl::Field& field) { return field.panel == id; });
-    std::erase_if(impl_->accelerators,
-                  [id](const Impl::Accelerator& accelerator) { return accelerator.window == id; });
-    impl_->advance_keys.erase(id);
+  const WindowTree::Closed closed = impl_->tree.Close(window);
+  for (const int field : closed.fields) impl_->edits.erase(field);
+  for (const WindowId id : closed.windows) {
     impl_->input.DropWindow(id);
     impl_->windows.erase(id);
     if (impl_->current == id) impl_->current = kMainWindow;
@@ -152,6 +136,7 @@ WindowId QtPlatform::OpenInfoBox(int x, int y, const InfoBoxForm& form) {
   box->show();
   BringToFront(*box);
   window.outer = box;
+  impl_->tree.AddWindow(id, 0);
   impl_->current = id;
   return id;
 }

@@ -84,6 +84,36 @@ TEST_F(QtPlatformTest, FieldsKeepTheirTextUntilTheirWindowCloses) {
   EXPECT_EQ(probe_.FocusedField(), 0);
 }
 
+TEST_F(QtPlatformTest, DialogControlsTakeValuesFromTheProgramWithoutReportingThem) {
+  DialogLayout layout;
+  layout.title = "Wettschein";
+  layout.client_width = 300;
+  layout.client_height = 120;
+  DialogControl list;
+  list.kind = DialogControl::Kind::DropDownList;
+  list.id = 10;
+  list.width = 120;
+  list.height = 80;
+  DialogControl bar;
+  bar.kind = DialogControl::Kind::ScrollBar;
+  bar.id = 20;
+  bar.y = 60;
+  bar.width = 200;
+  bar.height = 16;
+  bar.maximum = 100;
+  layout.controls = {list, bar};
+  const WindowId dialog = platform_.OpenDialog(layout);
+  for (const char* entry : {"Erste", "Zweite", "Dritte"}) platform_.AddListItem(dialog, 10, entry);
+  for (const int index : {2, 0, 1}) {
+    platform_.SelectListItem(dialog, 10, index);
+    EXPECT_EQ(platform_.SelectedListItem(dialog, 10), index);
+  }
+  platform_.SetControlValue(dialog, 20, 37);
+  EXPECT_EQ(platform_.ControlValue(dialog, 20), 37);
+  EXPECT_EQ(platform_.PollEvent().kind, EventKind::None) << "a value set is no user's move";
+  platform_.CloseWindow(dialog);
+}
+
 TEST_F(QtPlatformTest, MenuPicksBecomeCommandsAndTicksFollowTheProgram) {
   platform_.SetMenuBar({Submenu(
       "&Vorlanz V5.0",
