@@ -55,11 +55,12 @@ TEST_F(WindowTreeTest, TabCyclesTheFieldsOfTheWholeWindowInTheOrderMade) {
     EXPECT_EQ(tree.NextField(c.window, c.from, c.backwards), c.next)
         << "from field " << c.from << " in window " << c.window << (c.backwards ? " back" : "");
   }
-  // A field made again under its id comes last.
-  tree.AddField(10, 3);
+  // A field made again under its id, here in the other panel, comes last.
+  tree.AddField(10, 4);
+  EXPECT_EQ(tree.FieldWindow(10), 4);
   EXPECT_EQ(tree.NextField(3, 30, false), 10);
-  EXPECT_EQ(tree.NextField(3, 21, false), 30);
-  EXPECT_EQ(tree.NextField(3, 10, false), 20);
+  EXPECT_EQ(tree.NextField(3, 10, true), 30);
+  EXPECT_EQ(tree.NextField(3, 11, false), 21);
 }
 
 TEST_F(WindowTreeTest, AcceleratorsApplyInTheWholeWindowTheNearestFirst) {
