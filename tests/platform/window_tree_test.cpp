@@ -1,5 +1,6 @@
 #include <gmock/gmock.h>
 
+#include <utility>
 #include <vector>
 
 #include "platform/window_tree.h"
@@ -15,20 +16,15 @@ using ::testing::UnorderedElementsAre;
 class WindowTreeTest : public ::testing::Test {
  protected:
   WindowTreeTest() {
-    tree.AddWindow(1, 0);
-    tree.AddWindow(2, 0);
-    tree.AddWindow(3, 2);
-    tree.AddWindow(4, 2);
-    tree.AddWindow(5, 1);
-    tree.AddWindow(6, 4);
-    tree.AddWindow(7, 0);
+    for (const auto& [id, parent] : std::vector<std::pair<WindowId, WindowId>>{
+             {1, 0}, {2, 0}, {3, 2}, {4, 2}, {5, 1}, {6, 4}, {7, 0}}) {
+      tree.AddWindow(id, parent);
+    }
     // Made in this order: the Tab order of window 2 is 10, 20, 11, 21, 30.
-    tree.AddField(10, 3);
-    tree.AddField(20, 4);
-    tree.AddField(11, 3);
-    tree.AddField(21, 4);
-    tree.AddField(30, 6);
-    tree.AddField(50, 5);
+    for (const auto& [id, window] : std::vector<std::pair<int, WindowId>>{
+             {10, 3}, {20, 4}, {11, 3}, {21, 4}, {30, 6}, {50, 5}}) {
+      tree.AddField(id, window);
+    }
   }
   WindowTree tree;
 };
