@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "support/temp_dir.h"
+#include "support/temp_dir_test.h"
 
 namespace vorlanz::platform {
 namespace {
@@ -13,11 +13,7 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
-class FilesTest : public ::testing::Test {
- protected:
-  vorlanz::testing::TempDir temp_;
-  const fs::path dir_ = temp_.path();
-};
+using FilesTest = vorlanz::testing::TempDirTest;
 
 TEST_F(FilesTest, WriteThenReadGivesTheSameBytes) {
   const fs::path path = dir_ / "SYS_MEM.T13";

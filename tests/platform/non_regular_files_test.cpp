@@ -9,7 +9,7 @@
 #include <fstream>
 
 #include "support/file_faults.h"
-#include "support/temp_dir.h"
+#include "support/temp_dir_test.h"
 
 namespace vorlanz::platform {
 namespace {
@@ -17,11 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
-class NonRegularFilesTest : public ::testing::Test {
- protected:
-  vorlanz::testing::TempDir temp_;
-  const fs::path dir_ = temp_.path();
-};
+using NonRegularFilesTest = vorlanz::testing::TempDirTest;
 
 // What stands under a name that is no file is not read, and nothing waits.
 TEST_F(NonRegularFilesTest, OnlyRegularFilesAreReadAndNeverWholeIfLong) {
