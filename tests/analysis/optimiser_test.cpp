@@ -244,6 +244,7 @@ TEST(OptimiserTest, TakingTheResultGivesTheFiguresOfACalculation) {
     pool.GameSeries[m] = pool.GameSeriesEdit[m] = result.rows[m][2];
   }
   pool.GameReady = kTrue;
+  pool.WorkingQuality = 2;  // left by an earlier calculation
   TakeOptimisedTipSet(pool, result);
 
   EXPECT_TRUE(IsSet(pool.TipSetReady));
@@ -257,6 +258,7 @@ TEST(OptimiserTest, TakingTheResultGivesTheFiguresOfACalculation) {
   EXPECT_EQ(pool.RowQuality[1], 5);
   EXPECT_EQ(pool.RowQuality[2], 4);
   EXPECT_EQ(pool.RowQuality[3], 1);
+  EXPECT_EQ(pool.WorkingQuality, 5);
   // GAME is row 2: row 2 is rank I, row 3 three away (rank IV), the others
   // four away and without a win.
   EXPECT_EQ(pool.WinsRank1, 1);
