@@ -23,7 +23,7 @@ enum FederalState : int {
   kRheinlandPfalz = 8,
   kSachsen = 9,
   kSchleswigHolstein = 10,
-  kThueringen = 11,
+  kThueringen = 11
 };
 
 inline constexpr std::array<std::string_view, 12> kFederalStates = {
