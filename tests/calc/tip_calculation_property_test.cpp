@@ -109,9 +109,9 @@ void CheckCompletedCalculation(const PoolData& before, const PoolData& pool,
   int normTotal = 0;
   for (int row = 1; row <= kRowCount; ++row) {
     SCOPED_TRACE("row " + std::to_string(row));
-    const int normErrors = SeriesDistance(pool, row, pool.NormSeries);
-    ASSERT_EQ(pool.RowNormErrors[row], normErrors);
-    normTotal += normErrors;
+    const int norm_errors = SeriesDistance(pool, row, pool.NormSeries);
+    ASSERT_EQ(pool.RowNormErrors[row], norm_errors);
+    normTotal += norm_errors;
     if (row < kRowCount) {
       ASSERT_EQ(RoundHalfEven(normTotal, row), meanTarget);
     }
@@ -154,9 +154,9 @@ void CheckCompletedCalculation(const PoolData& before, const PoolData& pool,
 
   std::array<int, 4> wins{};
   for (int row = 1; row <= kRowCount; ++row) {
-    const int gameErrors = SeriesDistance(pool, row, pool.GameSeries);
+    const int game_errors = SeriesDistance(pool, row, pool.GameSeries);
     for (int errors = 0; errors < 4; ++errors) {
-      const int expected = IsSet(pool.GameReady) && gameErrors == errors ? 1 : 0;
+      const int expected = IsSet(pool.GameReady) && game_errors == errors ? 1 : 0;
       ASSERT_EQ(pool.RowWinTally[row][errors], expected);
       wins[errors] += expected;
     }

@@ -32,22 +32,22 @@ class CalculationTrace : public CalculationObserver {
     const long number = ++rows[row].candidates;
     return row == cancelRow_ && number >= cancelCandidate_;
   }
-  void Status(int normErrors) override { rows[row_].statuses.push_back(normErrors); }
-  void QualityLowered(int workingQuality) override {
-    rows[row_].lowerings.push_back(workingQuality);
-    lastShownQuality = workingQuality;
+  void Status(int norm_errors) override { rows[row_].statuses.push_back(norm_errors); }
+  void QualityLowered(int working_quality) override {
+    rows[row_].lowerings.push_back(working_quality);
+    lastShownQuality = working_quality;
   }
   void Distance(int) override {}
   void RowAccepted(const AcceptedRow& row) override { accepted.push_back(row); }
 
   // The working quality in force when the row was accepted.
-  int QualityAtAcceptance(int row, int systemQuality) const {
-    return rows[row].lowerings.empty() ? systemQuality : rows[row].lowerings.back();
+  int QualityAtAcceptance(int row, int system_quality) const {
+    return rows[row].lowerings.empty() ? system_quality : rows[row].lowerings.back();
   }
   // How often the working quality went round from 0 to 7 in the row.
-  int Wraps(int row, int systemQuality) const {
+  int Wraps(int row, int system_quality) const {
     int wraps = 0;
-    int previous = systemQuality;
+    int previous = system_quality;
     for (int quality : rows[row].lowerings) {
       if (previous == 0 && quality == 7) ++wraps;
       previous = quality;
