@@ -68,14 +68,14 @@ void ExpectRulesHold(const PoolData& pool, const OptimiserResult& result) {
     EXPECT_EQ(RoundHalfEven(errors, r), RoundHalfEven(fges, 12)) << "mean test, row " << r;
   }
   for (int r = 1; r <= 6; ++r) {
-    int rowDraws = 0;
-    int rowAways = 0;
+    int row_draws = 0;
+    int row_aways = 0;
     for (int m = 1; m <= kMatchCount; ++m) {
-      rowDraws += rows[m][r] == kDraw;
-      rowAways += rows[m][r] == kAwayWin;
+      row_draws += rows[m][r] == kDraw;
+      row_aways += rows[m][r] == kAwayWin;
     }
-    EXPECT_LE(std::abs(rowDraws - RoundHalfEven(draws, 12)), 1) << "count test, row " << r;
-    EXPECT_LE(std::abs(rowAways - RoundHalfEven(aways, 12)), 1) << "count test, row " << r;
+    EXPECT_LE(std::abs(row_draws - RoundHalfEven(draws, 12)), 1) << "count test, row " << r;
+    EXPECT_LE(std::abs(row_aways - RoundHalfEven(aways, 12)), 1) << "count test, row " << r;
   }
   EXPECT_LE(result.min_distance, pool.SystemQuality);
   for (int a = 1; a <= kRowCount; ++a) {

@@ -23,19 +23,19 @@ class CalculationTrace : public CalculationObserver {
  public:
   // Cancel when candidate number `candidate` (1-based) of `row` is about to be drawn.
   void CancelAt(int row, long candidate) {
-    cancelRow_ = row;
-    cancelCandidate_ = candidate;
+    cancel_row_ = row;
+    cancel_candidate_ = candidate;
   }
 
   bool CancelRequested(int row) override {
     row_ = row;
     const long number = ++rows[row].candidates;
-    return row == cancelRow_ && number >= cancelCandidate_;
+    return row == cancel_row_ && number >= cancel_candidate_;
   }
   void Status(int norm_errors) override { rows[row_].statuses.push_back(norm_errors); }
   void QualityLowered(int working_quality) override {
     rows[row_].lowerings.push_back(working_quality);
-    lastShownQuality = working_quality;
+    last_shown_quality = working_quality;
   }
   void Distance(int) override {}
   void RowAccepted(const AcceptedRow& row) override { accepted.push_back(row); }
@@ -57,12 +57,12 @@ class CalculationTrace : public CalculationObserver {
 
   std::array<RowTrace, kRowCount + 1> rows{};
   std::vector<AcceptedRow> accepted;
-  int lastShownQuality = -1;
+  int last_shown_quality = -1;
 
  private:
   int row_ = 0;
-  int cancelRow_ = 0;
-  long cancelCandidate_ = 0;
+  int cancel_row_ = 0;
+  long cancel_candidate_ = 0;
 };
 
 // Outcome codes written as a row text, match 1 first ("2020011102012").
