@@ -59,12 +59,12 @@ void BM_Optimise(benchmark::State& state) {
   }
   const double scale = goal == OptimiserGoal::Points ? 1 : 100;
   state.counters["median"] = scale * result.median;
-  state.counters["best1000"] = scale * result.bestCalculated;
+  state.counters["best1000"] = scale * result.best_calculated;
   state.counters["searched"] = scale * result.value;
   state.counters["x_median"] = result.median > 0 ? result.value / result.median : 0;
   state.counters["sets_s"] = calculating / static_cast<double>(state.iterations());
-  state.counters["kept"] = result.movesKept;
-  state.counters["min_dist"] = result.minDistance;
+  state.counters["kept"] = result.moves_kept;
+  state.counters["min_dist"] = result.min_distance;
 }
 
 void ForecastsQualitiesGoals(benchmark::internal::Benchmark* bench) {

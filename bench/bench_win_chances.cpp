@@ -33,13 +33,13 @@ std::vector<RowTable> TipSets(PoolData& pool, int count) {
   return sets;
 }
 
-void ReportRates(benchmark::State& state, double seriesWalked, int tipSets) {
+void ReportRates(benchmark::State& state, double series_walked, int tip_sets) {
   const auto iterations = static_cast<double>(state.iterations());
-  state.counters["series"] = seriesWalked / tipSets;
+  state.counters["series"] = series_walked / tip_sets;
   state.counters["per_series"] = benchmark::Counter(
-      seriesWalked * iterations, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+      series_walked * iterations, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
   state.counters["per_row"] =
-      benchmark::Counter(double{kRowCount} * tipSets * iterations,
+      benchmark::Counter(double{kRowCount} * tip_sets * iterations,
                          benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
@@ -52,31 +52,31 @@ void BM_OneTipSet(benchmark::State& state) {
     figures = ComputeWinChances(rows, chances);
     benchmark::DoNotOptimize(figures);
   }
-  ReportRates(state, figures.seriesWalked, 1);
+  ReportRates(state, figures.series_walked, 1);
   for (int k = 0; k < kPrizeRanks; ++k) {
     static const char* const kNames[] = {"I_pct", "II_pct", "III_pct", "IV_pct"};
-    state.counters[kNames[k]] = 100 * figures.bestRankAtLeast[k];
+    state.counters[kNames[k]] = 100 * figures.best_rank_at_least[k];
   }
-  state.counters["pts_run"] = figures.expectedPointsPerRun;
+  state.counters["pts_run"] = figures.expected_points_per_run;
 }
 
 void BM_TenCards(benchmark::State& state) {
   PoolData pool = PoolFor(*kForecasts[state.range(0)], static_cast<int>(state.range(1)));
   const std::vector<RowTable> cards = TipSets(pool, kLastCard + 1);
   const OutcomeChances chances = ChancesFromWeights(pool.OwnForecast);
-  double seriesWalked = 0;
-  double bestPoints = 0;
+  double series_walked = 0;
+  double best_points = 0;
   for (auto _ : state) {
-    seriesWalked = 0;
+    series_walked = 0;
     for (const RowTable& card : cards) {
       const WinChances figures = ComputeWinChances(card, chances);
       benchmark::DoNotOptimize(figures);
-      seriesWalked += figures.seriesWalked;
-      bestPoints = std::max(bestPoints, figures.expectedPointsPerRun);
+      series_walked += figures.series_walked;
+      best_points = std::max(best_points, figures.expected_points_per_run);
     }
   }
-  ReportRates(state, seriesWalked, static_cast<int>(cards.size()));
-  state.counters["best_pts_run"] = bestPoints;
+  ReportRates(state, series_walked, static_cast<int>(cards.size()));
+  state.counters["best_pts_run"] = best_points;
 }
 
 void ForecastsAndQualities(benchmark::internal::Benchmark* bench) {

@@ -118,12 +118,12 @@ void ContestBoard::StartRun() {
   }
   chart_.Clear();
   chart_.AverageLine(pool.ContestAverage);
-  seriesCount_ = 0;
+  series_count_ = 0;
 }
 
 void ContestBoard::PlayContestSeries() {
   vorlanz::PlayContestSeries(Pool(), field_, ProcessRandom());
-  ++seriesCount_;
+  ++series_count_;
   waiting_ = true;
 }
 
@@ -151,7 +151,7 @@ void ContestBoard::DrawSeries() {
     chart_.Bar(place, pool.ContestPoints[card], pool.CardColour[card]);
   }
   SetColours(kBlack, kLightGrey);
-  DrawText(kSeriesCountX, kHeaderY, std::to_string(seriesCount_));
+  DrawText(kSeriesCountX, kHeaderY, std::to_string(series_count_));
 }
 
 void PlayContestRun(ContestBoard& board) {

@@ -30,7 +30,7 @@ class ContestBoard {
 
   const ContestField& field_;
   ContestChart chart_;
-  int seriesCount_ = 0;
+  int series_count_ = 0;
   bool waiting_ = false;
 };
 

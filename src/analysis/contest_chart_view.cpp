@@ -83,29 +83,29 @@ void ContestChart::Clear() {
   if (!clean_) {
     DrawChartGrid();
     clean_ = surface.SaveArea(chart::kLeft, chart::kTop, chart::kRight, chart::kGridBottom);
-    barEnd_.fill(kNone);
+    bar_end_.fill(kNone);
     return;
   }
   for (int place = 0; place <= kLastCard; ++place) {
-    if (barEnd_[place] == kNone) continue;
+    if (bar_end_[place] == kNone) continue;
     const int y = chart::PlaceLine(place);
-    surface.RestoreAreaPart(*clean_, chart::kLeft, y - 1, barEnd_[place], y + 10);
-    barEnd_[place] = kNone;
+    surface.RestoreAreaPart(*clean_, chart::kLeft, y - 1, bar_end_[place], y + 10);
+    bar_end_[place] = kNone;
   }
-  if (averageX_ != kNone) {
-    surface.RestoreAreaPart(*clean_, averageX_, chart::kTop, averageX_, chart::kBottom);
-    averageX_ = kNone;
+  if (average_x_ != kNone) {
+    surface.RestoreAreaPart(*clean_, average_x_, chart::kTop, average_x_, chart::kBottom);
+    average_x_ = kNone;
   }
 }
 
 void ContestChart::Bar(int place, long points, int colour) {
   DrawPlaceBar(place, points, colour);
-  barEnd_[place] = std::max(barEnd_[place], chart::BarEnd(points));
+  bar_end_[place] = std::max(bar_end_[place], chart::BarEnd(points));
 }
 
 void ContestChart::AverageLine(double average) {
   DrawAverageLine(average);
-  averageX_ = chart::AverageLineX(average);
+  average_x_ = chart::AverageLineX(average);
 }
 
 }  // namespace vorlanz

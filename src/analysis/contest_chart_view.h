@@ -43,8 +43,8 @@ class ContestChart {
 
  private:
   std::optional<platform::SavedArea> clean_;
-  std::array<int, kLastCard + 1> barEnd_{};  // widest bar drawn per place, or kNone
-  int averageX_ = kNone;
+  std::array<int, kLastCard + 1> bar_end_{};  // widest bar drawn per place, or kNone
+  int average_x_ = kNone;
   static constexpr int kNone = -1;
 };
 

@@ -76,13 +76,13 @@ void DrawSpread(const std::vector<double>& values, double best, OptimiserGoal go
   if (values.empty()) return;
   const Spread spread = SpreadOf(values, kBins, best);
   const int most = *std::max_element(spread.counts.begin(), spread.counts.end());
-  const int bestBin = spread.BinOf(best);
+  const int best_bin = spread.BinOf(best);
   for (int bin = 0; bin < kBins; ++bin) {
     const int count = spread.counts[static_cast<std::size_t>(bin)];
     const int x = kBarsLeft + bin * kBinWidth;
-    const int colour = bin == bestBin ? kRed : kBlue;
+    const int colour = bin == best_bin ? kRed : kBlue;
     // The best bar stands at least a little above the axis, even alone.
-    const int height = std::max(count * kBarsHeight / most, bin == bestBin ? 4 : 0);
+    const int height = std::max(count * kBarsHeight / most, bin == best_bin ? 4 : 0);
     if (height > 0)
       FillArea(x + 1, kBarsBottom - height + 1, x + kBinWidth - 2, kBarsBottom, colour);
   }
@@ -97,13 +97,13 @@ void DrawFigures(const OptimiserState& state) {
   UseScreenText();
   const bool any = !state.values.empty();
   DrawValue(kDoneY,
-            std::to_string(state.values.size()) + " von " + std::to_string(state.tipSetCount));
+            std::to_string(state.values.size()) + " von " + std::to_string(state.tip_set_count));
   DrawValue(kBestY, any ? GoalValueText(state.best, state.goal) : std::string());
   DrawValue(kMedianY, any ? GoalValueText(Median(state.values), state.goal) : std::string());
   if (state.searching) {
     DrawText(kLabelX, kSearchY, "Tausche:");
     DrawValue(kSearchY,
-              std::to_string(state.movesKept) + " von " + std::to_string(state.movesScored));
+              std::to_string(state.moves_kept) + " von " + std::to_string(state.moves_scored));
   }
   DrawSpread(state.values, state.best, state.goal);
 }
@@ -162,9 +162,9 @@ std::optional<std::string> OptimiseOnScreen(OptimiserGoal goal) {
   last.goal = goal;
   last.values = result.values;
   last.best = result.value;
-  last.searching = result.movesScored > 0;
-  last.movesKept = result.movesKept;
-  last.movesScored = result.movesScored;
+  last.searching = result.moves_scored > 0;
+  last.moves_kept = result.moves_kept;
+  last.moves_scored = result.moves_scored;
   DrawFigures(last);
   if (!result.found) return std::nullopt;
   TakeOptimisedTipSet(pool, result);

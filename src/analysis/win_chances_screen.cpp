@@ -43,13 +43,13 @@ int LineColour(const ChancesLine& line) {
 
 std::string TableText(const ChancesLine& line) {
   std::string text = line.card == kCurrentTipSet ? "akt" : Cells(line.card, 3);
-  for (double chance : line.figures.bestRankAtLeast) text += " " + PercentText(chance);
+  for (double chance : line.figures.best_rank_at_least) text += " " + PercentText(chance);
   return text;
 }
 
 std::string PointsText(const WinChances& figures) {
-  return FixedText(figures.expectedPoints, 4, 0) + " / " +
-         FixedText(figures.expectedPointsPerRun, 2, 0);
+  return FixedText(figures.expected_points, 4, 0) + " / " +
+         FixedText(figures.expected_points_per_run, 2, 0);
 }
 
 void DrawFrame(bool official) {
@@ -71,7 +71,7 @@ void DrawChancesLine(int index, const ChancesLine& line) {
   SelectFont(8);
   SetColours(colour, kLightGrey);
   DrawText(1, y, TableText(line));
-  const int end = chart::PointsX(line.figures.expectedPointsPerRun);
+  const int end = chart::PointsX(line.figures.expected_points_per_run);
   DrawChartBar(y, end, colour);
   const std::string points = PointsText(line.figures);
   const int width = platform::kCellWidth * static_cast<int>(points.size());

@@ -53,39 +53,39 @@ bool CalculationScreen::UserCancels() {
   return AlertBox(1, 0, 0, "Berechnung abbrechen?", 3, "_JA|_NEIN") == 1;
 }
 
-void CalculationScreen::Status(int normErrors) {
-  status_ = normErrors;
-  distanceGivenLast_ = false;
+void CalculationScreen::Status(int norm_errors) {
+  status_ = norm_errors;
+  distance_given_last_ = false;
 }
 
-void CalculationScreen::QualityLowered(int workingQuality) {
-  quality_ = workingQuality;
+void CalculationScreen::QualityLowered(int working_quality) {
+  quality_ = working_quality;
 }
 
-void CalculationScreen::Distance(int minDistance) {
-  distance_ = minDistance;
-  distanceGivenLast_ = true;
+void CalculationScreen::Distance(int min_distance) {
+  distance_ = min_distance;
+  distance_given_last_ = true;
 }
 
 void CalculationScreen::Flush() {
   if (status_ == kNone && distance_ == kNone && quality_ == kNone) return;
   UseScreenText();
-  const auto drawStatus = [this] {
+  const auto draw_status = [this] {
     if (status_ == kNone) return;
     DrawText(kStatusX, kStatusY, "STATUS: F=" + Cells(status_, 1) + " ");
     status_ = kNone;
   };
-  const auto drawDistance = [this] {
+  const auto draw_distance = [this] {
     if (distance_ == kNone) return;
     DrawText(kDistanceX, kStatusY, "D=" + Cells(distance_, 1) + " ");
     distance_ = kNone;
   };
-  if (distanceGivenLast_) {
-    drawStatus();
-    drawDistance();
+  if (distance_given_last_) {
+    draw_status();
+    draw_distance();
   } else {
-    drawDistance();
-    drawStatus();
+    draw_distance();
+    draw_status();
   }
   if (quality_ != kNone) {
     ShowQualityFigure(quality_);

@@ -22,9 +22,9 @@ namespace vorlanz {
 class CalculationScreen final : public CalculationObserver {
  public:
   bool CancelRequested(int row) override;
-  void Status(int normErrors) override;
-  void QualityLowered(int workingQuality) override;
-  void Distance(int minDistance) override;
+  void Status(int norm_errors) override;
+  void QualityLowered(int working_quality) override;
+  void Distance(int min_distance) override;
   void RowAccepted(const AcceptedRow& row) override;
 
   // Draws the status texts still waiting; call when the calculation ends.
@@ -43,7 +43,7 @@ class CalculationScreen final : public CalculationObserver {
   int quality_ = kNone;
   // The status text and the distance text share the status line and overlap
   // by a few pixels, so the one given last is drawn last.
-  bool distanceGivenLast_ = false;
+  bool distance_given_last_ = false;
 };
 
 // Runs one calculation on the screen: checks that it can be run (see

@@ -28,6 +28,8 @@ constexpr int kWindowWidth = RightPanelX - 20;
 // Tall enough that the separator above the buttons lies below the preview's
 // bottom line.
 constexpr int kWindowHeight = 392;
+constexpr TabDialogButtons kCardChoiceButtons{
+    .separator_margin = 12, .ok_from_middle = -89, .cancel_from_middle = 11};
 
 // Waits for the next key press or mouse press in the dialog and gives its
 // dialog key: the typed character upper-cased (keypad digits as digits, F1
@@ -80,7 +82,7 @@ int RunCardChoice(bool with_all, std::string_view help_topic) {
   dialog.CurrentTab = pool.ChosenCard + 1;
   dialog.TabIndex = dialog.CurrentTab;
   dialog.TabItems = with_all ? kCardAndAllTabs : kCardTabs;
-  DrawTabDialogFrame(width, height, 12, -89, 11);
+  DrawTabDialogFrame(width, height, kCardChoiceButtons);
   ShowTabCard(with_all);
 
   const int last_tab = with_all ? kAllTab : kCardTabCount;
@@ -96,9 +98,9 @@ int RunCardChoice(bool with_all, std::string_view help_topic) {
   int chosen = 0;
   if (dialog.DialogKey == "O") {
     chosen = dialog.CurrentTab;
-    DrawTabDialogButton(false, 1);
+    DrawTabDialogButton(TabButton::Ok, ButtonLook::Pressed);
   } else if (dialog.DialogKey == "A" || dialog.DialogKey.empty()) {
-    DrawTabDialogButton(true, 1);
+    DrawTabDialogButton(TabButton::Cancel, ButtonLook::Pressed);
   }
   os.Pause(20);
   EndTabDialog();

@@ -23,6 +23,8 @@ constexpr int kPanelWidth = 170;
 constexpr int kTabRowTop = 10;
 constexpr int kTabRowBottom = 30;
 constexpr int kClosePause = 100;
+constexpr TabDialogButtons kEntryButtons{
+    .separator_margin = 14, .ok_from_middle = -79, .cancel_from_middle = 1};
 
 enum CommandOffset { kConfirm = 0, kCancel = 2, kFirstTab = 4, kSecondTab = 6 };
 
@@ -142,7 +144,7 @@ EntryWindow OpenEntryWindow(const EntryLayout& layout, int kind) {
   dialog.TabIndex = kind;
   dialog.TabItems = std::string(layout.tab_items);
 
-  DrawTabDialogFrame(width, height, 14, -79, 1);
+  DrawTabDialogFrame(width, height, kEntryButtons);
   return entry;
 }
 
@@ -191,12 +193,12 @@ void RunEntryDialog(EntryWindow& entry, const EntryLayout& layout, const EntryFi
 
 void DrawOkPressed(const EntryWindow& entry) {
   Os().SelectWindow(entry.window);
-  DrawTabDialogButton(false, 1);
+  DrawTabDialogButton(TabButton::Ok, ButtonLook::Pressed);
 }
 
 void DrawCancelPressed(const EntryWindow& entry) {
   Os().SelectWindow(entry.window);
-  DrawTabDialogButton(true, 1);
+  DrawTabDialogButton(TabButton::Cancel, ButtonLook::Pressed);
 }
 
 void CloseEntryWindow(EntryWindow& entry) {

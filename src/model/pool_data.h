@@ -71,8 +71,10 @@ struct PoolData {
 
   // Derived from the own forecast by the quota step.
   MatchTable OutcomeQuota{};
-  // The quota of every outcome that differs from the NORM series, summed
-  // over all matches: how many of the tip set's match places stray from it.
+  // The quota (in twelfths) of every outcome that differs from the match's
+  // NORM outcome, summed over the 13 matches: how many of the tip set's
+  // match places stray from NORM. Divided by 12, the number of matches in
+  // which a row is expected to differ from NORM.
   Byte Fges = 0;
   Byte DrawQuotaSum = 0;
   Byte AwayQuotaSum = 0;

@@ -28,20 +28,20 @@ void ComputeQuota(PoolData& pool) {
   }
 
   int fges = 0;
-  int drawSum = 0;
-  int awaySum = 0;
+  int draw_sum = 0;
+  int away_sum = 0;
   for (int match = 1; match <= kMatchCount; ++match) {
     const auto& quota = pool.OutcomeQuota[match];
     const Byte norm = pool.NormSeries[match];
     if (norm != kHomeWin) fges += quota[kHomeColumn];
     if (norm != kDraw) fges += quota[kDrawColumn];
     if (norm != kAwayWin) fges += quota[kAwayColumn];
-    drawSum += quota[kDrawColumn];
-    awaySum += quota[kAwayColumn];
+    draw_sum += quota[kDrawColumn];
+    away_sum += quota[kAwayColumn];
   }
   pool.Fges = static_cast<Byte>(fges);
-  pool.DrawQuotaSum = static_cast<Byte>(drawSum);
-  pool.AwayQuotaSum = static_cast<Byte>(awaySum);
+  pool.DrawQuotaSum = static_cast<Byte>(draw_sum);
+  pool.AwayQuotaSum = static_cast<Byte>(away_sum);
 }
 
 bool ForecastIsSound(const PoolData& pool) {

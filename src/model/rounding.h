@@ -16,8 +16,8 @@ constexpr std::common_type_t<N, D> RoundHalfEven(N numerator, D denominator) {
   const T d = denominator;
   T quotient = n / d;
   const T rest = n % d;
-  const T twiceRest = static_cast<T>(2 * (rest < 0 ? -rest : rest));
-  if (twiceRest > d || (twiceRest == d && quotient % 2 != 0)) {
+  const T twice_rest = static_cast<T>(2 * (rest < 0 ? -rest : rest));
+  if (twice_rest > d || (twice_rest == d && quotient % 2 != 0)) {
     quotient = static_cast<T>(quotient + (n < 0 ? -1 : 1));
   }
   return quotient;

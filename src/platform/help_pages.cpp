@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "platform/qt_help_resources.h"
+#include "platform/qt_text.h"
 
 namespace vorlanz::platform {
 
@@ -47,8 +48,7 @@ std::string HelpPageFile(std::string_view keyword) {
 
 std::optional<std::string> HelpPageText(std::string_view file) {
   InitHelpResources();
-  QFile page(QString::fromLatin1(kHelpResourceDir) +
-             QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size())));
+  QFile page(QString::fromLatin1(kHelpResourceDir) + Utf8ToQString(file));
   if (file.empty() || !page.open(QIODevice::ReadOnly)) return std::nullopt;
   return page.readAll().toStdString();
 }

@@ -17,14 +17,11 @@
 #include <string>
 
 #include "platform/event_builders.h"
+#include "platform/qt_text.h"
 
 namespace vorlanz::platform {
 
 namespace {
-
-QString ToQString(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 // Entries an opened list shows: as many as fill its opened height.
 int VisibleEntries(const DialogControl& control, int font_height) {
@@ -39,8 +36,8 @@ ControlDialog::ControlDialog(const DialogLayout& layout, WindowId window,
                          Qt::WindowCloseButtonHint),
       window_(window),
       sink_(std::move(sink)) {
-  setWindowTitle(ToQString(layout.title));
-  QFont font(ToQString(layout.font_family));
+  setWindowTitle(Utf8ToQString(layout.title));
+  QFont font(Utf8ToQString(layout.font_family));
   if (layout.font_pixel_height > 0) font.setPixelSize(layout.font_pixel_height);
   setFont(font);
   setFixedSize(layout.client_width, layout.client_height);
@@ -61,7 +58,7 @@ ControlDialog::ControlDialog(const DialogLayout& layout, WindowId window,
 
 QWidget* ControlDialog::MakeControl(const DialogControl& control) {
   using Kind = DialogControl::Kind;
-  const QString text = ToQString(control.text);
+  const QString text = Utf8ToQString(control.text);
   const int id = control.id;
   QWidget* widget = nullptr;
   switch (control.kind) {

@@ -13,6 +13,7 @@
 
 #include "platform/help_pages.h"
 #include "platform/qt_help_resources.h"
+#include "platform/qt_text.h"
 #include "platform/qt_window_stacking.h"
 
 namespace vorlanz::platform {
@@ -59,10 +60,8 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(nullptr, Qt::Window), owner_(ow
 
   back->setEnabled(false);
   forward->setEnabled(false);
-  connect(contents, &QPushButton::clicked, this, [this] {
-    Open(QString::fromUtf8(kHelpContentsPage.data(),
-                           static_cast<qsizetype>(kHelpContentsPage.size())));
-  });
+  connect(contents, &QPushButton::clicked, this,
+          [this] { Open(Utf8ToQString(kHelpContentsPage)); });
   connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
   connect(forward, &QPushButton::clicked, browser_, &QTextBrowser::forward);
   connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);

@@ -9,6 +9,7 @@
 #include <QPrintDialog>
 #include <QPrinterInfo>
 
+#include "platform/qt_text.h"
 #include "platform/whole_pdf.h"
 
 namespace vorlanz::platform {
@@ -16,10 +17,6 @@ namespace vorlanz::platform {
 namespace {
 
 constexpr double kMmPerInch = 25.4;
-
-QString ToQString(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 QPageSize PageOfSize(double width_mm, double height_mm) {
   const QPageSize a4(QPageSize::A4);
@@ -50,7 +47,7 @@ PrintArea AreaOf(QPrinter& printer, const QFont& font) {
 }  // namespace
 
 QFont PrinterFont(const PrintFont& font) {
-  QFont printed(ToQString(font.family));
+  QFont printed(Utf8ToQString(font.family));
   if (font.fixed_pitch) {
     printed.setStyleHint(QFont::TypeWriter);
     printed.setFixedPitch(true);
@@ -90,7 +87,7 @@ std::unique_ptr<QPrinter> MarkPrinter::ChoosePrinter(const QString& document) {
 std::optional<PrintArea> MarkPrinter::Begin(std::string_view document, const PrintFont& font,
                                             double page_width_mm, double page_height_mm,
                                             double margin_mm) {
-  const QString name = ToQString(document);
+  const QString name = Utf8ToQString(document);
   printer_ = ChoosePrinter(name);
   if (!printer_) return std::nullopt;
   printer_->setDocName(name);
@@ -144,7 +141,7 @@ bool MarkPrinter::Print(std::string_view text, const std::vector<PrintMark>& mar
   return Paint([&](QPainter& painter, double dots_per_mm) {
     painter.setFont(font_);
     const double ascent = QFontMetricsF(font_, painter.device()).ascent();
-    const QString mark = ToQString(text);
+    const QString mark = Utf8ToQString(text);
     // A mark's position is the top left of its text cell.
     for (const PrintMark& at : marks) {
       painter.drawText(QPointF(at.x_mm * dots_per_mm, at.y_mm * dots_per_mm + ascent), mark);

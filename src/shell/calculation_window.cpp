@@ -186,21 +186,21 @@ void CalculationWindow(std::string_view note) {
       DrawTipSet();
       DrawNote(note);
     }
-    std::string calcKey;
+    std::string calc_key;
     if (event.message() == platform::kMsgKeyUp && event.key != 0) {
-      calcKey = std::string(1, static_cast<char>(event.key));
+      calc_key = std::string(1, static_cast<char>(event.key));
     }
     const int buttons = os.MouseButtons();
-    if (calcKey.empty() && buttons == 0) continue;
+    if (calc_key.empty() && buttons == 0) continue;
     if (buttons != 0) {
       const platform::Point mouse = os.MousePosition();
       if (buttons > platform::kLeftButton || mouse.y < kTopRows) break;
-      calcKey = ClickedCommand(mouse);
+      calc_key = ClickedCommand(mouse);
     }
     note = {};
-    Dispatch(calcKey);
+    Dispatch(calc_key);
     FlushInput();
-    if (calcKey.empty() || calcKey == "X") break;
+    if (calc_key.empty() || calc_key == "X") break;
   }
   FlushInput();
 }

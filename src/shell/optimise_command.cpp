@@ -14,13 +14,13 @@ namespace vorlanz {
 
 void OptimiseCommand() {
   PoolData& pool = Pool();
-  const Byte systemQuality = pool.SystemQuality;
-  const Byte workingQuality = pool.WorkingQuality;
+  const Byte system_quality = pool.SystemQuality;
+  const Byte working_quality = pool.WorkingQuality;
   if (!PrepareCalculation()) return;
   const std::optional<OptimiserGoal> goal = ChooseOptimiserGoal();
   if (!goal) {
-    pool.SystemQuality = systemQuality;
-    pool.WorkingQuality = workingQuality;
+    pool.SystemQuality = system_quality;
+    pool.WorkingQuality = working_quality;
     return;
   }
   const std::optional<std::string> line = OptimiseOnScreen(*goal);

@@ -36,10 +36,10 @@ TipListContent ContentOfCard(const PoolData& pool, int card) {
   if (IsSet(pool.GameReady)) content.game = pool.GameSeries;
   const WinChances chances =
       ComputeWinChances(pool.CardTips[card], ChancesFromWeights(pool.OutcomeQuota));
-  content.best_rank_at_least = chances.bestRankAtLeast;
-  content.expected_rows = chances.expectedRows;
-  content.expected_points = chances.expectedPoints;
-  content.expected_points_per_run = chances.expectedPointsPerRun;
+  content.best_rank_at_least = chances.best_rank_at_least;
+  content.expected_rows = chances.expected_rows;
+  content.expected_points = chances.expected_points;
+  content.expected_points_per_run = chances.expected_points_per_run;
   return content;
 }
 

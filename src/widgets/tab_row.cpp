@@ -67,9 +67,10 @@ void DrawTab(bool selected, int x, int length) {
   SetColours(kBlack, kLightGrey);
 }
 
-void DrawTabDialogButton(bool cancel, int pressed) {
+void DrawTabDialogButton(TabButton button, ButtonLook look) {
   const DialogState& dialog = Dialog();
-  if (cancel) {
+  const int pressed = static_cast<int>(look);
+  if (button == TabButton::Cancel) {
     DrawPushButton(pressed, dialog.CancelLeft, dialog.ButtonTop, kTabButtonChars, "_ABBRUCH");
   } else {
     DrawPushButton(pressed, dialog.OkLeft, dialog.ButtonTop, kTabButtonChars, "_OK");
@@ -87,16 +88,15 @@ void DrawPanelFrame(int x1, int y1, int x2, int y2) {
   CurrentSurface().SetPenColour(PaletteColour(kBlack));
 }
 
-void DrawTabDialogFrame(int width, int height, int separator_margin, int ok_from_middle,
-                        int cancel_from_middle) {
+void DrawTabDialogFrame(int width, int height, const TabDialogButtons& buttons) {
   DialogState& dialog = Dialog();
-  EtchedLine(10, height - 47, width - separator_margin, height - 47);
+  EtchedLine(10, height - 47, width - buttons.separator_margin, height - 47);
   const int half = RoundHalfEven(width, 2);
   dialog.ButtonTop = height - 40;
-  dialog.OkLeft = half + ok_from_middle;
-  dialog.CancelLeft = half + cancel_from_middle;
-  DrawTabDialogButton(false, 0);
-  DrawTabDialogButton(true, 0);
+  dialog.OkLeft = half + buttons.ok_from_middle;
+  dialog.CancelLeft = half + buttons.cancel_from_middle;
+  DrawTabDialogButton(TabButton::Ok, ButtonLook::Normal);
+  DrawTabDialogButton(TabButton::Cancel, ButtonLook::Normal);
   DrawTabRow(dialog.CurrentTab, dialog.TabItems);
   SetColours(kBlack, kLightGrey);
 }

@@ -18,20 +18,27 @@ void DrawTabRow(int selected, std::string_view items);
 // open tab is one pixel taller and merges into the panel below.
 void DrawTab(bool selected, int x, int length);
 
+// Where a tab dialog's button row sits, in pixels.
+struct TabDialogButtons {
+  int separator_margin = 0;    // the separator above the buttons ends this far from the right edge
+  int ok_from_middle = 0;      // left edge of "OK" from the middle of the window
+  int cancel_from_middle = 0;  // left edge of "ABBRUCH" from the middle of the window
+};
+
 // Everything of a tab dialog in a window of the given client size but its
-// contents: the separator above the button row (ending separator_margin
-// pixels from the right edge), the "OK" and "ABBRUCH" buttons at the given
-// offsets from the middle, and the tab row of TabItems with CurrentTab open.
-// Sets ButtonTop, OkLeft and CancelLeft of the dialog state.
-void DrawTabDialogFrame(int width, int height, int separator_margin, int ok_from_middle,
-                        int cancel_from_middle);
+// contents: the separator above the button row, the "OK" and "ABBRUCH"
+// buttons where `buttons` puts them, and the tab row of TabItems with
+// CurrentTab open. Sets ButtonTop, OkLeft and CancelLeft of the dialog state.
+void DrawTabDialogFrame(int width, int height, const TabDialogButtons& buttons);
 
 // The buttons of a tab dialog are this many characters wide.
 inline constexpr int kTabButtonChars = 7;
 
-// Draws the open tab dialog's "OK" or "ABBRUCH" button, normal (pressed 0) or
-// pressed (1).
-void DrawTabDialogButton(bool cancel, int pressed);
+enum class TabButton { Ok, Cancel };
+enum class ButtonLook { Normal = 0, Pressed = 1 };  // the values DrawPushButton takes
+
+// Draws the open tab dialog's "OK" or "ABBRUCH" button in the given look.
+void DrawTabDialogButton(TabButton button, ButtonLook look);
 
 // A raised frame: one light line top and left, two dark lines bottom and
 // right.

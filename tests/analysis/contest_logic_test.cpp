@@ -35,7 +35,7 @@ PoolData TwoCardsAgainstSeries() {
   PoolData pool;
   SetSeries(pool.GameSeries, kGame);
   SetCard(pool, 2, {0, 1, 1, 2, 2, 2, 3, 3, 3, 3, 4, 13});
-  SetCard(pool, 0, {5, 0, 6, 0, 7, 2, 8, 3, 0, 9, 3, 12});
+  SetCard(pool, 0, {5, 0, 6, 0, 7, 2, 8, 3, 0, 9, 12, 3});
   SetRow(pool.CardTips[4], 1, kGame);
   return pool;
 }

@@ -95,12 +95,12 @@ TEST_F(ContestTest, TheWaitAfterARun) {
     ResetContestStandings(Pool());
     os.MouseMove(0, 0);
     c.script(os);
-    const auto helpBefore = os.help_requests().size();
+    const auto help_before = os.help_requests().size();
     RunContest();
     FlushInput();  // as every caller does: a held button is let go
     EXPECT_TRUE(os.ScriptDone());
     EXPECT_EQ(Pool().ContestRun, c.runs);
-    EXPECT_EQ(os.help_requests().size() - helpBefore, c.help ? 1u : 0u);
+    EXPECT_EQ(os.help_requests().size() - help_before, c.help ? 1u : 0u);
     if (c.help) {
       EXPECT_EQ(os.help_requests().back(), "Wettstreit");
     }

@@ -68,19 +68,19 @@ void ExpectRulesHold(const PoolData& pool, const OptimiserResult& result) {
     EXPECT_EQ(RoundHalfEven(errors, r), RoundHalfEven(fges, 12)) << "mean test, row " << r;
   }
   for (int r = 1; r <= 6; ++r) {
-    int rowDraws = 0;
-    int rowAways = 0;
+    int row_draws = 0;
+    int row_aways = 0;
     for (int m = 1; m <= kMatchCount; ++m) {
-      rowDraws += rows[m][r] == kDraw;
-      rowAways += rows[m][r] == kAwayWin;
+      row_draws += rows[m][r] == kDraw;
+      row_aways += rows[m][r] == kAwayWin;
     }
-    EXPECT_LE(std::abs(rowDraws - RoundHalfEven(draws, 12)), 1) << "count test, row " << r;
-    EXPECT_LE(std::abs(rowAways - RoundHalfEven(aways, 12)), 1) << "count test, row " << r;
+    EXPECT_LE(std::abs(row_draws - RoundHalfEven(draws, 12)), 1) << "count test, row " << r;
+    EXPECT_LE(std::abs(row_aways - RoundHalfEven(aways, 12)), 1) << "count test, row " << r;
   }
-  EXPECT_LE(result.minDistance, pool.SystemQuality);
+  EXPECT_LE(result.min_distance, pool.SystemQuality);
   for (int a = 1; a <= kRowCount; ++a) {
     for (int b = a + 1; b <= kRowCount; ++b) {
-      EXPECT_GE(Differences(rows, a, b), result.minDistance) << "rows " << a << ", " << b;
+      EXPECT_GE(Differences(rows, a, b), result.min_distance) << "rows " << a << ", " << b;
     }
   }
 }
@@ -128,14 +128,15 @@ TEST(OptimiserTest, TheResultKeepsEveryRuleAndBeatsEveryCalculatedSet) {
         Optimise(pool, c.goal, ChancesFromWeights(pool.OwnForecast), random, never, 40);
     ASSERT_TRUE(result.found);
     EXPECT_FALSE(result.cancelled);
-    EXPECT_EQ(result.tipSets, 40);
+    EXPECT_EQ(result.tip_sets, 40);
     ASSERT_EQ(result.values.size(), 40u);
     ExpectRulesHold(pool, result);
-    EXPECT_EQ(result.bestCalculated, *std::max_element(result.values.begin(), result.values.end()));
-    EXPECT_GE(result.value, result.bestCalculated);
+    EXPECT_EQ(result.best_calculated,
+              *std::max_element(result.values.begin(), result.values.end()));
+    EXPECT_GE(result.value, result.best_calculated);
     EXPECT_NEAR(FreshValue(result, pool), result.value, 1e-12);
     if (c.goal != OptimiserGoal::RankI) {
-      EXPECT_GT(result.movesKept, 0);
+      EXPECT_GT(result.moves_kept, 0);
     }
   }
 }
@@ -161,8 +162,8 @@ TEST(OptimiserTest, ACancelKeepsTheBestSetSoFarAndSearchesNoMore) {
   const OptimiserResult result = Optimise(pool, OptimiserGoal::AtLeastIII, chances, random, stop);
   ASSERT_TRUE(result.found);
   EXPECT_TRUE(result.cancelled);
-  EXPECT_EQ(result.tipSets, 6);
-  EXPECT_EQ(result.movesScored, 0);
+  EXPECT_EQ(result.tip_sets, 6);
+  EXPECT_EQ(result.moves_scored, 0);
   EXPECT_EQ(result.value, *std::max_element(result.values.begin(), result.values.end()));
   EXPECT_NEAR(FreshValue(result, pool), result.value, 1e-12);
 
@@ -182,8 +183,8 @@ TEST(OptimiserTest, ASingleRowForecastEndsAtOnceWithThatRow) {
   const OptimiserResult result = Optimise(pool, OptimiserGoal::AtLeastIII,
                                           ChancesFromWeights(pool.OwnForecast), random, never);
   ASSERT_TRUE(result.found);
-  EXPECT_EQ(result.tipSets, 1);
-  EXPECT_EQ(result.movesScored, 0);
+  EXPECT_EQ(result.tip_sets, 1);
+  EXPECT_EQ(result.moves_scored, 0);
   EXPECT_DOUBLE_EQ(result.value, 1.0);
   for (int m = 1; m <= kMatchCount; ++m) {
     for (int r = 1; r <= kRowCount; ++r) EXPECT_EQ(result.rows[m][r], kHomeWin);
@@ -214,17 +215,17 @@ TEST(OptimiserTest, TheResultLineWritesChancesAsTheWinChancesScreenDoes) {
   result.goal = OptimiserGoal::AtLeastIII;
   result.value = 0.0159;
   result.median = 0.0101;
-  result.tipSets = 1000;
+  result.tip_sets = 1000;
   EXPECT_EQ(ResultLine(result), "Optimiert: mind. III 1.5900 % (Median 1.0100 %, 1000 Tipp-Sätze)");
   result.goal = OptimiserGoal::RankI;
   result.value = 0.123456;
   result.median = 0.000012;
-  result.tipSets = 1;
+  result.tip_sets = 1;
   EXPECT_EQ(ResultLine(result), "Optimiert: Rang I 12.346 % (Median 0.0012 %, 1 Tipp-Satz)");
   result.goal = OptimiserGoal::Points;
   result.value = 0.18471;
   result.median = 0.08;
-  result.tipSets = 37;
+  result.tip_sets = 37;
   EXPECT_EQ(ResultLine(result), "Optimiert: Punkte 0.1847 (Median 0.0800, 37 Tipp-Sätze)");
 }
 
@@ -244,6 +245,7 @@ TEST(OptimiserTest, TakingTheResultGivesTheFiguresOfACalculation) {
     pool.GameSeries[m] = pool.GameSeriesEdit[m] = result.rows[m][2];
   }
   pool.GameReady = kTrue;
+  pool.WorkingQuality = 2;  // left by an earlier calculation
   TakeOptimisedTipSet(pool, result);
 
   EXPECT_TRUE(IsSet(pool.TipSetReady));
@@ -257,6 +259,7 @@ TEST(OptimiserTest, TakingTheResultGivesTheFiguresOfACalculation) {
   EXPECT_EQ(pool.RowQuality[1], 5);
   EXPECT_EQ(pool.RowQuality[2], 4);
   EXPECT_EQ(pool.RowQuality[3], 1);
+  EXPECT_EQ(pool.WorkingQuality, 5);
   // GAME is row 2: row 2 is rank I, row 3 three away (rank IV), the others
   // four away and without a win.
   EXPECT_EQ(pool.WinsRank1, 1);

@@ -115,10 +115,10 @@ TEST_F(WinChancesScreenTest, AKeyOrClickLeavesAndTheHelpKeepsTheScreen) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     c.script(os);
-    const auto helpBefore = os.help_requests().size();
+    const auto help_before = os.help_requests().size();
     ShowWinChances();
     EXPECT_TRUE(os.ScriptDone());
-    EXPECT_EQ(os.help_requests().size() - helpBefore, c.helps);
+    EXPECT_EQ(os.help_requests().size() - help_before, c.helps);
     if (c.helps > 0) {
       EXPECT_EQ(os.help_requests().back(), "Gewinnchancen");
     }

@@ -16,45 +16,46 @@ constexpr double kExact = 1e-12;
 struct SeriesWalk {
   const RowTable& rows;
   const OutcomeChances& chances;
-  int rowCount;
-  int matchCount;
+  int row_count;
+  int match_count;
   WinChances figures;
 
   // Every series that goes on from the matches before `match`, with the
   // differences of each row so far.
   void From(int match, double chance, std::array<int, kRowCount + 1> differences) {
-    const int best = *std::min_element(&differences[1], &differences[rowCount] + 1);
+    const int best = *std::min_element(&differences[1], &differences[row_count] + 1);
     if (best >= kPrizeRanks) return;
-    if (match > matchCount) {
-      for (int row = 1; row <= rowCount; ++row) {
+    if (match > match_count) {
+      for (int row = 1; row <= row_count; ++row) {
         const int k = differences[row];
-        if (k < kPrizeRanks) figures.expectedRows[k] += chance;
-        figures.expectedPoints += PrizePoints(k) * chance;
+        if (k < kPrizeRanks) figures.expected_rows[k] += chance;
+        figures.expected_points += PrizePoints(k) * chance;
       }
-      for (int k = best; k < kPrizeRanks; ++k) figures.bestRankAtLeast[k] += chance;
+      for (int k = best; k < kPrizeRanks; ++k) figures.best_rank_at_least[k] += chance;
       return;
     }
     for (Byte code = 0; code < kOutcomeCount; ++code) {
       auto next = differences;
-      for (int row = 1; row <= rowCount; ++row) next[row] += rows[match][row] != code ? 1 : 0;
+      for (int row = 1; row <= row_count; ++row) next[row] += rows[match][row] != code ? 1 : 0;
       From(match + 1, chance * chances[match][code], next);
     }
   }
 };
 
-WinChances WalkAllSeries(const RowTable& rows, const OutcomeChances& chances, int rowCount,
-                         int matchCount) {
-  SeriesWalk walk{rows, chances, rowCount, matchCount, {}};
+WinChances WalkAllSeries(const RowTable& rows, const OutcomeChances& chances, int row_count,
+                         int match_count) {
+  SeriesWalk walk{rows, chances, row_count, match_count, {}};
   walk.From(1, 1.0, {});
   return walk.figures;
 }
 
 void ExpectSameFigures(const WinChances& actual, const WinChances& expected, double tolerance) {
   for (int k = 0; k < kPrizeRanks; ++k) {
-    EXPECT_NEAR(actual.bestRankAtLeast[k], expected.bestRankAtLeast[k], tolerance) << "rank " << k;
-    EXPECT_NEAR(actual.expectedRows[k], expected.expectedRows[k], tolerance) << "rank " << k;
+    EXPECT_NEAR(actual.best_rank_at_least[k], expected.best_rank_at_least[k], tolerance)
+        << "rank " << k;
+    EXPECT_NEAR(actual.expected_rows[k], expected.expected_rows[k], tolerance) << "rank " << k;
   }
-  EXPECT_NEAR(actual.expectedPoints, expected.expectedPoints, tolerance);
+  EXPECT_NEAR(actual.expected_points, expected.expected_points, tolerance);
 }
 
 MatchTable RandomWeights(std::mt19937& maker) {
@@ -72,11 +73,11 @@ MatchTable RandomWeights(std::mt19937& maker) {
 }
 
 // Rows around a few centres, so that they overlap in every way.
-RowTable ClusteredRows(std::mt19937& maker, int matchCount) {
+RowTable ClusteredRows(std::mt19937& maker, int match_count) {
   RowTable rows{};
   std::uniform_int_distribution<int> code(0, 2);
-  std::uniform_int_distribution<int> spread(0, matchCount);
-  std::uniform_int_distribution<int> match(1, matchCount);
+  std::uniform_int_distribution<int> spread(0, match_count);
+  std::uniform_int_distribution<int> match(1, match_count);
   for (int row = 1; row <= kRowCount; ++row) {
     const int centre = row <= 6 ? row % 2 : row;  // repeats start from the same two rows
     for (int m = 1; m <= kMatchCount; ++m) {
@@ -91,15 +92,15 @@ RowTable ClusteredRows(std::mt19937& maker, int matchCount) {
 
 TEST(WinChancesTest, AgreesWithAWalkOverEverySeriesOfFewMatches) {
   std::mt19937 maker(2024);
-  for (int matchCount = 1; matchCount <= 9; ++matchCount) {
+  for (int match_count = 1; match_count <= 9; ++match_count) {
     for (int trial = 0; trial < 12; ++trial) {
       const OutcomeChances chances = ChancesFromWeights(RandomWeights(maker));
-      RowTable rows = ClusteredRows(maker, matchCount);
+      RowTable rows = ClusteredRows(maker, match_count);
       if (trial == 0) rows[1][2] = kNoEntry;  // a code that never matches
-      const int rowCount = 1 + trial % kRowCount;
-      SCOPED_TRACE(::testing::Message() << matchCount << " matches, " << rowCount << " rows");
-      ExpectSameFigures(ComputeWinChances(rows, chances, rowCount, matchCount),
-                        WalkAllSeries(rows, chances, rowCount, matchCount), kExact);
+      const int row_count = 1 + trial % kRowCount;
+      SCOPED_TRACE(::testing::Message() << match_count << " matches, " << row_count << " rows");
+      ExpectSameFigures(ComputeWinChances(rows, chances, row_count, match_count),
+                        WalkAllSeries(rows, chances, row_count, match_count), kExact);
     }
   }
 }
@@ -108,19 +109,20 @@ TEST(WinChancesTest, AgreesWithAWalkOverEverySeriesOfFewMatches) {
 // the first row that close, whatever the later rows.
 TEST(WinChancesTest, AWalkOfLessReachGivesTheRanksWithinItExactly) {
   std::mt19937 maker(99);
-  for (int matchCount = 3; matchCount <= 9; matchCount += 3) {
+  for (int match_count = 3; match_count <= 9; match_count += 3) {
     for (int trial = 0; trial < 8; ++trial) {
       const OutcomeChances chances = ChancesFromWeights(RandomWeights(maker));
-      const RowTable rows = ClusteredRows(maker, matchCount);
-      const WinChances all = WalkAllSeries(rows, chances, kRowCount, matchCount);
+      const RowTable rows = ClusteredRows(maker, match_count);
+      const WinChances all = WalkAllSeries(rows, chances, kRowCount, match_count);
       for (int reach = -1; reach < kPrizeRanks; ++reach) {
-        SCOPED_TRACE(::testing::Message() << matchCount << " matches, reach " << reach);
-        const WinChances part = ComputeWinChancesUpTo(rows, chances, reach, kRowCount, matchCount);
+        SCOPED_TRACE(::testing::Message() << match_count << " matches, reach " << reach);
+        const WinChances part = ComputeWinChancesUpTo(rows, chances, reach, kRowCount, match_count);
         for (int k = 0; k < kPrizeRanks; ++k) {
-          EXPECT_NEAR(part.bestRankAtLeast[k], k <= reach ? all.bestRankAtLeast[k] : 0, kExact)
+          EXPECT_NEAR(part.best_rank_at_least[k], k <= reach ? all.best_rank_at_least[k] : 0,
+                      kExact)
               << "rank " << k;
         }
-        EXPECT_NEAR(part.expectedPoints, all.expectedPoints, kExact);
+        EXPECT_NEAR(part.expected_points, all.expected_points, kExact);
       }
     }
   }
@@ -158,18 +160,18 @@ TEST(WinChancesTest, OneRowUnderEvenChancesFollowsTheBinomialLaw) {
   for (int match = 1; match <= kMatchCount; ++match) rows[match][1] = static_cast<Byte>(match % 3);
   const WinChances figures = ComputeWinChances(rows, ChancesFromWeights(MatchTable{}), 1);
   const double all = std::pow(3.0, kMatchCount);
-  EXPECT_NEAR(figures.bestRankAtLeast[0], 1 / all, 1e-20);
-  double atMost = 0;
+  EXPECT_NEAR(figures.best_rank_at_least[0], 1 / all, 1e-20);
+  double at_most = 0;
   double points = 0;
   for (int k = 0; k < kPrizeRanks; ++k) {
     const double exactly = Binomial(kMatchCount, k) * std::pow(2.0, k) / all;
-    atMost += exactly;
+    at_most += exactly;
     points += PrizePoints(k) * exactly;
-    EXPECT_NEAR(figures.expectedRows[k], exactly, 1e-15);
-    EXPECT_NEAR(figures.bestRankAtLeast[k], atMost, 1e-15);
+    EXPECT_NEAR(figures.expected_rows[k], exactly, 1e-15);
+    EXPECT_NEAR(figures.best_rank_at_least[k], at_most, 1e-15);
   }
-  EXPECT_NEAR(figures.expectedPointsPerRun, kSeriesPerRun * points, 1e-12);
-  EXPECT_EQ(figures.seriesWalked, 2627);
+  EXPECT_NEAR(figures.expected_points_per_run, kSeriesPerRun * points, 1e-12);
+  EXPECT_EQ(figures.series_walked, 2627);
 }
 
 }  // namespace

@@ -144,6 +144,11 @@ TEST_F(CardPreviewTest, AnOccupiedCardShowsItsRowsAndWins) {
   testing::ExpectPixels(s, rgb::Black, {16, 226, 405, 226});
   EXPECT_EQ(s.Pixel(407, 226), rgb::White);
   EXPECT_EQ(Pool().TipRows[1][1], 2) << "a preview leaves the current tip set alone";
+  // A card without wins wipes the last card's "Win!".
+  Pool().CardTips[4] = {};
+  Pool().CardOccupied[4] = kTrue;
+  ShowCard(4);
+  EXPECT_TRUE(PreviewShows(53, 293, "    "));
 }
 
 TEST_F(CardPreviewTest, CompareModeShowsEachRowsDistanceToTheNearestCurrentRow) {

@@ -57,7 +57,7 @@ TEST(StuckRowTest, RowElevenIsTakenAfterTheLastWrap) {
     lowerings.push_back(7);
     EXPECT_EQ(trace.rows[11].lowerings, lowerings);
     EXPECT_EQ(trace.rows[11].candidates, 44 * 81 + 1);
-    EXPECT_EQ(trace.lastShownQuality, 7);
+    EXPECT_EQ(trace.last_shown_quality, 7);
 
     int minimum = kMatchCount;
     for (int earlier = 1; earlier <= 10; ++earlier) {

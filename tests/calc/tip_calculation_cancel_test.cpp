@@ -40,9 +40,9 @@ PoolData MixedForecast() {
 void ExpectCancelledAt(int row, long candidate, std::uint64_t seed) {
   SCOPED_TRACE("row " + std::to_string(row) + " candidate " + std::to_string(candidate));
   PoolData reference = MixedForecast();
-  Random referenceRandom(seed);
+  Random reference_random(seed);
   SilentObserver silent;
-  ASSERT_EQ(CalculateTips(reference, referenceRandom, silent), CalculationResult::Complete);
+  ASSERT_EQ(CalculateTips(reference, reference_random, silent), CalculationResult::Complete);
 
   PoolData pool = MixedForecast();
   Random random(seed);

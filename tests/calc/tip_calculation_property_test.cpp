@@ -80,8 +80,8 @@ int TrueMinimum(const PoolData& pool, int row) {
 
 void CheckCompletedCalculation(const PoolData& before, const PoolData& pool,
                                const CalculationTrace& trace) {
-  PoolData quotaOnly = before;
-  ComputeQuota(quotaOnly);
+  PoolData quota_only = before;
+  ComputeQuota(quota_only);
   const int quality = pool.SystemQuality;
 
   for (int match = 1; match <= kMatchCount; ++match) {
@@ -92,28 +92,28 @@ void CheckCompletedCalculation(const PoolData& before, const PoolData& pool,
       ++carried[QuotaColumn(code)];
     }
     for (int column = 1; column <= kOutcomeCount; ++column) {
-      ASSERT_EQ(carried[column], quotaOnly.OutcomeQuota[match][column])
+      ASSERT_EQ(carried[column], quota_only.OutcomeQuota[match][column])
           << "match " << match << " column " << column;
       ASSERT_EQ(pool.OutcomeQuota[match][column], 0);
     }
   }
-  ASSERT_EQ(pool.Fges, quotaOnly.Fges);
+  ASSERT_EQ(pool.Fges, quota_only.Fges);
 
   // Row 12 is settled by the quota left: its first candidate is taken.
   ASSERT_EQ(trace.rows[12].candidates, 1);
   ASSERT_EQ(trace.accepted.size(), 12u);
 
-  const auto meanTarget = RoundHalfEven(pool.Fges, 12);
-  const auto drawTarget = RoundHalfEven(pool.DrawQuotaSum, 12);
-  const auto awayTarget = RoundHalfEven(pool.AwayQuotaSum, 12);
-  int normTotal = 0;
+  const auto mean_target = RoundHalfEven(pool.Fges, 12);
+  const auto draw_target = RoundHalfEven(pool.DrawQuotaSum, 12);
+  const auto away_target = RoundHalfEven(pool.AwayQuotaSum, 12);
+  int norm_total = 0;
   for (int row = 1; row <= kRowCount; ++row) {
     SCOPED_TRACE("row " + std::to_string(row));
-    const int normErrors = SeriesDistance(pool, row, pool.NormSeries);
-    ASSERT_EQ(pool.RowNormErrors[row], normErrors);
-    normTotal += normErrors;
+    const int norm_errors = SeriesDistance(pool, row, pool.NormSeries);
+    ASSERT_EQ(pool.RowNormErrors[row], norm_errors);
+    norm_total += norm_errors;
     if (row < kRowCount) {
-      ASSERT_EQ(RoundHalfEven(normTotal, row), meanTarget);
+      ASSERT_EQ(RoundHalfEven(norm_total, row), mean_target);
     }
 
     // Relaxed only after the sixth wrap.
@@ -125,8 +125,8 @@ void CheckCompletedCalculation(const PoolData& before, const PoolData& pool,
       aways += pool.TipRows[match][row] == kAwayWin ? 1 : 0;
     }
     if (row <= 6) {
-      ASSERT_LE(std::abs(drawTarget - draws), 1);
-      ASSERT_LE(std::abs(awayTarget - aways), 1);
+      ASSERT_LE(std::abs(draw_target - draws), 1);
+      ASSERT_LE(std::abs(away_target - aways), 1);
     }
 
     const int working = trace.QualityAtAcceptance(row, quality);
@@ -154,9 +154,9 @@ void CheckCompletedCalculation(const PoolData& before, const PoolData& pool,
 
   std::array<int, 4> wins{};
   for (int row = 1; row <= kRowCount; ++row) {
-    const int gameErrors = SeriesDistance(pool, row, pool.GameSeries);
+    const int game_errors = SeriesDistance(pool, row, pool.GameSeries);
     for (int errors = 0; errors < 4; ++errors) {
-      const int expected = IsSet(pool.GameReady) && gameErrors == errors ? 1 : 0;
+      const int expected = IsSet(pool.GameReady) && game_errors == errors ? 1 : 0;
       ASSERT_EQ(pool.RowWinTally[row][errors], expected);
       wins[errors] += expected;
     }
@@ -193,7 +193,7 @@ TEST_P(CompletedCalculationTest, KeepsQuotaMeanCountAndDistanceRules) {
 // third wrap from 0 to 7. They finish by the rules like every other row: not
 // relaxed, their quality the working quality at their acceptance.
 TEST(CompletedCalculationTest, RowsInTheirThirdWrapStillFinishByTheRules) {
-  int thirdWrapRows = 0;
+  int third_wrap_rows = 0;
   for (int round = 0; round < 400; ++round) {
     SCOPED_TRACE("round " + std::to_string(round));
     PoolData pool;
@@ -208,11 +208,11 @@ TEST(CompletedCalculationTest, RowsInTheirThirdWrapStillFinishByTheRules) {
     if (HasFatalFailure()) return;
     for (int row = 2; row < kRowCount; ++row) {
       if (trace.Wraps(row, 5) < 2) continue;
-      ++thirdWrapRows;
+      ++third_wrap_rows;
       EXPECT_EQ(pool.RowQuality[row], trace.QualityAtAcceptance(row, 5)) << "row " << row;
     }
   }
-  EXPECT_GT(thirdWrapRows, 0);
+  EXPECT_GT(third_wrap_rows, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Forecasts, CompletedCalculationTest,

@@ -50,7 +50,7 @@ TEST_P(OnlyOneRowTest, EachRowWaitsForTheQualityToComeDownToZero) {
   EXPECT_EQ(pool.RowQuality[12], 0);
   // The "GÜTE:" line shows the last lowered value, the pool's working
   // quality was reset for row 12.
-  EXPECT_EQ(trace.lastShownQuality, 0);
+  EXPECT_EQ(trace.last_shown_quality, 0);
   EXPECT_EQ(pool.WorkingQuality, quality);
   EXPECT_EQ(int{pool.Fges}, 12 * 7);  // seven matches with a NORM other than 1
 }

@@ -43,6 +43,8 @@ TEST(OddsConversion, MarginIsTheChancesAboveOneAndBoundedBothWays) {
   EXPECT_EQ(MarginFault(MarginPercent(Odds3(3160, 3160, 3160))), OddsFault::MarginTooLow);
   EXPECT_EQ(MarginFault(MarginPercent(Odds3(2310, 2310, 2310))), std::nullopt);
   EXPECT_EQ(MarginFault(MarginPercent(Odds3(2300, 2300, 2300))), OddsFault::MarginTooHigh);
+  EXPECT_EQ(MarginFault(-5.0), std::nullopt) << "the bounds are allowed";
+  EXPECT_EQ(MarginFault(30.0), std::nullopt);
   EXPECT_EQ(MarginLabel({"", "1,85", "3.40", "4,2"}), "7,3 %");
   EXPECT_EQ(MarginLabel({"", "1,85", "3.40", ""}), "");
   EXPECT_EQ(MarginLabel({"", "1,10", "1,50", "2,00"}), "107,6 % !");
@@ -78,49 +80,38 @@ SheetTexts SoundSheet() {
 // The first fault, match by match; within a match the fields before the
 // margin. Each message names the match and the field.
 TEST(OddsConversion, BadSheetsNameTheFirstFaultyMatchAndField) {
+  // Where the text goes, and the column and fault named: 0 for the margin.
   struct Case {
     int match, column;
     const char* text;
-    OddsProblem expected;
+    int named_column;
+    OddsFault fault;
     const char* message;
   };
+  // clang-format off
   const Case cases[] = {
-      {4, 2, "", {4, 2, OddsFault::Empty, 0}, "4.Spiel, Unentschieden:|Hier fehlt die Quote!"},
-      {1,
-       1,
-       "x",
-       {1, 1, OddsFault::NotANumber, 0},
-       "1.Spiel, Heimsieg:|Das ist keine Quote wie 1,85!"},
-      {13,
-       3,
-       "1,00",
-       {13, 3, OddsFault::NotAboveOne, 0},
+      {4, 2, "", 2, OddsFault::Empty, "4.Spiel, Unentschieden:|Hier fehlt die Quote!"},
+      {1, 1, "x", 1, OddsFault::NotANumber, "1.Spiel, Heimsieg:|Das ist keine Quote wie 1,85!"},
+      {13, 3, "1,00", 3, OddsFault::NotAboveOne,
        "13.Spiel, Auswärtssieg:|Eine Quote muss über 1,00 liegen!"},
-      {2,
-       3,
-       "5000",
-       {2, 3, OddsFault::TooHigh, 0},
+      {2, 3, "5000", 3, OddsFault::TooHigh,
        "2.Spiel, Auswärtssieg:|Quoten über 1000 gibt es nicht!"},
-      {7,
-       1,
-       "1,10",
-       {7, 0, OddsFault::MarginTooHigh, 0},
+      {7, 1, "1,10", 0, OddsFault::MarginTooHigh,
        "7.Spiel:|Die Marge von 44,1 % ist zu hoch!|Erlaubt sind -5 % bis 30 %."},
-      {7,
-       1,
-       "18,5",
-       {7, 0, OddsFault::MarginTooLow, 0},
+      {7, 1, "18,5", 0, OddsFault::MarginTooLow,
        "7.Spiel:|Die Marge von -41,4 % ist zu niedrig!|Erlaubt sind -5 % bis 30 %."},
   };
+  // clang-format on
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
     SheetTexts sheet = SoundSheet();
     sheet[c.match][c.column] = c.text;
     if (c.match < 13) sheet[c.match + 1][2] = "";  // a later fault is not the one named
     const SheetReading reading = ReadOddsSheet(sheet);
-    ASSERT_TRUE(reading.problem) << c.text;
-    EXPECT_EQ(reading.problem->match, c.expected.match) << c.text;
-    EXPECT_EQ(reading.problem->column, c.expected.column) << c.text;
-    EXPECT_EQ(reading.problem->fault, c.expected.fault) << c.text;
+    ASSERT_TRUE(reading.problem);
+    EXPECT_EQ(reading.problem->match, c.match);
+    EXPECT_EQ(reading.problem->column, c.named_column);
+    EXPECT_EQ(reading.problem->fault, c.fault);
     EXPECT_EQ(OddsProblemText(*reading.problem), c.message);
   }
   EXPECT_FALSE(ReadOddsSheet(SoundSheet()).problem);

@@ -60,6 +60,9 @@ TEST(PollClockTest, VisitsEveryIntervalHoweverTheWorkIsCut) {
       {"slow steps", 1, 34, 3ms, kNever, {}, 8, 12ms, 34},
       {"steps of half an interval", 1, 20, 5ms, kNever, {}, 10, 10ms, 20},
       {"steps that get slower", 1, 2000, 500ns, 1000, 100us, 9, 11ms, 200},
+      // Steps three times slower keep the stride: within four times the
+      // reading gap it is not cut.
+      {"steps that get a little slower", 1, 30000, 500ns, 1000, 7us, 18, 12ms, 130},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

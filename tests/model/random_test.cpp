@@ -66,9 +66,9 @@ TEST(DrawOutcomeTest, NeverDrawsAnOutcomeWithoutWeight) {
   EXPECT_EQ(OutcomeCounts(12, 0, 0, 500), (std::array<int, 3>{500, 0, 0}));
   EXPECT_EQ(OutcomeCounts(0, 1, 0, 500), (std::array<int, 3>{0, 500, 0}));
   EXPECT_EQ(OutcomeCounts(0, 0, 3, 500), (std::array<int, 3>{0, 0, 500}));
-  const auto noDraw = OutcomeCounts(1, 0, 1, 1000);
-  EXPECT_EQ(noDraw[1], 0);
-  EXPECT_EQ(noDraw[0] + noDraw[2], 1000);
+  const auto no_draw = OutcomeCounts(1, 0, 1, 1000);
+  EXPECT_EQ(no_draw[1], 0);
+  EXPECT_EQ(no_draw[0] + no_draw[2], 1000);
   Random random(3);
   EXPECT_EQ(DrawOutcome(0, 0, 0, random), kNoEntry);
 }

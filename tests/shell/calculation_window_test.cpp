@@ -292,7 +292,7 @@ TEST_F(CalculationWindowTest, ItsHelpIsItsOwnAfterEveryNestedDialog) {
 // the figures at slightly other places) and a second calculation, the figure
 // lines show exactly what the second calculation draws on a fresh screen.
 TEST_F(CalculationWindowTest, ARecalculationLeavesNoStaleFigures) {
-  const auto calculate = [&](bool storeBetween) {
+  const auto calculate = [&](bool store_between) {
     ResetPool();
     GiveForecast(5, 4, 3);
     for (const int m : {2, 5, 9, 12}) Pool().NormSeries[m] = kAwayWin;
@@ -302,7 +302,7 @@ TEST_F(CalculationWindowTest, ARecalculationLeavesNoStaleFigures) {
     ProcessRandom().Seed(77);
     DrawMainScreen();
     CalculateTips();
-    if (storeBetween) {
+    if (store_between) {
       os.Key('M').Key('1').KeyDown('O').Key('B').Key('X');
       CalculationWindow();
     } else {

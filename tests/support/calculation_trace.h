@@ -23,31 +23,31 @@ class CalculationTrace : public CalculationObserver {
  public:
   // Cancel when candidate number `candidate` (1-based) of `row` is about to be drawn.
   void CancelAt(int row, long candidate) {
-    cancelRow_ = row;
-    cancelCandidate_ = candidate;
+    cancel_row_ = row;
+    cancel_candidate_ = candidate;
   }
 
   bool CancelRequested(int row) override {
     row_ = row;
     const long number = ++rows[row].candidates;
-    return row == cancelRow_ && number >= cancelCandidate_;
+    return row == cancel_row_ && number >= cancel_candidate_;
   }
-  void Status(int normErrors) override { rows[row_].statuses.push_back(normErrors); }
-  void QualityLowered(int workingQuality) override {
-    rows[row_].lowerings.push_back(workingQuality);
-    lastShownQuality = workingQuality;
+  void Status(int norm_errors) override { rows[row_].statuses.push_back(norm_errors); }
+  void QualityLowered(int working_quality) override {
+    rows[row_].lowerings.push_back(working_quality);
+    last_shown_quality = working_quality;
   }
   void Distance(int) override {}
   void RowAccepted(const AcceptedRow& row) override { accepted.push_back(row); }
 
   // The working quality in force when the row was accepted.
-  int QualityAtAcceptance(int row, int systemQuality) const {
-    return rows[row].lowerings.empty() ? systemQuality : rows[row].lowerings.back();
+  int QualityAtAcceptance(int row, int system_quality) const {
+    return rows[row].lowerings.empty() ? system_quality : rows[row].lowerings.back();
   }
   // How often the working quality went round from 0 to 7 in the row.
-  int Wraps(int row, int systemQuality) const {
+  int Wraps(int row, int system_quality) const {
     int wraps = 0;
-    int previous = systemQuality;
+    int previous = system_quality;
     for (int quality : rows[row].lowerings) {
       if (previous == 0 && quality == 7) ++wraps;
       previous = quality;
@@ -57,12 +57,12 @@ class CalculationTrace : public CalculationObserver {
 
   std::array<RowTrace, kRowCount + 1> rows{};
   std::vector<AcceptedRow> accepted;
-  int lastShownQuality = -1;
+  int last_shown_quality = -1;
 
  private:
   int row_ = 0;
-  int cancelRow_ = 0;
-  long cancelCandidate_ = 0;
+  int cancel_row_ = 0;
+  long cancel_candidate_ = 0;
 };
 
 // Outcome codes written as a row text, match 1 first ("2020011102012").

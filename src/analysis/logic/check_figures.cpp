@@ -7,12 +7,6 @@
 
 namespace vorlanz {
 
-PackedTipSet PackTipSet(const RowTable& rows) {
-  PackedTipSet packed{};
-  for (int row = 1; row <= kRowCount; ++row) packed[row] = PackColumn(rows, row);
-  return packed;
-}
-
 std::int64_t WinPercentage(const PoolData& pool, std::int64_t calculations) {
   if (calculations <= 0) return 0;
   const std::int64_t wins =

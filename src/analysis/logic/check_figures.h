@@ -17,9 +17,6 @@ inline constexpr int kTrialsPerCheck = 100;
 
 // Per row 1..12 (entry 0 unused).
 using RowFigures = std::array<int, kRowCount + 1>;
-using PackedTipSet = std::array<PackedRow, kRowCount + 1>;
-
-PackedTipSet PackTipSet(const RowTable& rows);
 
 // Winning rows (of any rank) per 100 calculations of 12 rows each, as a
 // whole number; above 100 when a calculation wins more than one row.

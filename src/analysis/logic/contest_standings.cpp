@@ -12,9 +12,7 @@ ContestField PackContestField(const PoolData& pool) {
   ContestField field;
   for (int card = 0; card <= kLastCard; ++card) {
     field.occupied[card] = IsSet(pool.CardOccupied[card]);
-    for (int row = 1; row <= kRowCount; ++row) {
-      field.rows[card][row - 1] = PackColumn(pool.CardTips[card], row);
-    }
+    field.rows[card] = PackTipSet(pool.CardTips[card]);
   }
   return field;
 }
@@ -32,16 +30,16 @@ void ScoreContestSeries(PoolData& pool, const ContestField& field) {
   const PackedRow game = PackSeries(pool.GameSeries);
   for (int card = 0; card <= kLastCard; ++card) {
     if (!field.occupied[card]) continue;
-    std::array<int, kPrizeRanks + 1> byDifferences{};
-    for (const PackedRow row : field.rows[card]) {
-      ++byDifferences[std::min(Distance(row, game), kPrizeRanks)];
+    std::array<int, kPrizeRanks + 1> by_differences{};
+    for (int row = 1; row <= kRowCount; ++row) {
+      ++by_differences[std::min(Distance(field.rows[card][row], game), kPrizeRanks)];
     }
-    pool.ContestHits1[card] += byDifferences[0];
-    pool.ContestHits2[card] += byDifferences[1];
-    pool.ContestHits3[card] += byDifferences[2];
-    pool.ContestHits4[card] += byDifferences[3];
+    pool.ContestHits1[card] += by_differences[0];
+    pool.ContestHits2[card] += by_differences[1];
+    pool.ContestHits3[card] += by_differences[2];
+    pool.ContestHits4[card] += by_differences[3];
     for (int differences = 0; differences < kPrizeRanks; ++differences) {
-      pool.ContestPoints[card] += byDifferences[differences] * PrizePoints(differences);
+      pool.ContestPoints[card] += by_differences[differences] * PrizePoints(differences);
     }
   }
 }

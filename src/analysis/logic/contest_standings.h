@@ -16,7 +16,7 @@ inline constexpr int kSeriesPerRun = 100;
 
 // The rows of the stored cards, packed once per contest.
 struct ContestField {
-  std::array<std::array<PackedRow, kRowCount>, kLastCard + 1> rows{};
+  std::array<PackedTipSet, kLastCard + 1> rows{};
   std::array<bool, kLastCard + 1> occupied{};
 };
 ContestField PackContestField(const PoolData& pool);

@@ -53,13 +53,7 @@ bool SinglePossibleRow(const PoolData& pool) {
   return true;
 }
 
-std::array<PackedRow, kRowCount + 1> PackRows(const RowTable& rows) {
-  std::array<PackedRow, kRowCount + 1> packed{};
-  for (int row = 1; row <= kRowCount; ++row) packed[row] = PackColumn(rows, row);
-  return packed;
-}
-
-int ClosestPair(const std::array<PackedRow, kRowCount + 1>& rows) {
+int ClosestPair(const PackedTipSet& rows) {
   int closest = kMatchCount;
   for (int a = 1; a <= kRowCount; ++a) {
     for (int b = a + 1; b <= kRowCount; ++b)
@@ -93,7 +87,7 @@ class LocalSearch {
         random_(random),
         observer_(observer),
         state_(state),
-        rows_(PackRows(result.rows)) {
+        rows_(PackTipSet(result.rows)) {
     for (int match = 1; match <= kMatchCount; ++match) {
       for (int a = 1; a <= kRowCount; ++a) {
         for (int b = a + 1; b <= kRowCount; ++b) moves_.push_back({match, a, b});
@@ -113,7 +107,7 @@ class LocalSearch {
           Swap(move);
           continue;
         }
-        if (state_.movesScored >= kMaxScoredMoves) {
+        if (state_.moves_scored >= kMaxScoredMoves) {
           Swap(move);
           return true;
         }
@@ -121,14 +115,14 @@ class LocalSearch {
           Swap(move);
           return false;
         }
-        ++state_.movesScored;
+        ++state_.moves_scored;
         const double value = ScoreTipSet(result_.rows, chances_, result_.goal);
         if (!Improves(value, result_.value)) {
           Swap(move);
           continue;
         }
         result_.value = state_.best = value;
-        result_.movesKept = ++state_.movesKept;
+        result_.moves_kept = ++state_.moves_kept;
         kept = true;
       }
       if (!kept) break;
@@ -160,7 +154,7 @@ class LocalSearch {
 
   bool KeepsApart(int row) const {
     for (int other = 1; other <= kRowCount; ++other) {
-      if (other != row && Distance(rows_[row], rows_[other]) < result_.minDistance) return false;
+      if (other != row && Distance(rows_[row], rows_[other]) < result_.min_distance) return false;
     }
     return true;
   }
@@ -176,7 +170,7 @@ class LocalSearch {
   Random& random_;
   OptimiserObserver& observer_;
   OptimiserState& state_;
-  std::array<PackedRow, kRowCount + 1> rows_;
+  PackedTipSet rows_;
   std::vector<Move> moves_;
 };
 
@@ -188,8 +182,8 @@ std::string_view GoalName(OptimiserGoal goal) {
 
 double GoalValue(const WinChances& figures, OptimiserGoal goal) {
   const int reach = Info(goal).reach;
-  return reach < 0 ? figures.expectedPoints
-                   : figures.bestRankAtLeast[static_cast<std::size_t>(reach)];
+  return reach < 0 ? figures.expected_points
+                   : figures.best_rank_at_least[static_cast<std::size_t>(reach)];
 }
 
 double ScoreTipSet(const RowTable& rows, const OutcomeChances& chances, OptimiserGoal goal) {
@@ -223,9 +217,9 @@ int Spread::BinOf(double value) const {
   return std::clamp(bin, 0, last);
 }
 
-Spread SpreadOf(const std::vector<double>& values, int binCount, double top) {
+Spread SpreadOf(const std::vector<double>& values, int bin_count, double top) {
   Spread spread;
-  spread.counts.assign(static_cast<std::size_t>(std::max(binCount, 1)), 0);
+  spread.counts.assign(static_cast<std::size_t>(std::max(bin_count, 1)), 0);
   if (values.empty()) return spread;
   const auto [low, high] = std::minmax_element(values.begin(), values.end());
   spread.low = *low;
@@ -235,17 +229,17 @@ Spread SpreadOf(const std::vector<double>& values, int binCount, double top) {
 }
 
 OptimiserResult Optimise(const PoolData& pool, OptimiserGoal goal, const OutcomeChances& chances,
-                         Random& random, OptimiserObserver& observer, int tipSetCount) {
+                         Random& random, OptimiserObserver& observer, int tip_set_count) {
   OptimiserResult result;
   result.goal = goal;
   OptimiserState state;
   state.goal = goal;
-  state.tipSetCount = tipSetCount;
+  state.tip_set_count = tip_set_count;
   const bool single = SinglePossibleRow(pool);
 
   PoolData calculation = pool;
   RelayObserver relay(observer, state);
-  for (int done = 0; done < tipSetCount; ++done) {
+  for (int done = 0; done < tip_set_count; ++done) {
     const CalculationResult run = CalculateTips(calculation, random, relay);
     if (run == CalculationResult::Cancelled) result.cancelled = true;
     if (run != CalculationResult::Complete) break;
@@ -262,21 +256,21 @@ OptimiserResult Optimise(const PoolData& pool, OptimiserGoal goal, const Outcome
       break;
     }
   }
-  result.tipSets = static_cast<int>(state.values.size());
+  result.tip_sets = static_cast<int>(state.values.size());
   result.median = Median(state.values);
-  result.bestCalculated = result.value;
+  result.best_calculated = result.value;
   if (!result.found) {
     result.values = std::move(state.values);
     return result;
   }
 
-  result.minDistance = std::min<int>(pool.SystemQuality, ClosestPair(PackRows(result.rows)));
+  result.min_distance = std::min<int>(pool.SystemQuality, ClosestPair(PackTipSet(result.rows)));
   if (!result.cancelled) {
     state.searching = true;
     LocalSearch search(calculation, chances, result, random, observer, state);
     result.cancelled = !search.Run();
   }
-  result.movesScored = state.movesScored;
+  result.moves_scored = state.moves_scored;
   result.values = std::move(state.values);
   return result;
 }
@@ -298,8 +292,8 @@ void TakeOptimisedTipSet(PoolData& pool, const OptimiserResult& result) {
     if (row > 1) pool.RowMinDistance[row] = static_cast<Byte>(nearest);
     pool.RowQuality[row] = row == 1 ? pool.SystemQuality : static_cast<Byte>(nearest);
     if (IsSet(pool.GameReady)) {
-      const int gameErrors = ColumnDifferences(result.rows, row, pool.GameSeries);
-      if (WinsPrize(gameErrors)) CountRowWin(pool, row, gameErrors);
+      const int game_errors = ColumnDifferences(result.rows, row, pool.GameSeries);
+      if (WinsPrize(game_errors)) CountRowWin(pool, row, game_errors);
     }
   }
   pool.WorkingQuality = pool.SystemQuality;
@@ -307,11 +301,11 @@ void TakeOptimisedTipSet(PoolData& pool, const OptimiserResult& result) {
 }
 
 std::string ResultLine(const OptimiserResult& result) {
-  const std::string count = std::to_string(result.tipSets);
+  const std::string count = std::to_string(result.tip_sets);
   return "Optimiert: " + std::string(GoalName(result.goal)) + " " +
          GoalValueText(result.value, result.goal) + " (Median " +
          GoalValueText(result.median, result.goal) + ", " + count +
-         (result.tipSets == 1 ? " Tipp-Satz)" : " Tipp-Sätze)");
+         (result.tip_sets == 1 ? " Tipp-Satz)" : " Tipp-Sätze)");
 }
 
 }  // namespace vorlanz

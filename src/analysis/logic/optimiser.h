@@ -41,7 +41,7 @@ std::string GoalValueText(double value, OptimiserGoal goal);
 // The median: the middle value, or the mean of the two middle ones; 0 for none.
 double Median(std::vector<double> values);
 
-// How values spread over `binCount` bins of equal width from their smallest
+// How values spread over `bin_count` bins of equal width from their smallest
 // value to their largest or `top`, whichever is larger (all in bin 0 when
 // that range is empty).
 struct Spread {
@@ -50,17 +50,17 @@ struct Spread {
   std::vector<int> counts;
   int BinOf(double value) const;
 };
-Spread SpreadOf(const std::vector<double>& values, int binCount, double top);
+Spread SpreadOf(const std::vector<double>& values, int bin_count, double top);
 
 // What the optimiser has done so far, for a live view.
 struct OptimiserState {
   OptimiserGoal goal = OptimiserGoal::AtLeastIII;
-  int tipSetCount = kOptimiserTipSets;
+  int tip_set_count = kOptimiserTipSets;
   std::vector<double> values;  // each calculated tip set's goal, in order
   double best = 0;             // the best so far, the search's gains included
   bool searching = false;
-  int movesScored = 0;
-  int movesKept = 0;
+  int moves_scored = 0;
+  int moves_kept = 0;
 };
 
 class OptimiserObserver {
@@ -78,22 +78,22 @@ struct OptimiserResult {
   OptimiserGoal goal = OptimiserGoal::AtLeastIII;
   RowTable rows{};  // [match][row]
   double value = 0;
-  double bestCalculated = 0;
+  double best_calculated = 0;
   double median = 0;
-  int tipSets = 0;
-  int minDistance = 0;  // the search kept every pair of rows this far apart
-  int movesScored = 0;
-  int movesKept = 0;
+  int tip_sets = 0;
+  int min_distance = 0;  // the search kept every pair of rows this far apart
+  int moves_scored = 0;
+  int moves_kept = 0;
   std::vector<double> values;  // each calculated tip set's goal, in order
 };
 
-// Calculates `tipSetCount` tip sets from the pool's own forecast, NORM and
+// Calculates `tip_set_count` tip sets from the pool's own forecast, NORM and
 // GAME series and System-Güte, scores each by `chances` and improves the
 // best. The pool is not changed. When the forecast leaves a single possible
 // row per match every tip set is the same, and one is enough.
 OptimiserResult Optimise(const PoolData& pool, OptimiserGoal goal, const OutcomeChances& chances,
                          Random& random, OptimiserObserver& observer,
-                         int tipSetCount = kOptimiserTipSets);
+                         int tip_set_count = kOptimiserTipSets);
 
 // Makes a found result the pool's current tip set with the figures a
 // calculation leaves: the used-up quota with its FGES figures, every row's

@@ -51,7 +51,7 @@ struct Alternative {
 
 struct MatchView {
   double keep = 0;  // chance that the result equals the row's code
-  int alternativeCount = 0;
+  int alternative_count = 0;
   std::array<Alternative, kOutcomeCount> alternatives{};
 };
 
@@ -63,24 +63,16 @@ struct NearRow {
 struct RowPlan {
   PackedRow row = 0;
   std::array<MatchView, kMatchCount> matches{};
-  std::array<double, kMatchCount + 1> keepBefore{};  // [i]: product of keep of matches 0..i-1
-  std::array<double, kMatchCount + 1> keepFrom{};    // [i]: product of keep of matches i..end
-  std::vector<NearRow> earlier;                      // by distance, at most 2 × reach
-  std::vector<NearRow> later;                        // by distance, below 2 × reach
+  std::array<double, kMatchCount + 1> keep_before{};  // [i]: product of keep of matches 0..i-1
+  std::array<double, kMatchCount + 1> keep_from{};    // [i]: product of keep of matches i..end
+  std::vector<NearRow> earlier;                       // by distance, at most 2 × reach
+  std::vector<NearRow> later;                         // by distance, below 2 × reach
 };
 
-PackedRow PackRow(const RowTable& rows, int row, int matchCount) {
-  PackedRow packed = 0;
-  for (int match = 1; match <= matchCount; ++match) {
-    packed |= PackedCode(rows[match][row]) << MatchShift(match);
-  }
-  return packed;
-}
-
-RowPlan PlanRow(const RowTable& rows, int row, const OutcomeChances& chances, int matchCount) {
+RowPlan PlanRow(const RowTable& rows, int row, const OutcomeChances& chances, int match_count) {
   RowPlan plan;
-  plan.row = PackRow(rows, row, matchCount);
-  for (int i = 0; i < matchCount; ++i) {
+  plan.row = PackRow(rows, row, match_count);
+  for (int i = 0; i < match_count; ++i) {
     const int match = i + 1;
     const PackedRow own = PackedCode(rows[match][row]);
     MatchView& view = plan.matches[i];
@@ -89,23 +81,23 @@ RowPlan PlanRow(const RowTable& rows, int row, const OutcomeChances& chances, in
       if (code == own) {
         view.keep = chance;
       } else {
-        view.alternatives[view.alternativeCount++] = {chance, (own ^ code) << MatchShift(match)};
+        view.alternatives[view.alternative_count++] = {chance, (own ^ code) << MatchShift(match)};
       }
     }
   }
-  plan.keepBefore[0] = 1;
-  for (int i = 0; i < matchCount; ++i) {
-    plan.keepBefore[i + 1] = plan.keepBefore[i] * plan.matches[i].keep;
+  plan.keep_before[0] = 1;
+  for (int i = 0; i < match_count; ++i) {
+    plan.keep_before[i + 1] = plan.keep_before[i] * plan.matches[i].keep;
   }
-  plan.keepFrom[matchCount] = 1;
-  for (int i = matchCount - 1; i >= 0; --i) {
-    plan.keepFrom[i] = plan.keepFrom[i + 1] * plan.matches[i].keep;
+  plan.keep_from[match_count] = 1;
+  for (int i = match_count - 1; i >= 0; --i) {
+    plan.keep_from[i] = plan.keep_from[i + 1] * plan.matches[i].keep;
   }
   return plan;
 }
 
 void FindNearRows(std::vector<RowPlan>& plans, int reach) {
-  const auto byDistance = [](const NearRow& a, const NearRow& b) {
+  const auto by_distance = [](const NearRow& a, const NearRow& b) {
     return a.distance < b.distance;
   };
   for (std::size_t r = 0; r < plans.size(); ++r) {
@@ -114,15 +106,15 @@ void FindNearRows(std::vector<RowPlan>& plans, int reach) {
       if (j < r && distance <= 2 * reach) plans[r].earlier.push_back({plans[j].row, distance});
       if (j > r && distance < 2 * reach) plans[r].later.push_back({plans[j].row, distance});
     }
-    std::sort(plans[r].earlier.begin(), plans[r].earlier.end(), byDistance);
-    std::sort(plans[r].later.begin(), plans[r].later.end(), byDistance);
+    std::sort(plans[r].earlier.begin(), plans[r].earlier.end(), by_distance);
+    std::sort(plans[r].later.begin(), plans[r].later.end(), by_distance);
   }
 }
 
 // The probabilities of the series walked so far, by the best row's distance.
 struct BestRowTally {
   int reach = kReach;
-  std::array<double, kPrizeRanks> byDistance{};
+  std::array<double, kPrizeRanks> by_distance{};
   std::int32_t walked = 0;
 
   // Series `series`, `differences` away from the plan's row, with
@@ -138,55 +130,55 @@ struct BestRowTally {
       if (near.distance >= 2 * differences) break;
       best = std::min(best, Distance(series, near.row));
     }
-    byDistance[best] += chance;
+    by_distance[best] += chance;
   }
 };
 
 // The series within tally.reach differences of the plan's row.
-void WalkNeighbourhood(const RowPlan& plan, int matchCount, BestRowTally& tally) {
+void WalkNeighbourhood(const RowPlan& plan, int match_count, BestRowTally& tally) {
   const auto& matches = plan.matches;
-  tally.Add(plan, plan.row, 0, plan.keepFrom[0]);
+  tally.Add(plan, plan.row, 0, plan.keep_from[0]);
   if (tally.reach < 1) return;
-  for (int a = 0; a < matchCount && plan.keepBefore[a] != 0; ++a) {
-    for (int x = 0; x < matches[a].alternativeCount; ++x) {
+  for (int a = 0; a < match_count && plan.keep_before[a] != 0; ++a) {
+    for (int x = 0; x < matches[a].alternative_count; ++x) {
       const Alternative& first = matches[a].alternatives[x];
-      const double upToA = plan.keepBefore[a] * first.chance;
-      if (upToA == 0) continue;
+      const double up_to_a = plan.keep_before[a] * first.chance;
+      if (up_to_a == 0) continue;
       const PackedRow once = plan.row ^ first.flip;
-      tally.Add(plan, once, 1, upToA * plan.keepFrom[a + 1]);
+      tally.Add(plan, once, 1, up_to_a * plan.keep_from[a + 1]);
       if (tally.reach < 2) continue;
-      double beforeB = upToA;  // times the keep of the matches between a and b
-      for (int b = a + 1; b < matchCount && beforeB != 0; ++b) {
-        for (int y = 0; y < matches[b].alternativeCount; ++y) {
+      double before_b = up_to_a;  // times the keep of the matches between a and b
+      for (int b = a + 1; b < match_count && before_b != 0; ++b) {
+        for (int y = 0; y < matches[b].alternative_count; ++y) {
           const Alternative& second = matches[b].alternatives[y];
-          const double upToB = beforeB * second.chance;
-          if (upToB == 0) continue;
+          const double up_to_b = before_b * second.chance;
+          if (up_to_b == 0) continue;
           const PackedRow twice = once ^ second.flip;
-          tally.Add(plan, twice, 2, upToB * plan.keepFrom[b + 1]);
+          tally.Add(plan, twice, 2, up_to_b * plan.keep_from[b + 1]);
           if (tally.reach < 3) continue;
-          double beforeC = upToB;
-          for (int c = b + 1; c < matchCount && beforeC != 0; ++c) {
-            for (int z = 0; z < matches[c].alternativeCount; ++z) {
+          double before_c = up_to_b;
+          for (int c = b + 1; c < match_count && before_c != 0; ++c) {
+            for (int z = 0; z < matches[c].alternative_count; ++z) {
               const Alternative& third = matches[c].alternatives[z];
-              const double chance = beforeC * third.chance * plan.keepFrom[c + 1];
+              const double chance = before_c * third.chance * plan.keep_from[c + 1];
               if (chance != 0) tally.Add(plan, twice ^ third.flip, 3, chance);
             }
-            beforeC *= matches[c].keep;
+            before_c *= matches[c].keep;
           }
         }
-        beforeB *= matches[b].keep;
+        before_b *= matches[b].keep;
       }
     }
   }
 }
 
 // The distribution of the row's differences over 0..kReach.
-std::array<double, kPrizeRanks> DifferenceChances(const RowPlan& plan, int matchCount) {
+std::array<double, kPrizeRanks> DifferenceChances(const RowPlan& plan, int match_count) {
   std::array<double, kPrizeRanks> chance{1};
-  for (int i = 0; i < matchCount; ++i) {
+  for (int i = 0; i < match_count; ++i) {
     const MatchView& view = plan.matches[i];
     double differ = 0;
-    for (int x = 0; x < view.alternativeCount; ++x) differ += view.alternatives[x].chance;
+    for (int x = 0; x < view.alternative_count; ++x) differ += view.alternatives[x].chance;
     for (int k = kReach; k > 0; --k) chance[k] = chance[k] * view.keep + chance[k - 1] * differ;
     chance[0] *= view.keep;
   }
@@ -208,20 +200,20 @@ OutcomeChances ChancesFromWeights(const MatchTable& weights) {
   return chances;
 }
 
-WinChances ComputeWinChances(const RowTable& rows, const OutcomeChances& chances, int rowCount,
-                             int matchCount) {
-  return ComputeWinChancesUpTo(rows, chances, kReach, rowCount, matchCount);
+WinChances ComputeWinChances(const RowTable& rows, const OutcomeChances& chances, int row_count,
+                             int match_count) {
+  return ComputeWinChancesUpTo(rows, chances, kReach, row_count, match_count);
 }
 
 WinChances ComputeWinChancesUpTo(const RowTable& rows, const OutcomeChances& chances, int reach,
-                                 int rowCount, int matchCount) {
+                                 int row_count, int match_count) {
   reach = std::clamp(reach, -1, kReach);
-  rowCount = std::clamp(rowCount, 0, kRowCount);
-  matchCount = std::clamp(matchCount, 0, kMatchCount);
+  row_count = std::clamp(row_count, 0, kRowCount);
+  match_count = std::clamp(match_count, 0, kMatchCount);
   std::vector<RowPlan> plans;
-  plans.reserve(rowCount);
-  for (int row = 1; row <= rowCount; ++row) {
-    plans.push_back(PlanRow(rows, row, chances, matchCount));
+  plans.reserve(row_count);
+  for (int row = 1; row <= row_count; ++row) {
+    plans.push_back(PlanRow(rows, row, chances, match_count));
   }
   if (reach >= 0) FindNearRows(plans, reach);
 
@@ -229,20 +221,20 @@ WinChances ComputeWinChancesUpTo(const RowTable& rows, const OutcomeChances& cha
   BestRowTally tally;
   tally.reach = reach;
   for (const RowPlan& plan : plans) {
-    const std::array<double, kPrizeRanks> own = DifferenceChances(plan, matchCount);
-    for (int k = 0; k < kPrizeRanks; ++k) result.expectedRows[k] += own[k];
-    const bool repeatsAnEarlierRow = !plan.earlier.empty() && plan.earlier.front().distance == 0;
-    if (reach >= 0 && !repeatsAnEarlierRow) WalkNeighbourhood(plan, matchCount, tally);
+    const std::array<double, kPrizeRanks> own = DifferenceChances(plan, match_count);
+    for (int k = 0; k < kPrizeRanks; ++k) result.expected_rows[k] += own[k];
+    const bool repeats_an_earlier_row = !plan.earlier.empty() && plan.earlier.front().distance == 0;
+    if (reach >= 0 && !repeats_an_earlier_row) WalkNeighbourhood(plan, match_count, tally);
   }
 
-  double atMost = 0;
+  double at_most = 0;
   for (int k = 0; k < kPrizeRanks; ++k) {
-    atMost += tally.byDistance[k];
-    result.bestRankAtLeast[k] = k <= reach ? atMost : 0;
-    result.expectedPoints += PrizePoints(k) * result.expectedRows[k];
+    at_most += tally.by_distance[k];
+    result.best_rank_at_least[k] = k <= reach ? at_most : 0;
+    result.expected_points += PrizePoints(k) * result.expected_rows[k];
   }
-  result.expectedPointsPerRun = kSeriesPerRun * result.expectedPoints;
-  result.seriesWalked = tally.walked;
+  result.expected_points_per_run = kSeriesPerRun * result.expected_points;
+  result.series_walked = tally.walked;
   return result;
 }
 

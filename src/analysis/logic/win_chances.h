@@ -27,26 +27,26 @@ OutcomeChances ChancesFromWeights(const MatchTable& weights);
 struct WinChances {
   // [k]: probability that the best row has at most k differences, so [0] is
   // rank I, [1] at least rank II, [2] at least III, [3] at least IV.
-  std::array<double, kPrizeRanks> bestRankAtLeast{};
+  std::array<double, kPrizeRanks> best_rank_at_least{};
   // [k]: expected number of rows with exactly k differences (rank I + k).
-  std::array<double, kPrizeRanks> expectedRows{};
-  double expectedPoints = 0;        // per drawn series, all rows together
-  double expectedPointsPerRun = 0;  // per run of kSeriesPerRun series
-  std::int32_t seriesWalked = 0;    // result series looked at for the best-row chances
+  std::array<double, kPrizeRanks> expected_rows{};
+  double expected_points = 0;          // per drawn series, all rows together
+  double expected_points_per_run = 0;  // per run of kSeriesPerRun series
+  std::int32_t series_walked = 0;      // result series looked at for the best-row chances
 };
 
-// The figures of rows 1..rowCount of `rows` ([match][row], as TipRows and
-// each card of CardTips hold them) over matches 1..matchCount; the matches
-// after matchCount take no part (tests compare small cases with a full walk).
+// The figures of rows 1..row_count of `rows` ([match][row], as TipRows and
+// each card of CardTips hold them) over matches 1..match_count; the matches
+// after match_count take no part (tests compare small cases with a full walk).
 // A code outside 0..2 never matches.
 WinChances ComputeWinChances(const RowTable& rows, const OutcomeChances& chances,
-                             int rowCount = kRowCount, int matchCount = kMatchCount);
+                             int row_count = kRowCount, int match_count = kMatchCount);
 
 // The same, but the best row's chances only for ranks within `reach`
 // differences (0 rank I .. 3 rank IV, -1 none), which needs only the series
-// that close to a row: bestRankAtLeast[k] is exact for k <= reach and 0
+// that close to a row: best_rank_at_least[k] is exact for k <= reach and 0
 // beyond. Expected rows and points are always whole.
 WinChances ComputeWinChancesUpTo(const RowTable& rows, const OutcomeChances& chances, int reach,
-                                 int rowCount = kRowCount, int matchCount = kMatchCount);
+                                 int row_count = kRowCount, int match_count = kMatchCount);
 
 }  // namespace vorlanz

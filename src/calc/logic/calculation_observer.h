@@ -20,11 +20,11 @@ class CalculationObserver {
   // true ends the calculation, keeping the rows accepted so far.
   virtual bool CancelRequested(int row) = 0;
   // A candidate passed the mean test; its differences from the NORM series.
-  virtual void Status(int /*normErrors*/) {}
+  virtual void Status(int /*norm_errors*/) {}
   // Too many rejections lowered the working quality (0 wraps round to 7).
-  virtual void QualityLowered(int /*workingQuality*/) {}
+  virtual void QualityLowered(int /*working_quality*/) {}
   // A candidate of rows 2..12 went through the distance scan.
-  virtual void Distance(int /*minDistance*/) {}
+  virtual void Distance(int /*min_distance*/) {}
   virtual void RowAccepted(const AcceptedRow& /*row*/) {}
 };
 

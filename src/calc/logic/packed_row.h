@@ -5,6 +5,7 @@
 // differ in a match exactly where their XOR has a bit set in that match's
 // pair, so a distance is an XOR, a fold and a popcount.
 
+#include <array>
 #include <cstdint>
 
 #include "model/pool_data.h"
@@ -55,20 +56,34 @@ constexpr int Draws(PackedRow row) {
   return kMatchCount - HomeWins(row) - AwayWins(row);
 }
 
-// Column `row` of a [match][row] table, or a series, packed.
-inline PackedRow PackColumn(const RowTable& table, int row) {
+// The one packing loop: the codes of matches 1..match_count, `code_of(match)`
+// each, packed; the later matches' pairs stay 00.
+template <typename CodeOf>
+constexpr PackedRow PackMatches(CodeOf code_of, int match_count = kMatchCount) {
   PackedRow packed = 0;
-  for (int match = 1; match <= kMatchCount; ++match) {
-    packed |= PackedCode(table[match][row]) << MatchShift(match);
+  for (int match = 1; match <= match_count; ++match) {
+    packed |= PackedCode(code_of(match)) << MatchShift(match);
   }
   return packed;
 }
 
+// Row `row` (1..kRowCount, the table's own numbering) of a [match][row]
+// table, over matches 1..match_count.
+inline PackedRow PackRow(const RowTable& table, int row, int match_count = kMatchCount) {
+  return PackMatches([&](int match) { return table[match][row]; }, match_count);
+}
+
 inline PackedRow PackSeries(const Series& series) {
-  PackedRow packed = 0;
-  for (int match = 1; match <= kMatchCount; ++match) {
-    packed |= PackedCode(series[match]) << MatchShift(match);
-  }
+  return PackMatches([&](int match) { return series[match]; });
+}
+
+// All rows of a [match][row] table packed, each at its own number 1..kRowCount
+// like the table holds them; [0] stays unused.
+using PackedTipSet = std::array<PackedRow, kRowCount + 1>;
+
+inline PackedTipSet PackTipSet(const RowTable& table) {
+  PackedTipSet packed{};
+  for (int row = 1; row <= kRowCount; ++row) packed[row] = PackRow(table, row);
   return packed;
 }
 

@@ -36,7 +36,7 @@ class RowDrawer {
         // draws (00) between.
         const PackedRow codes = (PairsBelow(home) & kLowBits) |
                                 (PairsBelow(total) & ~PairsBelow(home + draw) & kHighBits);
-        open_[openCount_++] = {total, codes, shift};
+        open_[open_count_++] = {total, codes, shift};
       }
     }
   }
@@ -45,13 +45,13 @@ class RowDrawer {
   PackedRow Draw(Random& random) const {
     PackedRow row = settled_;
     int i = 0;
-    for (; i + 1 < openCount_; i += 2) {
+    for (; i + 1 < open_count_; i += 2) {
       const std::uint64_t bits = random.Next64();
       row |= open_[i].Outcome(random.BelowUsing(static_cast<std::uint32_t>(bits), open_[i].total));
       row |= open_[i + 1].Outcome(
           random.BelowUsing(static_cast<std::uint32_t>(bits >> 32), open_[i + 1].total));
     }
-    if (i < openCount_) row |= open_[i].Outcome(random.Below(open_[i].total));
+    if (i < open_count_) row |= open_[i].Outcome(random.Below(open_[i].total));
     return row;
   }
 
@@ -69,7 +69,7 @@ class RowDrawer {
 
   PackedRow settled_ = 0;
   std::array<OpenMatch, kMatchCount> open_{};
-  int openCount_ = 0;
+  int open_count_ = 0;
 };
 
 }  // namespace vorlanz

@@ -31,12 +31,12 @@ class TipRun {
         game_(PackSeries(pool.GameSeries)),
         rules_(pool) {}
 
-  CalculationResult Run(int firstRow) {
-    for (int row = 1; row < firstRow; ++row) {
-      rows_[row] = PackColumn(pool_.TipRows, row);
-      normErrorTotal_ += Distance(rows_[row], norm_);
+  CalculationResult Run(int first_row) {
+    for (int row = 1; row < first_row; ++row) {
+      rows_[row] = PackRow(pool_.TipRows, row);
+      norm_error_total_ += Distance(rows_[row], norm_);
     }
-    for (int row = firstRow; row <= kRowCount; ++row) {
+    for (int row = first_row; row <= kRowCount; ++row) {
       if (!BuildRow(row)) return CalculationResult::Cancelled;
     }
     return CalculationResult::Complete;
@@ -46,7 +46,7 @@ class TipRun {
   // Returns false if the observer cancelled.
   bool BuildRow(int row) {
     const RowDrawer drawer(pool_.OutcomeQuota);
-    const std::uint32_t meanMask = rules_.MeanMask(row, normErrorTotal_);
+    const std::uint32_t mean_mask = rules_.MeanMask(row, norm_error_total_);
     int quality = pool_.SystemQuality;
     pool_.WorkingQuality = pool_.SystemQuality;
     int rejects = 0;
@@ -54,9 +54,9 @@ class TipRun {
     for (;;) {
       if (observer_.CancelRequested(row)) return false;
       const PackedRow candidate = drawer.Draw(random_);
-      const int normErrors = Distance(candidate, norm_);
-      if (((meanMask >> normErrors) & 1u) == 0) continue;
-      observer_.Status(normErrors);
+      const int norm_errors = Distance(candidate, norm_);
+      if (((mean_mask >> norm_errors) & 1u) == 0) continue;
+      observer_.Status(norm_errors);
 
       if (rejects > kRejectLimit) {
         rejects = 0;
@@ -76,47 +76,47 @@ class TipRun {
         continue;
       }
 
-      int minDistance = kDistanceStart;
+      int min_distance = kDistanceStart;
       if (row > 1) {
-        bool tooClose = false;
+        bool too_close = false;
         bool touching = false;
         for (int earlier = 1; earlier < row; ++earlier) {
           const int distance = Distance(rows_[earlier], candidate);
-          minDistance = std::min(minDistance, distance);
+          min_distance = std::min(min_distance, distance);
           if (distance < quality) {
-            tooClose = true;
+            too_close = true;
             break;
           }
           touching = touching || distance == quality;
         }
-        observer_.Distance(minDistance);
-        if (row < kRowCount && (tooClose || (!touching && !relaxed))) {
+        observer_.Distance(min_distance);
+        if (row < kRowCount && (too_close || (!touching && !relaxed))) {
           ++rejects;
           continue;
         }
       }
-      Accept(row, candidate, normErrors, row == 1 ? quality : minDistance, minDistance);
+      Accept(row, candidate, norm_errors, row == 1 ? quality : min_distance, min_distance);
       return true;
     }
   }
 
-  void Accept(int row, PackedRow candidate, int normErrors, int rowQuality, int minDistance) {
+  void Accept(int row, PackedRow candidate, int norm_errors, int row_quality, int min_distance) {
     rows_[row] = candidate;
-    normErrorTotal_ += normErrors;
+    norm_error_total_ += norm_errors;
     for (int match = 1; match <= kMatchCount; ++match) {
       const Byte code = CodeAt(candidate, match);
       pool_.TipRows[match][row] = code;
       --pool_.OutcomeQuota[match][QuotaColumn(code)];
     }
-    pool_.RowNormErrors[row] = static_cast<Byte>(normErrors);
-    if (row > 1) pool_.RowMinDistance[row] = static_cast<Byte>(minDistance);
-    pool_.RowQuality[row] = static_cast<Byte>(rowQuality);
+    pool_.RowNormErrors[row] = static_cast<Byte>(norm_errors);
+    if (row > 1) pool_.RowMinDistance[row] = static_cast<Byte>(min_distance);
+    pool_.RowQuality[row] = static_cast<Byte>(row_quality);
 
     if (IsSet(pool_.GameReady)) {
-      const int gameErrors = Distance(candidate, game_);
-      if (WinsPrize(gameErrors)) CountRowWin(pool_, row, gameErrors);
+      const int game_errors = Distance(candidate, game_);
+      if (WinsPrize(game_errors)) CountRowWin(pool_, row, game_errors);
     }
-    observer_.RowAccepted({row, rowQuality});
+    observer_.RowAccepted({row, row_quality});
   }
 
   PoolData& pool_;
@@ -125,21 +125,21 @@ class TipRun {
   const PackedRow norm_;
   const PackedRow game_;
   const TipRules rules_;
-  std::array<PackedRow, kRowCount + 1> rows_{};
-  int normErrorTotal_ = 0;
+  PackedTipSet rows_{};
+  int norm_error_total_ = 0;
 };
 
-bool QuotaLeftIs(const PoolData& pool, int unitsLeft) {
+bool QuotaLeftIs(const PoolData& pool, int units_left) {
   for (int match = 1; match <= kMatchCount; ++match) {
     const auto& quota = pool.OutcomeQuota[match];
-    if (quota[kHomeColumn] + quota[kDrawColumn] + quota[kAwayColumn] != unitsLeft) return false;
+    if (quota[kHomeColumn] + quota[kDrawColumn] + quota[kAwayColumn] != units_left) return false;
   }
   return true;
 }
 
-bool RowsAreOutcomes(const PoolData& pool, int lastRow) {
+bool RowsAreOutcomes(const PoolData& pool, int last_row) {
   for (int match = 1; match <= kMatchCount; ++match) {
-    for (int row = 1; row <= lastRow; ++row) {
+    for (int row = 1; row <= last_row; ++row) {
       if (pool.TipRows[match][row] > kAwayWin) return false;
     }
   }
@@ -154,13 +154,13 @@ CalculationResult CalculateTips(PoolData& pool, Random& random, CalculationObser
   return TipRun(pool, random, observer).Run(1);
 }
 
-CalculationResult ResumeTips(PoolData& pool, int firstRow, Random& random,
+CalculationResult ResumeTips(PoolData& pool, int first_row, Random& random,
                              CalculationObserver& observer) {
-  if (firstRow < 1 || firstRow > kRowCount || !QuotaLeftIs(pool, kRowCount + 1 - firstRow) ||
-      !RowsAreOutcomes(pool, firstRow - 1)) {
+  if (first_row < 1 || first_row > kRowCount || !QuotaLeftIs(pool, kRowCount + 1 - first_row) ||
+      !RowsAreOutcomes(pool, first_row - 1)) {
     return CalculationResult::FaultyForecast;
   }
-  return TipRun(pool, random, observer).Run(firstRow);
+  return TipRun(pool, random, observer).Run(first_row);
 }
 
 }  // namespace vorlanz

@@ -29,10 +29,10 @@ enum class CalculationResult {
 // wins against the GAME series if it is entered.
 CalculationResult CalculateTips(PoolData& pool, Random& random, CalculationObserver& observer);
 
-// Continues a calculation at `firstRow`: rows 1..firstRow-1 are taken from
+// Continues a calculation at `first_row`: rows 1..first_row-1 are taken from
 // TipRows, the quota left from OutcomeQuota (each match must have 13 -
-// firstRow units left) and Fges, DrawQuotaSum, AwayQuotaSum as they stand.
-CalculationResult ResumeTips(PoolData& pool, int firstRow, Random& random,
+// first_row units left) and Fges, DrawQuotaSum, AwayQuotaSum as they stand.
+CalculationResult ResumeTips(PoolData& pool, int first_row, Random& random,
                              CalculationObserver& observer);
 
 }  // namespace vorlanz

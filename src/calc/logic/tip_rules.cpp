@@ -28,14 +28,14 @@ std::uint32_t NearMask(std::int64_t target) {
 }  // namespace
 
 TipRules::TipRules(const PoolData& pool)
-    : meanTarget_(RoundHalfEven(pool.Fges, kRowCount)),
-      drawMask_(NearMask(RoundHalfEven(pool.DrawQuotaSum, kRowCount))),
-      awayMask_(NearMask(RoundHalfEven(pool.AwayQuotaSum, kRowCount))) {}
+    : mean_target_(RoundHalfEven(pool.Fges, kRowCount)),
+      draw_mask_(NearMask(RoundHalfEven(pool.DrawQuotaSum, kRowCount))),
+      away_mask_(NearMask(RoundHalfEven(pool.AwayQuotaSum, kRowCount))) {}
 
-std::uint32_t TipRules::MeanMask(int row, int earlierErrors) const {
+std::uint32_t TipRules::MeanMask(int row, int earlier_errors) const {
   if (row > kLastMeanTestedRow) return kAllPass;
-  const Interval totals = RoundingToHalfEven(meanTarget_, row);
-  return RangeMask(totals.low - earlierErrors, totals.high - earlierErrors);
+  const Interval totals = RoundingToHalfEven(mean_target_, row);
+  return RangeMask(totals.low - earlier_errors, totals.high - earlier_errors);
 }
 
 bool TipRules::TipSetPasses(const PackedRow* rows, PackedRow norm) const {

@@ -25,13 +25,13 @@ class TipRules {
   explicit TipRules(const PoolData& pool);
 
   // Bit e is set if row `row` passes the mean test with e differences from
-  // the NORM series when rows 1..row-1 have `earlierErrors` between them.
+  // the NORM series when rows 1..row-1 have `earlier_errors` between them.
   // Both sides of the test round a half to the even neighbour, which for the
   // rows' side matters only in even rows. Row 12 passes with any value.
-  std::uint32_t MeanMask(int row, int earlierErrors) const;
+  std::uint32_t MeanMask(int row, int earlier_errors) const;
 
   bool PassesCountTest(PackedRow row) const {
-    return ((drawMask_ >> Draws(row)) & (awayMask_ >> AwayWins(row)) & 1u) != 0;
+    return ((draw_mask_ >> Draws(row)) & (away_mask_ >> AwayWins(row)) & 1u) != 0;
   }
 
   // Whether rows[1..12] pass the mean test in rows 1..11 and the count test
@@ -39,9 +39,9 @@ class TipRules {
   bool TipSetPasses(const PackedRow* rows, PackedRow norm) const;
 
  private:
-  std::int64_t meanTarget_;
-  std::uint32_t drawMask_;
-  std::uint32_t awayMask_;
+  std::int64_t mean_target_;
+  std::uint32_t draw_mask_;
+  std::uint32_t away_mask_;
 };
 
 }  // namespace vorlanz

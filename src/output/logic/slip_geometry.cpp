@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "output/logic/federal_states.h"
+
 namespace vorlanz {
 
 namespace {
@@ -49,10 +51,6 @@ constexpr std::array<std::array<int, 4>, 12> kExtraGameColumns = {{
     {11, 14, 18, 21},
 }};
 
-constexpr int kBerlin = 2;
-constexpr int kHessen = 5;
-constexpr int kBadenWuerttemberg = 0;
-
 // The box column of box b (1..3) in tip field t (0..11). The slips leave one
 // free column after each pair of fields, Berlin's three; some have none.
 int BoxColumn(int state, int b, int t) {
@@ -62,9 +60,9 @@ int BoxColumn(int state, int b, int t) {
     case kHessen:
       return b + 3 * t;
     case kBadenWuerttemberg:
-    case 1:
-    case 9:
-    case 11:
+    case kBayern:
+    case kSachsen:
+    case kThueringen:
       return b + 3 * t + 1;
     default:
       return b + 3 * t + t / 2 + 1;
