@@ -89,6 +89,9 @@ class HeadlessPlatform : public Platform {
   // From now on every print fails as a broken printer or a full disk would:
   // nothing is printed and PrintMarks says so.
   void BreakPrinter() { printer_broken_ = true; }
+  // Runs the action at every pause the program makes instead of waiting:
+  // what stands on the screen only for a moment can be looked at there.
+  void OnPause(std::function<void()> action) { on_pause_ = std::move(action); }
   // Drops what is left of the script.
   void Clear() { script_.clear(); }
   bool ScriptDone() const { return script_.empty(); }
@@ -163,7 +166,9 @@ class HeadlessPlatform : public Platform {
   int PendingKey() override;
   int MouseButtons() override { return buttons_; }
   Point MousePosition() override { return mouse_; }
-  void Pause(int /*milliseconds*/) override {}
+  void Pause(int /*milliseconds*/) override {
+    if (on_pause_) on_pause_();
+  }
   void SetMenuBar(const MenuBar& menu) override;
   void CheckMenuItem(int id, bool checked) override;
   void EnableMenuBar(bool enabled) override { menu_enabled_ = enabled; }
@@ -238,6 +243,7 @@ class HeadlessPlatform : public Platform {
   bool quit_called_ = false;
   bool menu_enabled_ = true;
   bool typing_ahead_ = false;
+  std::function<void()> on_pause_;
   MenuBar menu_bar_;
   std::map<int, bool> checked_;
   std::vector<std::string> help_requests_;

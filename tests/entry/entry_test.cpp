@@ -2,6 +2,7 @@
 
 #include <array>
 #include <functional>
+#include <stdexcept>
 
 #include "entry/forecast_entry.h"
 #include "entry/logic/entry_fields.h"
@@ -109,6 +110,67 @@ TEST_F(EntryTest, ForecastEveryWayOfCancellingDiscardsEverything) {
   os.MouseMove(50, 290).MouseUp().KeyDown(platform::vk::kEscape);
   EnterForecast(1);
   EXPECT_EQ(Pool().OwnForecastReady, kFalse);
+}
+
+// The button that ends the entry stays drawn pressed for the moment before
+// the window closes; the other button keeps its look.
+TEST_F(EntryTest, TheButtonThatEndsTheEntryShowsPressedUntilTheWindowCloses) {
+  using Pixels = std::vector<platform::Rgb>;
+  const auto entry_window = [&] {  // each entry opens a window with a new id
+    for (platform::WindowId window = kWindow; window < kWindow + 64; ++window) {
+      if (os.WindowOpen(window) && !os.WindowTitle(window).empty()) return window;
+    }
+    throw std::logic_error("no entry window is open");
+  };
+  const auto button_at = [&](int left) {
+    const platform::Surface& surface = os.WindowSurface(entry_window());
+    const int top = Dialog().ButtonTop;
+    Pixels pixels;
+    for (int y = top; y <= top + 27; ++y) {
+      for (int x = left; x <= left + 7 * 8 + 20; ++x) pixels.push_back(surface.Pixel(x, y));
+    }
+    return pixels;
+  };
+  struct Look {
+    Pixels ok, cancel;
+  };
+  const auto looks = [&] {
+    return Look{button_at(Dialog().OkLeft), button_at(Dialog().CancelLeft)};
+  };
+  const struct {
+    const char* how;
+    std::function<void()> end;
+    bool ok_pressed;
+  } cases[] = {
+      {"forecast: OK clicked",
+       [&] {
+         os.Click(50, 290);
+         EnterForecast(1);
+       },
+       true},
+      {"series: confirmed",
+       [&] {
+         os.Click(50, 290);
+         EnterSeries(1);
+       },
+       true},
+      {"series: Escape",
+       [&] {
+         os.KeyDown(platform::vk::kEscape);
+         EnterSeries(1);
+       },
+       false},
+  };
+  for (const auto& c : cases) {
+    Look opened, at_pause;
+    os.Then([&] { opened = looks(); });
+    os.OnPause([&] { at_pause = looks(); });
+    c.end();
+    os.OnPause(nullptr);
+    ASSERT_FALSE(at_pause.ok.empty()) << c.how;
+    EXPECT_EQ(at_pause.ok != opened.ok, c.ok_pressed) << c.how;
+    EXPECT_EQ(at_pause.cancel != opened.cancel, !c.ok_pressed) << c.how;
+  }
 }
 
 constexpr int kGameTab = 426;
