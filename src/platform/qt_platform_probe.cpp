@@ -33,6 +33,19 @@ bool QtPlatformProbe::PressKeyInHelp(int qt_key) {
   return true;
 }
 
+void QtPlatformProbe::PressKeyInFocus(int qt_key, Modifier modifier) {
+  QWidget* focus = impl_.main_window->focusWidget();
+  QWidget* target = focus != nullptr ? focus : impl_.main_window.get();
+  Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+  if (modifier == Modifier::Shift) modifiers = Qt::ShiftModifier;
+  if (modifier == Modifier::Alt) modifiers = Qt::AltModifier;
+  if (modifier == Modifier::Keypad) modifiers = Qt::KeypadModifier;
+  QKeyEvent press(QEvent::KeyPress, qt_key, modifiers);
+  QKeyEvent release(QEvent::KeyRelease, qt_key, modifiers);
+  QCoreApplication::sendEvent(target, &press);
+  QCoreApplication::sendEvent(target, &release);
+}
+
 bool QtPlatformProbe::ClickDialogButton(WindowId window, std::string_view name) {
   const auto found = impl_.windows.find(window);
   if (found == impl_.windows.end() || !found->second.outer) return false;

@@ -26,6 +26,11 @@ class QtPlatformProbe {
   // Presses and releases a key (a Qt::Key value) in the help window, as the
   // keyboard would; false while the help is closed.
   bool PressKeyInHelp(int qt_key);
+  // Presses and releases a key (a Qt::Key value) in the main window's focus
+  // widget, as the keyboard would: with Shift or Alt held, or as the key of
+  // the numeric keypad.
+  enum class Modifier { None, Shift, Alt, Keypad };
+  void PressKeyInFocus(int qt_key, Modifier modifier = Modifier::None);
   // Clicks the button of that name in a dialog window (the information box),
   // or uses the dialog's close box; false when there is no such button.
   bool ClickDialogButton(WindowId window, std::string_view name);

@@ -3,11 +3,14 @@
 
 #include "platform/application.h"
 
+#include <Qt>
+
 #include <gtest/gtest.h>
 
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace vorlanz::platform {
 namespace {
@@ -82,6 +85,39 @@ TEST_F(QtPlatformTest, FieldsKeepTheirTextUntilTheirWindowCloses) {
   platform_.CloseWindow(window);
   EXPECT_EQ(platform_.FieldText(401), "");
   EXPECT_EQ(probe_.FocusedField(), 0);
+}
+
+// The keyboard reaches the window tree's rules through the key filter: Tab
+// and Shift+Tab run through the fields of both panels, a key that moves on
+// moves forward, and an accelerator of one panel works from a field of the
+// other.
+TEST_F(QtPlatformTest, TabAndAcceleratorsFromTheKeyboardCoverTheWholeWindow) {
+  const WindowId window = OpenDialogWithFields();
+  const WindowId first_panel = platform_.CurrentWindow();
+  const WindowId second_panel = platform_.OpenPanel(window, 10, 280, 170, 20);
+  platform_.CreateEditField(second_panel, 404, 108, 0, 18, 18, "");
+  platform_.AddAccelerator(first_panel, 'g', 426);
+  platform_.FocusField(401);
+
+  std::vector<int> focused{probe_.FocusedField()};
+  for (int i = 0; i < 4; ++i) {
+    probe_.PressKeyInFocus(Qt::Key_Tab);
+    focused.push_back(probe_.FocusedField());
+  }
+  probe_.PressKeyInFocus(Qt::Key_Backtab, QtPlatformProbe::Modifier::Shift);
+  focused.push_back(probe_.FocusedField());
+  EXPECT_EQ(focused, (std::vector<int>{401, 402, 403, 404, 401, 404}));
+  platform_.SetFieldAdvanceKeys(second_panel, {vk::kNumpad0 + 1});
+  probe_.PressKeyInFocus(Qt::Key_1, QtPlatformProbe::Modifier::Keypad);
+  EXPECT_EQ(probe_.FocusedField(), 401);
+
+  while (platform_.PollEvent().kind != EventKind::None) {
+  }
+  probe_.PressKeyInFocus(Qt::Key_G, QtPlatformProbe::Modifier::Alt);
+  const Event picked = platform_.PollEvent();
+  EXPECT_EQ(picked.kind, EventKind::Command);
+  EXPECT_EQ(picked.command, 426);
+  platform_.CloseWindow(window);
 }
 
 TEST_F(QtPlatformTest, DialogControlsTakeValuesFromTheProgramWithoutReportingThem) {
